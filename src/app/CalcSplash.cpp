@@ -1,0 +1,47 @@
+#include "app/CalcSplash.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QScreen>
+#include <QThread>
+
+namespace pelcor {
+
+TCalcSplash1::TCalcSplash1(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName("CalcSplash1");
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    resize(120, 120);
+    image2_ = new QLabel(this);
+    image2_->setObjectName("Image2");
+    image2_->setScaledContents(true);
+}
+
+void TCalcSplash1::fit() {
+    image2_->setGeometry(0, 0, width(), height());
+    if (!picture_.isNull())
+        image2_->setPixmap(QPixmap::fromImage(picture_.scaled(size(), Qt::IgnoreAspectRatio)));
+}
+
+void TCalcSplash1::showGrowing(const QImage& picture, int stepPauseMs) {
+    picture_ = picture;
+    const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry()
+                                                       : QRect(0, 0, 1024, 768);
+    move(screen.width() / 2 - 160, screen.height() / 2 - 210);
+    fit();
+    show();
+    repaint();
+    while (height() < 320) {
+        resize(width() + 10, height() + 10);
+        fit();
+        repaint();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (stepPauseMs > 0) QThread::msleep(static_cast<unsigned long>(stepPauseMs));
+    }
+}
+
+} // namespace pelcor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+
+namespace pelcor {
+
+// The splash window: no border, black, showing the splash picture stretched over it while
+// it grows to 320 x 320.
+class TCalcSplash1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCalcSplash1(QWidget* parent = nullptr);
+
+    // Shows the picture at the screen's centre and grows the window by 10 pixels a step
+    // until it is 320 high. `stepPauseMs` is the pause between steps.
+    void showGrowing(const QImage& picture, int stepPauseMs);
+
+private:
+    void fit();
+
+    QLabel* image2_;
+    QImage picture_;
+};
+
+} // namespace pelcor

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "calc/Calculator.h"
+#include "platform/ProgramFiles.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+class QAction;
+class QEventLoop;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabBar;
+class QTimer;
+
+namespace pelcor {
+
+class CalcKeypad;
+class Dialogs;
+class PictureBox;
+class Sound;
+
+struct MainCalcOptions {
+    std::string programDir;     // the folder of the program and its runtime files
+    int splashTicks = 60;       // ticks of Timer1 the splash stays up; 0 in tests
+    bool animate = true;        // pause between the steps of growing panels
+    Dialogs* dialogs = nullptr; // the desktop's own when not given
+    Sound* sound = nullptr;     // the desktop's own when not given
+};
+
+// The main window: the toolbar, the screen, the keypad, the tape, the readout, the
+// information line and the constants tabs, with the main menu.
+class TMainCalc1 : public QMainWindow, private CalcReporter {
+    Q_OBJECT
+public:
+    explicit TMainCalc1(MainCalcOptions options, QWidget* parent = nullptr);
+    ~TMainCalc1() override;
+
+    // Start-up: the splash, the start values, the screen, and the wait for the splash.
+    void FormCreate();
+
+    // --- window-level state
+    int DisplayMode = 0;
+    int SavedDisplayMode = 0;
+    bool SoundOn = true;
+    bool ScreenHelpOn = false;
+    int IdleCountdown = 0;
+    int SplashCountdown = 0;
+    int ExitAnswer = 0;
+    // The drawing as it was last saved or loaded; the drawing counts as changed while
+    // its text differs from this.
+    std::string EditBackup;
+
+    const ProgramFiles& programFiles() const { return files_; }
+    Calculator& calculator() { return calc_; }
+
+    void ShowDisplayMode();
+    void CloseSidePanels();
+    void ErrorBeep();
+    void PlayWave(const std::string& relativeName);
+
+    // --- handlers
+    void CalcButt(int tag);
+    void CEButtClick();
+    void CLRButtClick();
+    void ImageChangeClick();
+    void AstroCloseButtClick();
+    void ExitProgram1Click();
+    // Opens or closes one of the side panels over the left column.
+    void OpenSidePanel(QFrame* panel);
+    void FormulasClick();
+
+    // The drawing's text as the drawing list writes it; empty until the board keeps one.
+    std::string DrawingListText() const;
+    bool DrawingChanged() const { return DrawingListText() != EditBackup; }
+
+    QAction* menuAction(const QString& name) const;
+    QFrame* panel(const QString& name) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // CalcReporter
+    void showInfo(const std::string& text) override;
+    void beep() override;
+    void showMessage(const std::string& text) override;
+
+    void buildLayout();
+    void buildToolbar(QWidget* parent);
+    void buildLowerArea(QWidget* parent);
+    void buildHiddenPanels(QWidget* parent);
+    void buildMenu();
+    QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
+                               const QString& no, const QString& yesName, const QString& noName);
+    void syncCalculator();
+    // The readout's text as the user left it, for the calculator to work on.
+    void takeReadoutText();
+    void focusReadout(int start, int length);
+    void Timer1Timer();
+    // Waits, processing window messages, until an exit panel is answered.
+    int AskExitPanel(QFrame* panel);
+    void AnswerExitPanel(int answer);
+    void FormDestroy();
+    void growPanel(QFrame* panel, int toHeight, int step);
+    void setLeftColumnVisible(bool visible);
+    void TabControl1Change(int index);
+    void pause();
+
+    MainCalcOptions options_;
+    std::unique_ptr<Dialogs> ownDialogs_;
+    std::unique_ptr<Sound> ownSound_;
+    Dialogs* dialogs_;
+    Sound* sound_;
+    ProgramFiles files_;
+    Calculator calc_;
+
+    // controls
+    QWidget* client_ = nullptr;
+    QFrame* Panel1 = nullptr;
+    QFrame* CalcPanel2 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* PenColorLabel = nullptr;
+    QLabel* FillColorLabel = nullptr;
+    QWidget* PenColr = nullptr;
+    QWidget* FillColr = nullptr;
+    QFrame* ScreenPanel = nullptr;
+    QLabel* Image1 = nullptr;
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Picture2 = nullptr;
+    PictureBox* Picture11 = nullptr;
+    QLabel* Image3 = nullptr;
+    QLabel* ViewerImage = nullptr;
+    QLabel* RefLabel = nullptr;
+    QLabel* TextLabel = nullptr;
+    QLabel* Clabel = nullptr;
+    QLabel* Formula = nullptr;
+    CalcKeypad* CalcPanel = nullptr;
+    QPlainTextEdit* TotalStrg = nullptr;
+    QLineEdit* ReadOut = nullptr;
+    QLabel* InfoLbl = nullptr;
+    QTabBar* TabControl1 = nullptr;
+    QFrame* constantPanels_[6] = {};
+    QFrame* StatusPanel = nullptr;
+    QFrame* ExitPanel = nullptr;
+    QFrame* ImageChangedPanel = nullptr;
+    QFrame* AstronomyPanel = nullptr;
+    QFrame* PhysicsPanel = nullptr;
+    QFrame* FormulaPanel = nullptr;
+    QFrame* PersonalPanel = nullptr;
+    QFrame* PersonalSettingsPanel = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QImage startPicture_;
+    bool closing_ = false;
+    QEventLoop* exitWait_ = nullptr;
+};
+
+} // namespace pelcor

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+#include <map>
+
+class QPushButton;
+class QLabel;
+
+namespace pelcor {
+
+// The keypad panel `CalcPanel`: every calculator button at its place with its caption,
+// hint and Tag. It turns clicks into calls: the number, point, operator and function
+// keys report their Tag through `keyClicked`; the four operator keys also report their
+// operator text first through `operatorClicked` (for the hexadecimal arithmetic); the
+// other buttons are reached by name and wired by the window.
+class CalcKeypad : public QFrame {
+    Q_OBJECT
+public:
+    explicit CalcKeypad(QWidget* parent = nullptr);
+
+    QPushButton* button(const QString& name) const;
+    QLabel* memLabel() const { return memLabel_; }
+
+    // The font colour of a button's caption, as the program's colour integer.
+    static void SetFontColor(QPushButton* button, int color);
+    static int FontColor(const QPushButton* button);
+
+signals:
+    void keyClicked(int tag);
+    void operatorClicked(const QString& op, int tag);
+
+private:
+    QPushButton* add(const QString& name, const QString& caption, int left, int top, int tag,
+                     const QString& hint = {}, int width = 33, int height = 25);
+
+    std::map<QString, QPushButton*> buttons_;
+    QLabel* memLabel_ = nullptr;
+};
+
+// A small picture of a text, drawn by the program for the buttons that show a glyph.
+QPixmap GlyphPicture(const QString& text, int width, int height, bool bold = true);
+
+} // namespace pelcor

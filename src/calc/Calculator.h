@@ -1,0 +1,150 @@
+#pragma once
+
+#include <string>
+
+namespace pelcor {
+
+// What the calculator asks of the window around it.
+class CalcReporter {
+public:
+    virtual ~CalcReporter() = default;
+    virtual void showInfo(const std::string& text) = 0;    // the information line
+    virtual void beep() = 0;                               // the error beep
+    virtual void showMessage(const std::string& text) = 0; // a message box
+};
+
+// Key codes: the Tags of the keypad buttons.
+namespace key {
+inline constexpr int Point = 10;
+inline constexpr int Equals = 11;
+inline constexpr int Multiply = 12;
+inline constexpr int Divide = 13;
+inline constexpr int Plus = 14;
+inline constexpr int Minus = 15;
+inline constexpr int Inv = 16;
+inline constexpr int Sin = 17;
+inline constexpr int Cos = 18;
+inline constexpr int Tan = 19;
+inline constexpr int Sqrt = 20;
+inline constexpr int RootN = 21;
+inline constexpr int Square = 22;
+inline constexpr int PowerN = 23;
+inline constexpr int Log = 24;
+inline constexpr int Exp = 25;
+inline constexpr int Reciprocal = 26;
+inline constexpr int Sign = 27;
+inline constexpr int Ln = 28;
+inline constexpr int Percent = 29;
+inline constexpr int Pi = 30;
+inline constexpr int Backspace = 31;
+} // namespace key
+
+// The immediate-execution calculator: the readout text, the entry state, the pending
+// operation and the calculation tape. Operations are applied in the order keyed, without
+// precedence. Everything the window must show is read back from here after each call;
+// messages, beeps and message boxes go through the reporter.
+class Calculator {
+public:
+    explicit Calculator(CalcReporter& reporter);
+
+    // A readout selection for the window to apply: the caret at `start`, `length`
+    // characters selected.
+    struct Selection {
+        int start = 0;
+        int length = 0;
+    };
+
+    // --- what the window shows
+    const std::string& readout() const { return readout_; }
+    int readoutColor() const { return readoutColor_; }
+    int invFontColor() const { return invFontColor_; }
+    int expFontColor() const { return expFontColor_; }
+    const std::string& tape() const { return tape_; }
+    int calcBase() const { return calcBase_; }
+
+    // After an action that focuses the readout: the selection to show. Cleared by reading.
+    bool takeFocusRequest(Selection& selection);
+
+    // --- actions
+    // The one handler of every keypad button: check the readout, then perform the key.
+    void CalcButt(int tag);
+    // A character typed into the readout ('\r' for Enter, '\b' for Backspace). Returns
+    // true when the calculator took the key, false when it is left to the edit box as an
+    // ordinary edit (while the readout holds an illegal character).
+    bool ReadOutKeyPress(char typed);
+    // The user edited the readout text directly.
+    void ReadOutChange(const std::string& text);
+    // Replaces the whole readout, focuses it with the caret at the end.
+    void SetReadout(const std::string& text);
+    // Replaces the readout text without focusing it (as the personal list and the
+    // converter do).
+    void ReplaceReadoutText(const std::string& text);
+    void CEButtClick();
+    void CLRButtClick();
+    // Checks the readout for illegal characters; reports the first one found.
+    bool ReadoutCheck();
+    // The calculator's key action for one key code.
+    void CalcKey(int code);
+
+    // --- state, for the rest of the window and for tests
+    bool entryActive() const { return entryActive_ != 0; }
+    bool invActive() const { return invActive_; }
+    bool expActive() const { return expActive_; }
+    bool readoutError() const { return readoutError_; }
+    double operandX() const { return operandX_; }
+    double resultValue() const { return resultValue_; }
+    int opCode() const { return opCode_; }
+
+private:
+    void DigitKey(int digit);
+    void PointKey();
+    void PiKey();
+    void BackspaceKey();
+    void ExpKey();
+    void SignKey();
+    void OperationKey(int n);
+    void ReplaceOperator(int n);
+    bool ComputeOp();
+    void TapeStep();
+    void ClosingSteps();
+    void ShowCalcError(const std::string& which);
+    void FunctionError(const std::string& message, double shownValue);
+    bool ReadReadout(double& value);
+    void ShowResult();
+    void FocusAtEnd();
+    void AppendTape(const std::string& text) { tape_ += text; }
+
+    CalcReporter& reporter_;
+
+    std::string readout_ = "0";
+    int readoutColor_;
+    int invFontColor_;
+    int expFontColor_;
+    std::string tape_;
+    int calcBase_ = 0;
+
+    bool focusRequested_ = false;
+    Selection selection_;
+
+    // entry state
+    int entryActive_ = 0;
+    bool dotEntered_ = false;
+    bool expActive_ = false;
+    bool readoutError_ = false;
+    double readoutValue_ = 0;
+    int pendingKey_ = 0;
+    int equalsDone_ = 0;
+
+    // evaluation state
+    double operandX_ = 0;
+    double operandY_ = 0;
+    double lastX_ = 0;
+    double resultValue_ = 0;
+    int opCode_ = 0;
+    int tapeMarker_ = 0;
+    bool invActive_ = false;
+    // Set when the current key ended in an error: it then writes no completed tape line.
+    bool keyFailed_ = false;
+};
+
+} // namespace pelcor

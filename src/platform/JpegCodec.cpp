@@ -1,0 +1,158 @@
+#include "platform/JpegCodec.h"
+
+#include "platform/AtomicFile.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace pelcor::JpegCodec {
+
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void OnError(j_common_ptr cinfo) {
+    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+void OnMessage(j_common_ptr, int) {} // warnings are not shown
+
+// The parts of decoding that must not hold objects with destructors across longjmp.
+bool DecodeInto(const std::string& bytes, std::vector<unsigned char>& pixels, int& width,
+                int& height, int& components, std::string& why) {
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = OnError;
+    err.pub.emit_message = OnMessage;
+    if (setjmp(err.jump)) {
+        why = err.message;
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    if (cinfo.image_width > 16384 || cinfo.image_height > 16384) {
+        why = "picture too large";
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    cinfo.out_color_space = cinfo.num_components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    width = static_cast<int>(cinfo.output_width);
+    height = static_cast<int>(cinfo.output_height);
+    components = cinfo.output_components;
+    pixels.resize(static_cast<size_t>(width) * height * components);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row =
+            pixels.data() + static_cast<size_t>(cinfo.output_scanline) * width * components;
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+bool EncodeFrom(const std::vector<unsigned char>& rgb, int width, int height,
+                unsigned char*& buffer, unsigned long& size, std::string& why) {
+    jpeg_compress_struct cinfo;
+    ErrorManager err;
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = OnError;
+    err.pub.emit_message = OnMessage;
+    if (setjmp(err.jump)) {
+        why = err.message;
+        jpeg_destroy_compress(&cinfo);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(width);
+    cinfo.image_height = static_cast<JDIMENSION>(height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<unsigned char*>(rgb.data()) +
+                       static_cast<size_t>(cinfo.next_scanline) * width * 3;
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return true;
+}
+
+} // namespace
+
+QImage Decode(const std::string& bytes, std::string* error) {
+    std::vector<unsigned char> pixels;
+    int width = 0, height = 0, components = 0;
+    std::string why;
+    if (bytes.empty() || !DecodeInto(bytes, pixels, width, height, components, why)) {
+        if (error) *error = why.empty() ? "not a JPEG file" : why;
+        return {};
+    }
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const unsigned char* src = pixels.data() + static_cast<size_t>(y) * width * components;
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* p = src + x * components;
+            line[x] = components == 1 ? qRgb(p[0], p[0], p[0]) : qRgb(p[0], p[1], p[2]);
+        }
+    }
+    return image;
+}
+
+std::string Encode(const QImage& source, std::string& out) {
+    if (source.isNull()) return "no picture";
+    QImage image = source.convertToFormat(QImage::Format_RGB32);
+    std::vector<unsigned char> rgb(static_cast<size_t>(image.width()) * image.height() * 3);
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        unsigned char* dst = rgb.data() + static_cast<size_t>(y) * image.width() * 3;
+        for (int x = 0; x < image.width(); ++x) {
+            dst[3 * x] = static_cast<unsigned char>(qRed(line[x]));
+            dst[3 * x + 1] = static_cast<unsigned char>(qGreen(line[x]));
+            dst[3 * x + 2] = static_cast<unsigned char>(qBlue(line[x]));
+        }
+    }
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    std::string why;
+    bool ok = EncodeFrom(rgb, image.width(), image.height(), buffer, size, why);
+    if (ok) out.assign(reinterpret_cast<char*>(buffer), size);
+    std::free(buffer);
+    return ok ? std::string() : why;
+}
+
+QImage ReadFile(const std::string& path, std::string* error) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        if (error) *error = "file cannot be read";
+        return {};
+    }
+    return Decode(bytes, error);
+}
+
+std::string WriteFile(const std::string& path, const QImage& image) {
+    std::string bytes;
+    std::string why = Encode(image, bytes);
+    if (!why.empty()) return why;
+    return WriteFileAtomically(path, bytes);
+}
+
+} // namespace pelcor::JpegCodec

@@ -1,0 +1,26 @@
+#include "platform/PictureBox.h"
+
+#include <QPainter>
+
+namespace pelcor {
+
+PictureBox::PictureBox(const QString& name, int width, int height, int background, QWidget* parent)
+    : QWidget(parent), canvas_(width, height, background) {
+    setObjectName(name);
+    setGeometry(0, 0, width, height);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setPicture(const QImage& picture) {
+    if (canvas_.width() != width() || canvas_.height() != height())
+        canvas_.resize(width(), height(), 16777215);
+    canvas_.stretchDraw(0, 0, width(), height(), picture);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, canvas_.image());
+}
+
+} // namespace pelcor

@@ -1,0 +1,66 @@
+#include "TestWindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace pelcor::testing {
+
+std::string ProgramFolder() {
+    const char* dir = std::getenv("PELCOR_TEST_BIN_DIR");
+    return dir ? dir : QApplication::applicationDirPath().toStdString();
+}
+
+TestWindow::TestWindow() {
+    MainCalcOptions options;
+    options.programDir = ProgramFolder();
+    options.splashTicks = 0;
+    options.animate = false;
+    options.dialogs = &dialogs;
+    options.sound = &sound;
+    window_ = std::make_unique<TMainCalc1>(std::move(options));
+    window_->FormCreate();
+    QApplication::setActiveWindow(window_.get());
+}
+
+TestWindow::~TestWindow() = default;
+
+QPushButton* TestWindow::button(const QString& name) const {
+    return window_->findChild<QPushButton*>(name);
+}
+
+QLineEdit* TestWindow::readout() const {
+    return window_->findChild<QLineEdit*>("ReadOut");
+}
+
+QLabel* TestWindow::info() const {
+    return window_->findChild<QLabel*>("InfoLbl");
+}
+
+QString TestWindow::tape() const {
+    return window_->findChild<QPlainTextEdit*>("TotalStrg")->toPlainText();
+}
+
+void TestWindow::click(const QString& buttonName) {
+    QPushButton* b = button(buttonName);
+    if (!b) throw std::runtime_error("no button " + buttonName.toStdString());
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void TestWindow::type(const QString& keys) {
+    for (QChar c : keys) {
+        if (c == '\r')
+            QTest::keyClick(readout(), Qt::Key_Return);
+        else if (c == '\b')
+            QTest::keyClick(readout(), Qt::Key_Backspace);
+        else
+            QTest::keyClicks(readout(), QString(c));
+    }
+}
+
+} // namespace pelcor::testing

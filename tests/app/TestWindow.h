@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/MainCalc.h"
+#include "platform/Dialogs.h"
+#include "platform/Sound.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+class QPushButton;
+class QLineEdit;
+class QLabel;
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace pelcor::testing {
+
+// Message boxes are recorded instead of shown.
+struct ScriptedDialogs : Dialogs {
+    QStringList messages;
+    void showMessage(const QString& text) override { messages << text; }
+};
+
+struct RecordingSound : Sound {
+    int beeps = 0;
+    std::vector<std::string> waves;
+    void beep() override { ++beeps; }
+    void playWave(const std::string& path) override { waves.push_back(path); }
+};
+
+// The real main window, started without a splash wait, with the runtime files the build
+// made beside the program.
+class TestWindow {
+public:
+    TestWindow();
+    ~TestWindow();
+
+    TMainCalc1& window() { return *window_; }
+    QPushButton* button(const QString& name) const;
+    QLineEdit* readout() const;
+    QLabel* info() const;
+    QString tape() const;
+    void click(const QString& buttonName);
+    void type(const QString& keys);
+
+    ScriptedDialogs dialogs;
+    RecordingSound sound;
+
+private:
+    std::unique_ptr<TMainCalc1> window_;
+};
+
+// The folder the build writes the program and its runtime files to.
+std::string ProgramFolder();
+
+} // namespace pelcor::testing

@@ -1,0 +1,383 @@
+#include "calc/Calculator.h"
+#include "platform/Colors.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <vector>
+
+using namespace pelcor;
+
+namespace {
+
+struct Recorder : CalcReporter {
+    std::string info;
+    int beeps = 0;
+    std::vector<std::string> messages;
+    void showInfo(const std::string& text) override { info = text; }
+    void beep() override { ++beeps; }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+};
+
+// Presses keypad keys named as on their captions, separated by blanks; a run of digits
+// and points is pressed one character at a time ("200" is 2, 0, 0).
+class Keys {
+public:
+    Keys() : calc(rec) {}
+
+    Keys& press(const std::string& sequence) {
+        static const std::map<std::string, int> named = {
+            {"=", key::Equals},       {"x", key::Multiply}, {"/", key::Divide},
+            {"+", key::Plus},         {"-", key::Minus},    {"Inv", key::Inv},
+            {"Sin", key::Sin},        {"Cos", key::Cos},    {"Tan", key::Tan},
+            {"Sqrt", key::Sqrt},      {"Root", key::RootN}, {"Sq", key::Square},
+            {"Pow", key::PowerN},     {"Log", key::Log},    {"Exp", key::Exp},
+            {"1/x", key::Reciprocal}, {"+/-", key::Sign},   {"Ln", key::Ln},
+            {"%", key::Percent},      {"Pi", key::Pi},      {"BS", key::Backspace}};
+        std::istringstream in(sequence);
+        std::string token;
+        while (in >> token) {
+            if (token == "CE") {
+                calc.CEButtClick();
+            } else if (token == "CLR") {
+                calc.CLRButtClick();
+            } else if (auto it = named.find(token); it != named.end()) {
+                calc.CalcButt(it->second);
+            } else {
+                for (char c : token) {
+                    EXPECT_TRUE((c >= '0' && c <= '9') || c == '.') << token;
+                    calc.CalcButt(c == '.' ? key::Point : c - '0');
+                }
+            }
+        }
+        return *this;
+    }
+
+    std::string readout() const { return calc.readout(); }
+    std::string tape() const { return calc.tape(); }
+
+    Recorder rec;
+    Calculator calc;
+};
+
+std::string ReadoutAfter(const std::string& sequence) {
+    return Keys().press(sequence).readout();
+}
+
+} // namespace
+
+TEST(CalculatorEntry, BuildsNumbersFromDigitsPointsAndExponents) {
+    EXPECT_EQ(ReadoutAfter("3 . . 5"), "3.5");
+    EXPECT_EQ(ReadoutAfter("."), "0.");
+    EXPECT_EQ(ReadoutAfter("0 0 7"), "007");
+    EXPECT_EQ(ReadoutAfter("12 Exp 5"), "12E-5");
+    EXPECT_EQ(ReadoutAfter("12 Exp 5 +/-"), "12E+5");
+    EXPECT_EQ(ReadoutAfter("12 Exp 5 +/- +/-"), "12E-5");
+    EXPECT_EQ(ReadoutAfter("12 Exp 5 Exp"), "12E-5"); // a second exponent is refused
+    EXPECT_EQ(ReadoutAfter("12 Exp BS"), "12");
+    EXPECT_EQ(ReadoutAfter("12 BS"), "1");
+    EXPECT_EQ(ReadoutAfter("7 BS"), "0");
+    EXPECT_EQ(ReadoutAfter("7 BS 4"), "4");
+    EXPECT_EQ(ReadoutAfter("3 . BS 5"), "35"); // removing the point allows another
+    EXPECT_EQ(ReadoutAfter("3 . BS . 5"), "3.5");
+    EXPECT_EQ(ReadoutAfter("5 +/-"), "-5");
+    EXPECT_EQ(ReadoutAfter("5 +/- +/-"), "5");
+    EXPECT_EQ(ReadoutAfter("Pi"), "3.14159265358979");
+    // On a readout of "0", operations, functions, Exp and the sign key do nothing.
+    for (const char* k : {"+", "Sin", "+/-", "Exp", "Log", "Sqrt", "="}) {
+        Keys keys;
+        keys.press(k);
+        EXPECT_EQ(keys.readout(), "0") << k;
+        EXPECT_EQ(keys.tape(), "") << k;
+        EXPECT_EQ(keys.rec.beeps, 0) << k;
+    }
+}
+
+TEST(CalculatorEntry, ExpKeyHighlightsUntilTheNextClosingKey) {
+    Keys k;
+    k.press("12 Exp");
+    EXPECT_TRUE(k.calc.expActive());
+    EXPECT_EQ(k.calc.expFontColor(), colors::Highlight);
+    k.press("5");
+    EXPECT_FALSE(k.calc.expActive());
+    EXPECT_EQ(k.calc.expFontColor(), colors::Black);
+    EXPECT_EQ(k.readout(), "12E-5");
+}
+
+TEST(CalculatorEntry, ReadoutCheckReportsAndSelectsTheFirstIllegalCharacter) {
+    Keys k;
+    k.calc.ReadOutChange("1-2");
+    k.press("+");
+    EXPECT_EQ(k.rec.info, "Illegal charactor \" - \" found in Readout");
+    EXPECT_EQ(k.rec.beeps, 1);
+    EXPECT_TRUE(k.calc.readoutError());
+    EXPECT_EQ(k.calc.readoutColor(), colors::ErrorPink);
+    Calculator::Selection sel;
+    ASSERT_TRUE(k.calc.takeFocusRequest(sel));
+    EXPECT_EQ(sel.start, 1);
+    EXPECT_EQ(sel.length, 1);
+    EXPECT_EQ(k.readout(), "1-2");
+    EXPECT_EQ(k.calc.operandX(), 0); // the key was refused
+
+    // While the check fails, typed keys are left to the edit box.
+    EXPECT_FALSE(k.calc.ReadOutKeyPress('5'));
+    k.calc.ReadOutChange("-1E-2");
+    EXPECT_TRUE(k.calc.ReadOutKeyPress('+'));
+    EXPECT_FALSE(k.calc.readoutError());
+    EXPECT_EQ(k.calc.readoutColor(), colors::White);
+
+    for (const char* bad :
+         {"E5", "1.2.3", "1E2E3", "+5", "5+", "1E+2+", "--5", "1a", "1 2", "1e5"}) {
+        Keys b;
+        b.calc.ReadOutChange(bad);
+        EXPECT_FALSE(b.calc.ReadoutCheck()) << bad;
+    }
+    for (const char* good : {"-1E-2", "12E+5", "0.5", "-.5", "5E-", "."}) {
+        Keys g;
+        g.calc.ReadOutChange(good);
+        EXPECT_TRUE(g.calc.ReadoutCheck()) << good;
+    }
+}
+
+TEST(CalculatorEntry, KeyboardMapsOntoTheKeypadAndSwallowsOtherKeys) {
+    Keys k;
+    for (char c : std::string("12.5*2\r"))
+        EXPECT_TRUE(k.calc.ReadOutKeyPress(c));
+    EXPECT_EQ(k.readout(), "25");
+    EXPECT_TRUE(k.calc.ReadOutKeyPress('A'));
+    EXPECT_TRUE(k.calc.ReadOutKeyPress('a'));
+    EXPECT_EQ(k.readout(), "25");
+    for (char c : std::string("-5\r"))
+        k.calc.ReadOutKeyPress(c);
+    EXPECT_EQ(k.readout(), "20");
+    k.calc.ReadOutKeyPress('/');
+    k.calc.ReadOutKeyPress('8');
+    k.calc.ReadOutKeyPress('\b');
+    k.calc.ReadOutKeyPress('4');
+    k.calc.ReadOutKeyPress('+');
+    EXPECT_EQ(k.readout(), "5");
+    EXPECT_EQ(k.tape(), "12.5 x 2 = 25\r\n25 - 5 = 20\r\n20 / 4 = 5\r\n5 + ");
+}
+
+TEST(CalculatorClearing, CEKeepsThePendingOperationAndCLREmptiesEverything) {
+    EXPECT_EQ(ReadoutAfter("5 + 7 CE 3 ="), "8");
+    Keys k;
+    k.press("5 + 7 = Inv");
+    EXPECT_EQ(k.calc.invFontColor(), colors::Highlight);
+    k.press("4 + CLR");
+    EXPECT_EQ(k.readout(), "0");
+    EXPECT_EQ(k.tape(), "");
+    EXPECT_FALSE(k.calc.invActive());
+    EXPECT_EQ(k.calc.invFontColor(), colors::Black);
+    k.press("3 =");
+    EXPECT_EQ(k.readout(), "3"); // nothing was left pending
+}
+
+TEST(CalculatorOperations, ChainsWithoutPrecedenceAndWritesTheTape) {
+    Keys k;
+    k.press("5 + 3 x 2 =");
+    EXPECT_EQ(k.readout(), "16");
+    EXPECT_EQ(k.tape(), "5 + 3 = 8\r\n8 x 2 = 16\r\n");
+
+    EXPECT_EQ(ReadoutAfter("9 - 4 ="), "5");
+    EXPECT_EQ(ReadoutAfter("9 / 4 ="), "2.25");
+    EXPECT_EQ(ReadoutAfter("1 / 3 ="), "0.333333333333333");
+    EXPECT_EQ(ReadoutAfter("5 + ="), "10"); // the readout serves as both operands
+    EXPECT_EQ(ReadoutAfter("0.1 + 0.2 ="), "0.3");
+
+    // A second "=" is ignored; an operator after "=" continues from the result.
+    Keys r;
+    r.press("2 + 3 = =");
+    EXPECT_EQ(r.readout(), "5");
+    EXPECT_EQ(r.tape(), "2 + 3 = 5\r\n");
+    r.press("x 4 =");
+    EXPECT_EQ(r.readout(), "20");
+    EXPECT_EQ(r.tape(), "2 + 3 = 5\r\n5 * 4 = 20\r\n");
+
+    // A result of 0 counts as nothing pending: - is ignored on the readout "0".
+    EXPECT_EQ(ReadoutAfter("3 - 3 = - 3 ="), "3");
+}
+
+TEST(CalculatorOperations, AnOperatorRightAfterAnotherReplacesIt) {
+    Keys empty;
+    empty.press("5 + x 2 =");
+    EXPECT_EQ(empty.readout(), "10");
+    EXPECT_EQ(empty.tape(), "2 = 10\r\n"); // the unfinished line is dropped on an empty tape
+
+    Keys full;
+    full.press("1 + 1 = CE 5 + x 2 =");
+    EXPECT_EQ(full.readout(), "10");
+    EXPECT_EQ(full.tape(), "1 + 1 = 2\r\n5 * 2 = 10\r\n");
+
+    Keys twice;
+    twice.press("1 + 1 = CE 9 + - / 3 =");
+    EXPECT_EQ(twice.readout(), "3");
+    EXPECT_EQ(twice.tape(), "1 + 1 = 2\r\n9 / 3 = 3\r\n");
+}
+
+TEST(CalculatorFunctions, ComputeInDegreesAndWriteTheirTapeLines) {
+    struct Case {
+        const char* keys;
+        const char* readout;
+        const char* tape;
+    };
+    const Case cases[] = {
+        {"30 Sin", "0.5", "Sin(30) = 0.5\r\n"},
+        {"60 Cos", "0.5", "Cos(60) = 0.5\r\n"},
+        {"45 Tan", "1", "Tan(45) = 1\r\n"},
+        {"0.5 Inv Sin", "30", "Inv-Sin(0.5) = 30\r\n"},
+        {"0.5 Inv Cos", "60", "Inv-Cos(0.5) = 60\r\n"},
+        {"1 Inv Tan", "45", "Inv-Tan(1) = 45\r\n"},
+        {"16 Sqrt", "4", "Sqrt(16) = 4\r\n"},
+        {"27 Root 3 =", "3", "Sqrt(27)^3 = 3\r\n"},
+        {"12 Sq", "144", "( 12^2 ) = 144\r\n"},
+        {"2 Pow 10 =", "1024", "( 2^10 ) = 1024\r\n"},
+        {"1000 Log", "3", "Log(1000) = 3\r\n"},
+        {"4 1/x", "0.25", "1/4 = 0.25\r\n"},
+        {"2.718282 Ln", "1", "Ln(2.718282) = 1\r\n"},
+        {"50 %", "0.5", "%( 50 ) = 0.5\r\n"},
+        {"200 + 10 %", "2.1", "200 + 10 = 210\r\n%( 210 ) = 2.1\r\n"},
+    };
+    for (const Case& c : cases) {
+        Keys k;
+        k.press(c.keys);
+        EXPECT_EQ(k.readout(), c.readout) << c.keys;
+        EXPECT_EQ(k.tape(), c.tape) << c.keys;
+        EXPECT_EQ(k.rec.beeps, 0) << c.keys;
+    }
+    // Ln works to the base 2.718282, not the exact e.
+    Keys ln;
+    ln.press("10 Ln");
+    EXPECT_NE(ln.readout(), "2.30258509299405");
+    EXPECT_EQ(ln.readout().substr(0, 7), "2.30258");
+}
+
+TEST(CalculatorFunctions, PowerAndRootWaitForTheirSecondNumberInAqua) {
+    Keys k;
+    k.press("2 Pow");
+    EXPECT_EQ(k.calc.readoutColor(), colors::Aqua);
+    EXPECT_EQ(k.tape(), "");
+    k.press("3");
+    EXPECT_EQ(k.calc.readoutColor(), colors::White);
+    k.press("=");
+    EXPECT_EQ(k.readout(), "8");
+}
+
+TEST(CalculatorErrors, FunctionErrorsTurnTheReadoutPinkAndWriteNoLine) {
+    struct Case {
+        const char* keys;
+        const char* info;
+        const char* readout;
+    };
+    const Case cases[] = {
+        {"1 Log", "Calculation function Error  Value illegal", "0"},
+        {"2 Inv Sin", "ArcSin function Error  Value must be 1 or less", "2"},
+        {"2 Inv Cos", "ArcCos function Error  Value must be 1 or less ", "2"},
+        {"2 +/- Inv Sin", "Calculation function Error  Value illegal", "-2"},
+        {"2 +/- Inv Cos", "Calculation function Error  Value illegal", "-2"},
+        {"5 +/- Ln", "Calculation function Error  Value illegal", "0"},
+        {"5 +/- Log", "Calculation function Error  Value illegal", "0"},
+        {"4 +/- Sqrt", "**** Calculator Error ****", "-4"},
+        {"8 +/- Root", "**** Calculator Error ****", "-8"},
+    };
+    for (const Case& c : cases) {
+        Keys k;
+        k.press(c.keys);
+        EXPECT_EQ(k.rec.info, c.info) << c.keys;
+        EXPECT_EQ(k.readout(), c.readout) << c.keys;
+        EXPECT_EQ(k.calc.readoutColor(), colors::ErrorPink) << c.keys;
+        EXPECT_EQ(k.rec.beeps, 1) << c.keys;
+        EXPECT_EQ(k.tape(), "") << c.keys;
+    }
+    // A Log error shows the previous result; the next key turns the readout white.
+    Keys log;
+    log.press("3 + 4 = 1 Log");
+    EXPECT_EQ(log.readout(), "7");
+    EXPECT_EQ(log.tape(), "3 + 4 = 7\r\n");
+    log.press("5");
+    EXPECT_EQ(log.calc.readoutColor(), colors::White);
+    // Inv stays on after an arc error, so a corrected value gets the inverse function.
+    Keys arc;
+    arc.press("2 Inv Sin");
+    EXPECT_TRUE(arc.calc.invActive());
+    arc.press("BS 0.5 Sin");
+    EXPECT_EQ(arc.readout(), "30");
+    EXPECT_EQ(arc.tape(), "Inv-Sin(0.5) = 30\r\n");
+}
+
+TEST(CalculatorErrors, DivisionByZeroOverflowAndUnderflowShowMessageBoxes) {
+    Keys zero;
+    zero.press("8 / 0 =");
+    EXPECT_EQ(zero.readout(), "0"); // "=" does nothing on the readout "0"
+    EXPECT_TRUE(zero.rec.messages.empty());
+    zero.press("BS 0.0 =");
+    ASSERT_EQ(zero.rec.messages.size(), 1u);
+    EXPECT_EQ(zero.rec.messages[0], "An divide by zero error occurred during calculation");
+    EXPECT_EQ(zero.readout(), "8");
+    EXPECT_EQ(zero.rec.beeps, 1);
+    EXPECT_EQ(zero.tape(), "8 / ");
+    zero.press("2 =");
+    EXPECT_EQ(zero.readout(), "4"); // the division stayed pending; 2 started a new number
+
+    Keys over;
+    over.press("10 Pow 400 =");
+    ASSERT_EQ(over.rec.messages.size(), 1u);
+    EXPECT_EQ(over.rec.messages[0],
+              "An Overflow error occurred during calculation. Number 10^400 is too large");
+    EXPECT_EQ(over.readout(), "10");
+    EXPECT_EQ(over.tape(), "");
+
+    Keys under;
+    under.press("0.001 Root 0.001 =");
+    ASSERT_EQ(under.rec.messages.size(), 1u);
+    EXPECT_EQ(under.rec.messages[0],
+              "An Underflow error occurred during calculation. Number is too small");
+    EXPECT_EQ(under.readout(), "0.001");
+
+    Keys recip;
+    recip.press("0.0 1/x");
+    ASSERT_EQ(recip.rec.messages.size(), 1u);
+    EXPECT_EQ(recip.readout(), "0");
+}
+
+TEST(CalculatorErrors, OverflowAndNonNumbersNeverReachTheReadoutOrTape) {
+    Keys big;
+    big.press("1 Exp 300 +/- x 1 Exp 300 +/- ="); // 1E+300 x 1E+300
+    EXPECT_EQ(big.rec.info, "Calculation function Error  Value illegal");
+    EXPECT_EQ(big.readout(), "1E300");
+    EXPECT_EQ(big.calc.readoutColor(), colors::ErrorPink);
+    EXPECT_EQ(big.tape(), "1E300 x ");
+
+    Keys sq;
+    sq.press("1 Exp 200 +/- Sq");
+    EXPECT_EQ(sq.rec.info, "Calculation function Error  Value illegal");
+    EXPECT_EQ(sq.readout(), "1E200");
+
+    Keys half;
+    half.press("5 Exp +");
+    EXPECT_EQ(half.rec.info, "Calculation function Error  Value illegal");
+    EXPECT_EQ(half.readout(), "5");
+    EXPECT_EQ(half.calc.readoutColor(), colors::ErrorPink);
+    EXPECT_EQ(half.rec.beeps, 1);
+    half.press("+ 2 =");
+    EXPECT_EQ(half.readout(), "7");
+
+    Keys negRoot;
+    negRoot.press("8 +/- Pow 0.5 =");
+    EXPECT_EQ(negRoot.rec.info, "Calculation function Error  Value illegal");
+    EXPECT_EQ(negRoot.readout(), "-8");
+
+    for (const Keys* k : {&big, &sq, &half, &negRoot}) {
+        for (const std::string& s : {k->readout(), k->tape()}) {
+            EXPECT_EQ(s.find("inf"), std::string::npos) << s;
+            EXPECT_EQ(s.find("nan"), std::string::npos) << s;
+        }
+    }
+}
+
+TEST(CalculatorErrors, ArcFunctionsOfAZeroValueGiveTheTrueAngle) {
+    EXPECT_EQ(ReadoutAfter("0.0 Inv Sin"), "0");
+    EXPECT_EQ(ReadoutAfter("0.0 Inv Cos"), "90");
+    EXPECT_EQ(ReadoutAfter("0.0 Inv Tan"), "0");
+}

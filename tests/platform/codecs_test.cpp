@@ -1,0 +1,78 @@
+#include "platform/BmpCodec.h"
+#include "platform/JpegCodec.h"
+#include "platform/Pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+using namespace pelcor;
+
+namespace {
+
+QImage TestPicture(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(qRgb(200, 40, 40));
+    for (int y = 0; y < h / 2; ++y)
+        for (int x = 0; x < w / 2; ++x)
+            image.setPixel(x, y, qRgb(20, 160, 220));
+    return image;
+}
+
+} // namespace
+
+TEST(BmpCodec, WritesTwentyFourBitFilesThatReadBackExactly) {
+    const QImage picture = TestPicture(7, 5); // odd width: rows need padding
+    const std::string bytes = BmpCodec::Encode(picture);
+    ASSERT_EQ(bytes.size(), 54u + 24u * 5u); // 7*3 = 21 bytes, padded to 24
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[18]), 7);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[22]), 5);
+    // The bottom row comes first, blue-green-red.
+    EXPECT_EQ(static_cast<unsigned char>(bytes[54]), 40);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[56]), 200);
+
+    const QImage back = BmpCodec::Decode(bytes);
+    ASSERT_EQ(back.size(), picture.size());
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(back.pixel(x, y), picture.pixel(x, y));
+}
+
+TEST(BmpCodec, RefusesDamagedFilesWithAReason) {
+    std::string error;
+    EXPECT_TRUE(BmpCodec::Decode("", &error).isNull());
+    EXPECT_FALSE(error.empty());
+    std::string bytes = BmpCodec::Encode(TestPicture(4, 4));
+    EXPECT_TRUE(BmpCodec::Decode(bytes.substr(0, bytes.size() - 5), &error).isNull());
+    std::string huge = bytes;
+    huge[22] = '\xFF';
+    huge[23] = '\xFF';
+    EXPECT_TRUE(BmpCodec::Decode(huge, &error).isNull());
+    std::string eightBit = bytes;
+    eightBit[28] = 8;
+    EXPECT_TRUE(BmpCodec::Decode(eightBit, &error).isNull());
+}
+
+TEST(JpegCodec, EncodesWithDefaultsAndDecodesWithinJpegTolerance) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("pic.jpg").toStdString();
+    const QImage picture = TestPicture(64, 48);
+    ASSERT_EQ(JpegCodec::WriteFile(path, picture), "");
+    const QImage back = LoadPicture(path);
+    ASSERT_EQ(back.size(), picture.size());
+    for (QPoint p : {QPoint(5, 5), QPoint(50, 40)}) {
+        const QRgb a = picture.pixel(p), b = back.pixel(p);
+        EXPECT_LE(std::abs(qRed(a) - qRed(b)), 12);
+        EXPECT_LE(std::abs(qGreen(a) - qGreen(b)), 12);
+        EXPECT_LE(std::abs(qBlue(a) - qBlue(b)), 12);
+    }
+
+    std::string error;
+    EXPECT_TRUE(JpegCodec::Decode("\xFF\xD8 not really a jpeg", &error).isNull());
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(LoadPicture(dir.filePath("missing.jpg").toStdString(), &error).isNull());
+}
