@@ -81,6 +81,8 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
 
     setObjectName("MainCalc1");
     setWindowTitle("Pelcor educational software - Scientific calculator");
+    // The window is laid out in pixels for a small sans-serif font.
+    setFont(ArialFont(11));
     buildLayout();
     buildMenu();
 
@@ -296,7 +298,7 @@ void TMainCalc1::buildLowerArea(QWidget* parent) {
     TabControl1->setObjectName("TabControl1");
     TabControl1->setGeometry(6, 390, 613, 25);
     TabControl1->setExpanding(false);
-    TabControl1->setStyleSheet("QTabBar::tab { width: 95px; height: 19px; }");
+    TabControl1->setStyleSheet("QTabBar::tab { width: 92px; height: 19px; padding: 0px 2px; }");
     for (const char* tab : {"Solar System", "Solar Masses", "Atomic Values1", "Atomic Values2",
                             "General Data", "General Data1"})
         TabControl1->addTab(tab);

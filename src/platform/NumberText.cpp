@@ -10,17 +10,20 @@ std::string FormatGeneral(double value) {
     if (!std::isfinite(value) || value == 0.0) return "0";
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15G", value);
-    std::string s(buf);
     // %G writes the exponent as E+20 or E-06: drop the plus sign and leading zeros.
-    auto e = s.find('E');
-    if (e == std::string::npos) return s;
-    std::string mantissa = s.substr(0, e);
-    std::string exponent = s.substr(e + 1);
-    bool negative = !exponent.empty() && exponent[0] == '-';
-    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) exponent.erase(0, 1);
-    exponent.erase(0, exponent.find_first_not_of('0'));
-    if (exponent.empty()) exponent = "0";
-    return mantissa + "E" + (negative ? "-" : "") + exponent;
+    const std::string_view text(buf);
+    const size_t e = text.find('E');
+    if (e == std::string_view::npos) return std::string(text);
+    std::string_view digits = text.substr(e + 1);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+        digits.remove_prefix(1);
+    while (digits.size() > 1 && digits.front() == '0')
+        digits.remove_prefix(1);
+    std::string out(text.substr(0, e));
+    out += negative ? "E-" : "E";
+    out += digits;
+    return out;
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
