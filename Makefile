@@ -18,7 +18,7 @@ test: build
 
 bench: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) -DPELCOR_BUILD_BENCH=ON
-	cmake --build $(BUILD_DIR) --target benchmarks
+	cmake --build $(BUILD_DIR) --target pelcor_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/pelcor_bench
 
 clean:
