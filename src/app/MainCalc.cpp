@@ -29,6 +29,8 @@ namespace {
 
 constexpr int kBoardBackground = 9153434;
 constexpr int kIdleTicks = 12000;
+constexpr int kStoreMark = 33023;     // orange font of a store button holding a value
+constexpr int kRecallMark = 15761408; // blue font of its recall button
 
 void SetBackground(QWidget* w, int color) {
     w->setAutoFillBackground(true);
@@ -166,8 +168,35 @@ void TMainCalc1::buildLayout() {
     CalcPanel = new CalcKeypad(Panel1);
     CalcPanel->setGeometry(476, 4, 149, 325);
     connect(CalcPanel, &CalcKeypad::keyClicked, this, &TMainCalc1::CalcButt);
-    connect(CalcPanel, &CalcKeypad::operatorClicked, this,
-            [this](const QString&, int tag) { CalcButt(tag); });
+    connect(CalcPanel, &CalcKeypad::operatorClicked, this, [this](const QString& op, int tag) {
+        takeReadoutText();
+        calc_.OperatorButton(op.toStdString(), tag);
+        syncCalculator();
+    });
+    connect(CalcPanel, &CalcKeypad::hexEqualsClicked, this, [this] {
+        takeReadoutText();
+        calc_.CalcFunct();
+        syncCalculator();
+    });
+    connect(CalcPanel, &CalcKeypad::logicClicked, this, [this](const QString& op) {
+        takeReadoutText();
+        calc_.LogicKey(op.toStdString());
+        syncCalculator();
+    });
+    for (int m = 1; m <= 4; ++m) {
+        connect(CalcPanel->button(QString("Mem%1Butt").arg(m)), &QPushButton::clicked, this,
+                [this, m] {
+                    takeReadoutText();
+                    calc_.MemoryStore(m);
+                    syncCalculator();
+                });
+        connect(CalcPanel->button(QString("MR%1Butt").arg(m)), &QPushButton::clicked, this,
+                [this, m] {
+                    takeReadoutText();
+                    calc_.MemoryRecall(m);
+                    syncCalculator();
+                });
+    }
     connect(CalcPanel->button("CEButt"), &QPushButton::clicked, this, &TMainCalc1::CEButtClick);
     connect(CalcPanel->button("CLRButt"), &QPushButton::clicked, this, &TMainCalc1::CLRButtClick);
 
@@ -483,9 +512,22 @@ void TMainCalc1::buildMenu() {
     item(editor, "TextEditor2", "Text Editor");
 
     QMenu* mode = heading("CalcMode1", "CalcMode", true);
-    item(mode, "Decimal1", "Decimal");
-    item(mode, "Hexidecimal1", "Hexidecimal");
-    item(mode, "Binary1", "Binary");
+    const char* modes[][2] = {
+        {"Decimal1", "Decimal"}, {"Hexidecimal1", "Hexidecimal"}, {"Binary1", "Binary"}};
+    for (int base = 0; base < 3; ++base) {
+        connect(item(mode, modes[base][0], modes[base][1]), &QAction::triggered, this,
+                [this, base] {
+                    takeReadoutText();
+                    if (base == 0)
+                        calc_.Decimal1Click();
+                    else if (base == 1)
+                        calc_.Hexidecimal1Click();
+                    else
+                        calc_.Binary1Click();
+                    CalcPanel->ApplyMode(calc_.calcBase());
+                    syncCalculator();
+                });
+    }
 }
 
 QAction* TMainCalc1::menuAction(const QString& name) const {
@@ -779,6 +821,17 @@ void TMainCalc1::syncCalculator() {
     ReadOut->setPalette(pal);
     CalcKeypad::SetFontColor(CalcPanel->button("ButtInv"), calc_.invFontColor());
     CalcKeypad::SetFontColor(CalcPanel->button("ExpButt"), calc_.expFontColor());
+    for (int m = 1; m <= 4; ++m) {
+        // The memory is kept in both buttons' hints, marked by their font colours.
+        const QString text = QString::fromStdString(calc_.memory(m));
+        const bool marked = calc_.memoryMarked(m);
+        QPushButton* store = CalcPanel->button(QString("Mem%1Butt").arg(m));
+        QPushButton* recall = CalcPanel->button(QString("MR%1Butt").arg(m));
+        store->setToolTip(text);
+        recall->setToolTip(text);
+        CalcKeypad::SetFontColor(store, marked ? kStoreMark : colors::Black);
+        CalcKeypad::SetFontColor(recall, marked ? kRecallMark : colors::Black);
+    }
 
     QString tape = QString::fromStdString(calc_.tape());
     tape.replace("\r\n", "\n");
@@ -842,11 +895,21 @@ void TMainCalc1::AnswerExitPanel(int answer) {
     if (exitWait_) exitWait_->quit();
 }
 
+void TMainCalc1::ReadoutBackToDecimal() {
+    // The whole calculator returns to decimal, so a refused exit leaves the readout and
+    // the keys agreeing.
+    if (calc_.calcBase() == 0) return;
+    takeReadoutText();
+    calc_.Decimal1Click();
+    CalcPanel->ApplyMode(calc_.calcBase());
+    syncCalculator();
+}
+
 void TMainCalc1::ExitProgram1Click() {
     ExitPanel->show();
     ExitPanel->raise();
-    // A hexadecimal or binary readout goes back to decimal and the settings are saved
-    // here once those are kept.
+    ReadoutBackToDecimal();
+    // The settings are saved here once they are kept.
     close();
 }
 
@@ -873,8 +936,9 @@ void TMainCalc1::FormDestroy() {
     ExitPanel->show();
     Timer1->stop();
     Timer2->stop();
-    // The readout returns to decimal and the settings are written here once kept.
+    ReadoutBackToDecimal();
     ReadOut->repaint();
+    // The settings are written here once they are kept.
     ExitPanel->hide();
 }
 

@@ -109,6 +109,7 @@ private:
     int AskExitPanel(QFrame* panel);
     void AnswerExitPanel(int answer);
     void FormDestroy();
+    void ReadoutBackToDecimal();
     void growPanel(QFrame* panel, int toHeight, int step);
     void setLeftColumnVisible(bool visible);
     void TabControl1Change(int index);

@@ -114,6 +114,15 @@ CalcKeypad::CalcKeypad(QWidget* parent) : QFrame(parent) {
     add("ButtXor", "Xor", kCols[3], kRows[2], -1)->hide();
     add("ButtNor", "Nor", kCols[3], kRows[3], -1)->hide();
 
+    connect(button("ButtHEquals"), &QPushButton::clicked, this, &CalcKeypad::hexEqualsClicked);
+    const std::pair<const char*, const char*> logic[] = {
+        {"ButtAnd", "AND"}, {"ButtOr", "OR"}, {"ButtXor", "XOR"}, {"ButtNor", "NOR"}};
+    for (const auto& [name, op] : logic) {
+        const QString opText = op;
+        connect(button(name), &QPushButton::clicked, this,
+                [this, opText] { emit logicClicked(opText); });
+    }
+
     memLabel_ = new QLabel("X = 0    Y = 0", this);
     memLabel_->setObjectName("MemLabel");
     memLabel_->setGeometry(4, 302, 141, 17);
@@ -152,6 +161,47 @@ QPushButton* CalcKeypad::add(const QString& name, const QString& caption, int le
     if (tag >= 0 && !operatorKey && !name.startsWith("ButtH"))
         connect(b, &QPushButton::clicked, this, [this, tag] { emit keyClicked(tag); });
     return b;
+}
+
+void CalcKeypad::ApplyMode(int base) {
+    const QStringList letters = {"ButtA", "ButtB", "ButtC", "ButtD", "ButtE", "ButtF"};
+    const QStringList logic = {"ButtAnd", "ButtOr", "ButtXor", "ButtNor"};
+    const QStringList digits = {"Butt2", "Butt3", "Butt4", "Butt5",  "Butt6",
+                                "Butt7", "Butt8", "Butt9", "Buttdot"};
+    const QStringList functions = {"Buttequals", "ButtInv", "ButtSin", "ButtCos", "ButtTan"};
+    const QStringList decimalOnly = {"ButtLn", "ButtPercent", "ButtPi"};
+    auto show = [this](const QStringList& names, bool visible) {
+        for (const QString& n : names)
+            button(n)->setVisible(visible);
+    };
+    auto enable = [this](const QStringList& names, bool enabled) {
+        for (const QString& n : names)
+            button(n)->setEnabled(enabled);
+    };
+    if (base == 0) {
+        show(letters, false);
+        show(logic, false);
+        show({"ButtHEquals"}, false);
+        enable(digits, true);
+        enable(functions, true);
+        enable(decimalOnly, true);
+    } else if (base == 1) {
+        show(logic, false);
+        show(letters, true);
+        show({"ButtHEquals"}, true);
+        enable(decimalOnly, false);
+        enable(digits, true);
+    } else {
+        show(letters, false);
+        show({"ButtHEquals"}, true);
+        show(logic, true);
+        enable(digits, false);
+        enable(functions, false);
+        enable(decimalOnly, false);
+    }
+    // The keys of the other bases lie over the ordinary ones.
+    for (const QString& n : letters + logic + QStringList{"ButtHEquals"})
+        button(n)->raise();
 }
 
 QPushButton* CalcKeypad::button(const QString& name) const {

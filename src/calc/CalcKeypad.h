@@ -21,6 +21,10 @@ public:
     explicit CalcKeypad(QWidget* parent = nullptr);
 
     QPushButton* button(const QString& name) const;
+
+    // Shows, hides, enables and disables the keys for a number base (0 decimal,
+    // 1 hexadecimal, 2 binary).
+    void ApplyMode(int base);
     QLabel* memLabel() const { return memLabel_; }
 
     // The font colour of a button's caption, as the program's colour integer.
@@ -30,6 +34,8 @@ public:
 signals:
     void keyClicked(int tag);
     void operatorClicked(const QString& op, int tag);
+    void logicClicked(const QString& op);
+    void hexEqualsClicked();
 
 private:
     QPushButton* add(const QString& name, const QString& caption, int left, int top, int tag,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace pelcor {
@@ -86,6 +87,30 @@ public:
     // The calculator's key action for one key code.
     void CalcKey(int code);
 
+    // --- number bases
+    // The "CalcMode" commands: convert the readout and switch the base (0 decimal,
+    // 1 hexadecimal, 2 binary). Choosing the base in force changes nothing.
+    void Decimal1Click();
+    void Hexidecimal1Click();
+    void Binary1Click();
+    // An operator button (x, divide, +, -): records its operator text ("X", "/", "+",
+    // "-") for the hexadecimal arithmetic, then acts as any keypad key.
+    void OperatorButton(const std::string& op, int tag);
+    // The "=" of the hexadecimal and binary modes.
+    void CalcFunct();
+    // The bitwise keys: "AND", "OR", "XOR", "NOR".
+    void LogicKey(const std::string& op);
+    // The readout's value in decimal, whatever the base in force.
+    std::string ReadoutInDecimal() const;
+    const std::string& convText() const { return convText_; }
+
+    // --- memories 1..4: the readout's text exactly as it was stored
+    void MemoryStore(int n);
+    void MemoryRecall(int n);
+    const std::string& memory(int n) const { return memories_[n - 1].text; }
+    bool memoryMarked(int n) const { return memories_[n - 1].marked; }
+    void SetMemory(int n, const std::string& text, bool marked);
+
     // --- state, for the rest of the window and for tests
     bool entryActive() const { return entryActive_ != 0; }
     bool invActive() const { return invActive_; }
@@ -113,6 +138,10 @@ private:
     void ShowResult();
     void FocusAtEnd();
     void AppendTape(const std::string& text) { tape_ += text; }
+    void HexKey(int code);
+    void HexOperator();
+    bool HexKeyPress(char c);
+    void ConvertReadout(int toBase);
 
     CalcReporter& reporter_;
 
@@ -145,6 +174,20 @@ private:
     bool invActive_ = false;
     // Set when the current key ended in an error: it then writes no completed tape line.
     bool keyFailed_ = false;
+
+    // number bases
+    std::string convText_;
+    std::string hexOpPending_;
+    std::string hexOp_;
+    int32_t hexFirst_ = 0;
+    std::string logicOp_;
+    std::string logicFirst_;
+
+    struct Memory {
+        std::string text = "0";
+        bool marked = false;
+    };
+    Memory memories_[4];
 };
 
 } // namespace pelcor
