@@ -247,6 +247,7 @@ void TMainCalc1::buildLayout() {
     }
 
     buildHiddenPanels(client_);
+    buildOptionPanels(client_);
 }
 
 void TMainCalc1::buildToolbar(QWidget* parent) {
@@ -320,6 +321,10 @@ void TMainCalc1::buildToolbar(QWidget* parent) {
 
     connect(CalcPanel2->findChild<QPushButton*>("BitBtn25"), &QPushButton::pressed, this,
             &TMainCalc1::ImageChangeClick);
+    connect(CalcPanel2->findChild<QPushButton*>("BitBtn9"), &QPushButton::pressed, this,
+            &TMainCalc1::ToggleSound);
+    connect(CalcPanel2->findChild<QPushButton*>("BitBtn13"), &QPushButton::pressed, this,
+            &TMainCalc1::ToggleScreenHelp);
 }
 
 void TMainCalc1::buildLowerArea(QWidget* parent) {
@@ -382,9 +387,6 @@ void TMainCalc1::buildHiddenPanels(QWidget* parent) {
         {"TextEditPanel", 2, 4, 628, 478},
         {"PersonalSettingsPanel", 155, 8, 320, 320},
         {"AboutPanel", 155, 8, 317, 10},
-        {"ScreenPanel2", 200, 50, 240, 230},
-        {"SoundPanel", 200, 50, 240, 160},
-        {"DrawModePanel", 200, 50, 240, 160},
         {"ViewerPanel", 159, 253, 313, 77},
         {"EditFrame", 5, 390, 616, 86},
     };
@@ -502,9 +504,12 @@ void TMainCalc1::buildMenu() {
     item(help, "HelpFile1", "Help");
 
     QMenu* options = heading("Options1", "Options", false);
-    item(options, "Soundssetup1", "Sounds setup");
-    item(options, "Screensetup1", "Screen setup");
-    item(options, "DrawMode1", "DrawMode");
+    connect(item(options, "Soundssetup1", "Sounds setup"), &QAction::triggered, this,
+            &TMainCalc1::SetupSound);
+    connect(item(options, "Screensetup1", "Screen setup"), &QAction::triggered, this,
+            &TMainCalc1::SetupScreen);
+    connect(item(options, "DrawMode1", "DrawMode"), &QAction::triggered, this,
+            &TMainCalc1::DrawMode1Click);
     item(options, "CheckEditpczFile1", "Check/Edit .pcz File");
 
     QMenu* editor = heading("TextEditor1", "Text Editor", true);
@@ -562,7 +567,8 @@ void TMainCalc1::FormCreate() {
     }
     Picture11->setGeometry(0, 0, 320, 320);
 
-    // 5. The settings file is read here once it is kept.
+    // 5. The saved state.
+    LoadSettings();
 
     // 6. With no drawing file remembered: the start picture and the pointer's glyph.
     DisplayMode = 0;
@@ -909,7 +915,7 @@ void TMainCalc1::ExitProgram1Click() {
     ExitPanel->show();
     ExitPanel->raise();
     ReadoutBackToDecimal();
-    // The settings are saved here once they are kept.
+    SaveSettings();
     close();
 }
 
@@ -938,7 +944,7 @@ void TMainCalc1::FormDestroy() {
     Timer2->stop();
     ReadoutBackToDecimal();
     ReadOut->repaint();
-    // The settings are written here once they are kept.
+    SaveSettings();
     ExitPanel->hide();
 }
 

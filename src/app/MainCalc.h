@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SettingsFile.h"
 #include "calc/Calculator.h"
 #include "platform/ProgramFiles.h"
 
@@ -80,6 +81,18 @@ public:
     std::string DrawingListText() const;
     bool DrawingChanged() const { return DrawingListText() != EditBackup; }
 
+    // --- settings, sound and screen options
+    void LoadSettings();
+    void SaveSettings();
+    void ToggleSound();
+    void ToggleScreenHelp();
+    void SetupSound();
+    void SetupScreen();
+    void DrawMode1Click();
+    bool WireFrameOn() const;
+    bool BlackWhiteOn() const;
+    const Settings& settings() const { return settings_; }
+
     QAction* menuAction(const QString& name) const;
     QFrame* panel(const QString& name) const;
 
@@ -114,6 +127,14 @@ private:
     void setLeftColumnVisible(bool visible);
     void TabControl1Change(int index);
     void pause();
+    void buildOptionPanels(QWidget* parent);
+    void SndCheckBox0Click();
+    void ScrnCheckBox1Click();
+    void ScreenModeBoxClick(int mode);
+    void showOptionPanel(QFrame* panel);
+    void loadGlyph(const char* button, const char* picture);
+    void loadSidePicture();
+    void focusAfterToggle();
 
     MainCalcOptions options_;
     std::unique_ptr<Dialogs> ownDialogs_;
@@ -161,6 +182,9 @@ private:
     QTimer* Timer2 = nullptr;
     QImage startPicture_;
     bool closing_ = false;
+    // The saved state, including the parts kept for features that read them later.
+    Settings settings_;
+    bool saveFailureReported_ = false;
     QEventLoop* exitWait_ = nullptr;
 };
 

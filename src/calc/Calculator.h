@@ -61,6 +61,8 @@ public:
     int invFontColor() const { return invFontColor_; }
     int expFontColor() const { return expFontColor_; }
     const std::string& tape() const { return tape_; }
+    // Replaces the whole tape, as read back from the tape file.
+    void LoadTape(const std::string& tape) { tape_ = tape; }
     int calcBase() const { return calcBase_; }
 
     // After an action that focuses the readout: the selection to show. Cleared by reading.

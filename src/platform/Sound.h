@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+class QSoundEffect;
 
 namespace pelcor {
 
@@ -13,12 +16,17 @@ public:
     virtual void playWave(const std::string& path) = 0;
 };
 
-// The desktop's beep. Wave playback arrives with the sound options; until then waves are
-// not played.
+// The desktop's beep, and waves played asynchronously by the desktop's sound player
+// (silent where no audio device exists).
 class DesktopSound : public Sound {
 public:
+    DesktopSound();
+    ~DesktopSound() override;
     void beep() override;
     void playWave(const std::string& path) override;
+
+private:
+    std::unique_ptr<QSoundEffect> effect_;
 };
 
 } // namespace pelcor

@@ -7,18 +7,36 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <cstdlib>
+#include <filesystem>
 
 namespace pelcor::testing {
 
 std::string ProgramFolder() {
-    const char* dir = std::getenv("PELCOR_TEST_BIN_DIR");
-    return dir ? dir : QApplication::applicationDirPath().toStdString();
+    return PELCOR_BIN_DIR;
 }
 
-TestWindow::TestWindow() {
+std::unique_ptr<QTemporaryDir> CopyOfProgramFolder() {
+    namespace fs = std::filesystem;
+    auto dir = std::make_unique<QTemporaryDir>();
+    const fs::path from = ProgramFolder();
+    const fs::path to = dir->path().toStdString();
+    for (const char* name :
+         {"BmpFiles", "SndFiles", "Splash1.jpg", "Pelcor.jpg", "calculator_help"}) {
+        std::error_code ec;
+        if (fs::exists(from / name, ec))
+            fs::copy(from / name, to / name, fs::copy_options::recursive, ec);
+    }
+    return dir;
+}
+
+TestWindow::TestWindow(const std::string& programDir) {
     MainCalcOptions options;
-    options.programDir = ProgramFolder();
+    if (programDir.empty()) {
+        ownDir_ = CopyOfProgramFolder();
+        options.programDir = ownDir_->path().toStdString();
+    } else {
+        options.programDir = programDir;
+    }
     options.splashTicks = 0;
     options.animate = false;
     options.dialogs = &dialogs;

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <ostream>
@@ -40,7 +41,8 @@ struct RecordingSound : Sound {
 // made beside the program.
 class TestWindow {
 public:
-    TestWindow();
+    // `programDir` empty: a fresh temporary copy of the program's runtime files.
+    explicit TestWindow(const std::string& programDir = {});
     ~TestWindow();
 
     TMainCalc1& window() { return *window_; }
@@ -55,10 +57,15 @@ public:
     RecordingSound sound;
 
 private:
+    std::unique_ptr<QTemporaryDir> ownDir_;
     std::unique_ptr<TMainCalc1> window_;
 };
 
 // The folder the build writes the program and its runtime files to.
 std::string ProgramFolder();
+
+// A temporary folder holding a copy of the program's runtime files, so tests never read
+// or write the settings of the real program folder.
+std::unique_ptr<QTemporaryDir> CopyOfProgramFolder();
 
 } // namespace pelcor::testing

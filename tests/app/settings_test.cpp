@@ -1,0 +1,237 @@
+#include "TestWindow.h"
+
+#include "app/SettingsFile.h"
+#include "platform/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+using namespace pelcor;
+using pelcor::testing::TestWindow;
+
+namespace {
+
+std::string FileText(const QString& path) {
+    std::string bytes;
+    ReadWholeFile(path.toStdString(), bytes);
+    return bytes;
+}
+
+void WriteText(const QString& path, const std::string& bytes) {
+    ASSERT_EQ(WriteFileAtomically(path.toStdString(), bytes), "");
+}
+
+// Closes the window the way a user does: the close box, then "Yes".
+void CloseWithYes(TestWindow& t) {
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (t.button("YesExitButt")->isVisible())
+            QTest::mouseClick(t.button("YesExitButt"), Qt::LeftButton);
+    });
+    timer.start(5);
+    t.window().close();
+}
+
+std::string Lines(std::initializer_list<const char*> lines) {
+    std::string out;
+    for (const char* l : lines)
+        out += std::string(l) + "\r\n";
+    return out;
+}
+
+} // namespace
+
+TEST(SettingsFile, ReadsAndWritesTheFortyFourLines) {
+    std::string file;
+    for (int i = 1; i <= 44; ++i) {
+        if (i == 1)
+            file += "12.5";
+        else if (i == 2)
+            file += "-4";
+        else if (i == 3)
+            file += "12E-5";
+        else if (i == 6)
+            file += "3";
+        else if (i == 7)
+            file += "12";
+        else if (i == 8)
+            file += "7";
+        else if (i == 11)
+            file += "True";
+        else if (i == 12)
+            file += "/home/user/house.pcz";
+        else if (i == 13)
+            file += "/home/user/side.jpg";
+        else if (i == 15)
+            file += "My car \xB2 value"; // Windows-1252 superscript two
+        else if (i == 29)
+            file += "1.5";
+        else if (i == 43)
+            file += "0";
+        else if (i == 44)
+            file += "1";
+        file += "\r\n";
+    }
+    const Settings s = Settings::FromFileBytes(file);
+    EXPECT_EQ(s.readout, "12.5");
+    EXPECT_EQ(s.memories[0], "-4");
+    EXPECT_EQ(s.memories[1], "12E-5");
+    EXPECT_EQ(s.memories[2], "0");
+    EXPECT_EQ(s.displayMode, 3);
+    EXPECT_EQ(s.shapeCount, 12);
+    EXPECT_EQ(s.reserved1, 7);
+    EXPECT_TRUE(s.boardCleared);
+    EXPECT_EQ(s.drawingFile, "/home/user/house.pcz");
+    EXPECT_EQ(s.personalTitles[0], "My car \xC2\xB2 value");
+    EXPECT_EQ(s.personalValues[0], 1.5);
+    EXPECT_FALSE(s.personalValues[1].has_value());
+    EXPECT_FALSE(s.soundEnabled);
+    EXPECT_TRUE(s.soundOnAllErrors);
+    // Written again, only the empty memories change: they read as "0".
+    std::string expected = file;
+    expected.replace(expected.find("12E-5\r\n\r\n\r\n"), 11, "12E-5\r\n0\r\n0\r\n");
+    expected.replace(expected.find("7\r\n\r\n\r\n"), 7, "7\r\n0\r\n0\r\n"); // empty numbers read 0
+    EXPECT_EQ(s.ToFileBytes(), expected);
+    EXPECT_EQ(Settings::FromFileBytes(s.ToFileBytes()).ToFileBytes(), s.ToFileBytes());
+}
+
+TEST(SettingsFile, ShortDamagedOrJunkFilesReadAsStartValues) {
+    const Settings shortFile = Settings::FromFileBytes(Lines({"7", "5"}));
+    EXPECT_EQ(shortFile.readout, "7");
+    EXPECT_EQ(shortFile.memories[0], "5");
+    EXPECT_EQ(shortFile.memories[3], "0");
+    EXPECT_FALSE(shortFile.soundEnabled); // a missing line 43 is an empty line
+    EXPECT_EQ(Settings::FromFileBytes(shortFile.ToFileBytes()).ToFileBytes().size(),
+              shortFile.ToFileBytes().size());
+
+    std::string damaged = Lines({"1", "0", "0", "0", "0", "x3", "lots", "", "", "99"});
+    const Settings bad = Settings::FromFileBytes(damaged);
+    EXPECT_EQ(bad.displayMode, 0);
+    EXPECT_EQ(bad.shapeCount, 0);
+    EXPECT_EQ(bad.galleryPosition, 0); // out of range
+
+    std::string junk;
+    for (int i = 0; i < 3000; ++i)
+        junk += static_cast<char>((i * 7919) % 256);
+    const Settings j = Settings::FromFileBytes(junk);
+    std::string written = j.ToFileBytes();
+    int lines = 0;
+    for (size_t p = written.find("\r\n"); p != std::string::npos; p = written.find("\r\n", p + 2))
+        ++lines;
+    EXPECT_EQ(lines, 44);
+}
+
+TEST(Settings, ASavedStateComesBackAfterARestart) {
+    auto folder = pelcor::testing::CopyOfProgramFolder();
+    const std::string dir = folder->path().toStdString();
+    {
+        TestWindow t(dir);
+        t.click("Butt4");
+        t.click("XNegButt");
+        t.click("Butt8");
+        t.click("Buttequals"); // -4, and a tape line
+        t.click("Mem3Butt");
+        t.click("Butt1");
+        t.click("Butt2");
+        t.click("Mem1Butt");
+        t.window().SetupSound();
+        QTest::mouseClick(t.window().findChild<QCheckBox*>("SndCheckBox0"), Qt::LeftButton);
+        EXPECT_FALSE(t.window().SoundOn);
+        CloseWithYes(t);
+    }
+    const QString ini = QDir(folder->path()).filePath("Pelcor.ini");
+    const std::string saved = FileText(ini);
+    EXPECT_EQ(saved.substr(0, 16), "12\r\n12\r\n0\r\n-4\r\n0");
+    EXPECT_EQ(FileText(QDir(folder->path()).filePath("TotalStr.dat")), "4 - 8 = -4\r\n");
+    {
+        TestWindow t(dir);
+        EXPECT_EQ(t.readout()->text(), "12");
+        EXPECT_EQ(t.button("MR3Butt")->toolTip(), "-4");
+        // -4 returns without its marks; 12 with them.
+        EXPECT_EQ(t.button("MR3Butt")->palette().color(QPalette::ButtonText), Qt::black);
+        EXPECT_NE(t.button("MR1Butt")->palette().color(QPalette::ButtonText), Qt::black);
+        EXPECT_FALSE(t.window().SoundOn);
+        EXPECT_EQ(t.tape(), "4 - 8 = -4\n");
+        EXPECT_EQ(t.info()->text(), "");
+        EXPECT_FALSE(t.window().DrawingChanged());
+        CloseWithYes(t);
+    }
+    // Nothing changed: the same 44 lines.
+    EXPECT_EQ(FileText(ini), saved);
+}
+
+TEST(Settings, JunkOrAnUnwritableFolderStillStartsAndReportsOnce) {
+    auto folder = pelcor::testing::CopyOfProgramFolder();
+    const QString ini = QDir(folder->path()).filePath("Pelcor.ini");
+    WriteText(ini, std::string("\x00\xFF\xFE junk\r\n\x01\x02", 12));
+    TestWindow t(folder->path().toStdString());
+    EXPECT_EQ(t.readout()->text(), "0");
+    EXPECT_TRUE(t.window().isVisible());
+
+    // A file in the way of the tape and settings: they can't be written.
+    std::filesystem::remove(ini.toStdString());
+    std::filesystem::create_directory(ini.toStdString());
+    t.window().SaveSettings();
+    t.window().SaveSettings();
+    ASSERT_EQ(t.dialogs.messages.size(), 1);
+    EXPECT_TRUE(t.dialogs.messages[0].startsWith("The settings could not be saved"));
+}
+
+TEST(SoundOptions, PanelsAndToolbarSwitchSoundAndScreenHelp) {
+    auto folder = pelcor::testing::CopyOfProgramFolder();
+    QDir(folder->path()).mkpath("SndFiles");
+    WriteText(QDir(folder->path()).filePath("SndFiles/Soundon.wav"), "RIFF");
+    TestWindow t(folder->path().toStdString());
+    TMainCalc1& w = t.window();
+    w.menuAction("Soundssetup1")->trigger();
+    QFrame* sound = w.panel("SoundPanel");
+    EXPECT_TRUE(sound->isVisible());
+    auto* box = sound->findChild<QCheckBox*>("SndCheckBox0");
+    EXPECT_EQ(box->text(), "Sound is enabled");
+    const QImage onGlyph = t.button("BitBtn9")->icon().pixmap(24, 20).toImage();
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_FALSE(w.SoundOn);
+    EXPECT_EQ(box->text(), "Sound is disabled");
+    EXPECT_NE(t.button("BitBtn9")->icon().pixmap(24, 20).toImage(), onGlyph); // changes at once
+
+    // Sound off: errors are silent and no wave plays.
+    t.click("Butt1");
+    t.click("BitBtn38");
+    EXPECT_EQ(t.sound.beeps, 0);
+
+    // Other option panels close this one.
+    w.menuAction("Screensetup1")->trigger();
+    EXPECT_FALSE(sound->isVisible());
+    EXPECT_TRUE(w.panel("ScreenPanel2")->isVisible());
+
+    // The toolbar turns sound on and plays its wave once.
+    QTest::mouseClick(t.button("BitBtn9"), Qt::LeftButton);
+    EXPECT_TRUE(w.SoundOn);
+    EXPECT_TRUE(box->isChecked());
+    ASSERT_EQ(t.sound.waves.size(), 1u);
+    EXPECT_NE(t.sound.waves[0].find("Soundon.wav"), std::string::npos);
+
+    QTest::mouseClick(t.button("BitBtn13"), Qt::LeftButton);
+    EXPECT_TRUE(w.ScreenHelpOn);
+    QTest::mouseClick(t.button("BitBtn13"), Qt::LeftButton);
+    EXPECT_FALSE(w.ScreenHelpOn);
+    EXPECT_FALSE(w.findChild<QWidget*>("Image1")->isVisible());
+
+    // Screen mode 0 from the panel shows the start picture.
+    w.SetupScreen();
+    QTest::mouseClick(w.findChild<QCheckBox*>("ScrnModeBox0"), Qt::LeftButton);
+    EXPECT_EQ(w.DisplayMode, 0);
+    EXPECT_FALSE(w.panel("ScreenPanel2")->isVisible());
+    EXPECT_FALSE(w.findChild<QCheckBox*>("ScrnModeBox0")->isChecked());
+}
