@@ -1,4 +1,6 @@
 #include "AssetWriter.h"
+#include "Sounds.h"
+#include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
 
@@ -8,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -51,7 +56,7 @@ protected:
         app_ = std::make_unique<QGuiApplication>(argc, argv);
         dir_ = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(dir_->isValid());
-        error_ = pelcor::assetgen::WriteRuntimePictures(dir_->path().toStdString());
+        error_ = pelcor::assetgen::WriteRuntimeFiles(dir_->path().toStdString());
     }
     static void TearDownTestSuite() {
         dir_.reset();
@@ -86,6 +91,10 @@ TEST_F(AssetgenTest, WritesEveryPictureTheProgramLoads) {
     }
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("Splash1.jpg"))));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("Pelcor.jpg"))));
+    for (const char* name : {"Soundon", "Screenon", "Screenoff"})
+        EXPECT_TRUE(
+            QFile::exists(QString::fromStdString(Path(std::string("SndFiles/") + name + ".wav"))))
+            << name;
 }
 
 TEST_F(AssetgenTest, GlyphsAre24BitBitmapsOfToolbarSize) {
@@ -163,6 +172,120 @@ TEST_F(AssetgenTest, ReportsAFolderItCannotCreate) {
     const std::string error = pelcor::assetgen::WriteRuntimePictures(blocker);
     EXPECT_NE(error, "");
     EXPECT_NE(error.find("not-a-folder"), std::string::npos) << error;
+}
+
+// A wave file as the program's sound player reads it.
+struct Wave {
+    std::string error; // empty when the header is a plain 16-bit mono PCM one
+    int rate = 0;
+    std::vector<int> samples;
+    double Seconds() const { return static_cast<double>(samples.size()) / rate; }
+};
+
+std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+Wave Broken(const char* why) {
+    Wave wave;
+    wave.error = why;
+    return wave;
+}
+
+Wave ReadWave(const std::string& path) {
+    Wave wave;
+    std::string bytes;
+    if (!pelcor::ReadWholeFile(path, bytes)) return Broken("cannot read");
+    if (bytes.size() < 44) return Broken("shorter than a header");
+    if (bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
+        return Broken("not RIFF/WAVE");
+    if (LittleEndian(bytes, 4, 4) != bytes.size() - 8) return Broken("RIFF size");
+    if (bytes.substr(12, 4) != "fmt " || LittleEndian(bytes, 16, 4) != 16)
+        return Broken("fmt block");
+    if (LittleEndian(bytes, 20, 2) != 1) return Broken("not PCM");
+    if (LittleEndian(bytes, 22, 2) != 1) return Broken("not mono");
+    wave.rate = static_cast<int>(LittleEndian(bytes, 24, 4));
+    if (LittleEndian(bytes, 28, 4) != static_cast<std::uint32_t>(wave.rate) * 2)
+        return Broken("byte rate");
+    if (LittleEndian(bytes, 32, 2) != 2 || LittleEndian(bytes, 34, 2) != 16)
+        return Broken("not 16-bit");
+    if (bytes.substr(36, 4) != "data") return Broken("no data block");
+    if (LittleEndian(bytes, 40, 4) != bytes.size() - 44) return Broken("data size");
+    for (std::size_t at = 44; at + 1 < bytes.size(); at += 2)
+        wave.samples.push_back(static_cast<std::int16_t>(LittleEndian(bytes, at, 2)));
+    return wave;
+}
+
+struct SoundCase {
+    const char* file;
+    double shortest; // seconds
+    double longest;
+};
+const std::array<SoundCase, 3> kSounds{{
+    {"SndFiles/Soundon.wav", 0.3, 0.4},
+    {"SndFiles/Screenon.wav", 0.2, 0.3},
+    {"SndFiles/Screenoff.wav", 0.2, 0.3},
+}};
+
+// Sign changes per second in samples [from, to): twice the pitch of a plain tone.
+double Crossings(const std::vector<int>& samples, std::size_t from, std::size_t to, int rate) {
+    int count = 0;
+    for (std::size_t i = from + 1; i < to; ++i)
+        if ((samples[i - 1] < 0) != (samples[i] < 0)) ++count;
+    return count * static_cast<double>(rate) / static_cast<double>(to - from);
+}
+
+TEST_F(AssetgenTest, WaveSoundsAreShortQuietEnoughAndFreeOfClicks) {
+    for (const SoundCase& sound : kSounds) {
+        const Wave wave = ReadWave(Path(sound.file));
+        ASSERT_EQ(wave.error, "") << sound.file;
+        EXPECT_EQ(wave.rate, 22050) << sound.file;
+        EXPECT_GE(wave.Seconds(), sound.shortest) << sound.file;
+        EXPECT_LE(wave.Seconds(), sound.longest) << sound.file;
+
+        int peak = 0;
+        for (int s : wave.samples)
+            peak = std::max(peak, std::abs(s));
+        EXPECT_GT(peak, 32767 * 4 / 10) << sound.file;
+        EXPECT_LT(peak, 32767 * 7 / 10) << sound.file;
+
+        // The first and last two milliseconds stay close to silence.
+        const std::size_t edge = 44;
+        ASSERT_GT(wave.samples.size(), 4 * edge) << sound.file;
+        for (std::size_t i = 0; i < edge; ++i) {
+            const int lead = std::abs(wave.samples[i]);
+            const int tail = std::abs(wave.samples[wave.samples.size() - 1 - i]);
+            EXPECT_LT(lead, static_cast<int>(i + 1) * 400) << sound.file << " sample " << i;
+            EXPECT_LT(tail, static_cast<int>(i + 1) * 400) << sound.file << " from the end " << i;
+        }
+        EXPECT_LT(std::abs(wave.samples.back()), 300) << sound.file;
+    }
+}
+
+TEST_F(AssetgenTest, SwitchOnSoundsRiseAndTheSwitchOffSoundFalls) {
+    const auto pitchRise = [](const char* file) {
+        const Wave wave = ReadWave(Path(file));
+        const std::size_t n = wave.samples.size();
+        if (!wave.error.empty() || n < 8) return 0.0;
+        return Crossings(wave.samples, n * 5 / 8, n * 7 / 8, wave.rate) -
+               Crossings(wave.samples, n / 8, n * 3 / 8, wave.rate);
+    };
+    EXPECT_GT(pitchRise("SndFiles/Soundon.wav"), 300);
+    EXPECT_GT(pitchRise("SndFiles/Screenon.wav"), 300);
+    EXPECT_LT(pitchRise("SndFiles/Screenoff.wav"), -300);
+}
+
+TEST_F(AssetgenTest, ReportsASoundFolderItCannotCreate) {
+    QTemporaryDir other;
+    ASSERT_TRUE(other.isValid());
+    QFile blocker(other.filePath("SndFiles"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const std::string error = pelcor::assetgen::WriteRuntimeSounds(other.path().toStdString());
+    EXPECT_NE(error.find("SndFiles"), std::string::npos) << error;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "Glyphs.h"
 #include "Pictures.h"
+#include "Sounds.h"
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
 
@@ -39,6 +40,11 @@ std::string WriteRuntimePictures(const std::string& folder) {
     if (std::string error = JpegCodec::WriteFile(side, DrawSidePicture()); !error.empty())
         return Failed(side, error);
     return {};
+}
+
+std::string WriteRuntimeFiles(const std::string& folder) {
+    if (std::string error = WriteRuntimePictures(folder); !error.empty()) return error;
+    return WriteRuntimeSounds(folder);
 }
 
 } // namespace pelcor::assetgen

@@ -9,4 +9,8 @@ namespace pelcor::assetgen {
 // reason for the first failure.
 std::string WriteRuntimePictures(const std::string& folder);
 
+// Writes every runtime picture and wave sound (SndFiles/*.wav) below `folder`. Returns an
+// empty text on success, else the reason for the first failure.
+std::string WriteRuntimeFiles(const std::string& folder);
+
 } // namespace pelcor::assetgen

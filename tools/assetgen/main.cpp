@@ -1,4 +1,5 @@
-// Draws the program's runtime pictures into the folder named on the command line.
+// Draws the program's runtime pictures and makes its wave sounds into the folder named on the
+// command line.
 
 #include "AssetWriter.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     // Fonts need a GUI application; the build machine may have no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const std::string error = pelcor::assetgen::WriteRuntimePictures(folder);
+    const std::string error = pelcor::assetgen::WriteRuntimeFiles(folder);
     if (!error.empty()) {
         std::fprintf(stderr, "assetgen: %s\n", error.c_str());
         return 1;
