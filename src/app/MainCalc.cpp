@@ -2,10 +2,12 @@
 
 #include "app/CalcSplash.h"
 #include "calc/CalcKeypad.h"
+#include "converter/Converter.h"
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
+#include "platform/Shell.h"
 #include "platform/Sound.h"
 
 #include <QAccessible>
@@ -78,6 +80,11 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
         ownSound_ = std::make_unique<DesktopSound>();
         options_.sound = ownSound_.get();
     }
+    if (!options_.shell) {
+        ownShell_ = std::make_unique<DesktopShell>();
+        options_.shell = ownShell_.get();
+    }
+    shell_ = options_.shell;
     dialogs_ = options_.dialogs;
     sound_ = options_.sound;
 
@@ -87,6 +94,7 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     setFont(ArialFont(11));
     buildLayout();
     buildMenu();
+    watchPointerMoves();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -248,6 +256,7 @@ void TMainCalc1::buildLayout() {
 
     buildHiddenPanels(client_);
     buildOptionPanels(client_);
+    buildAboutPanel(client_);
 }
 
 void TMainCalc1::buildToolbar(QWidget* parent) {
@@ -386,7 +395,6 @@ void TMainCalc1::buildHiddenPanels(QWidget* parent) {
         {"TextFrame", 8, 336, 305, 73},
         {"TextEditPanel", 2, 4, 628, 478},
         {"PersonalSettingsPanel", 155, 8, 320, 320},
-        {"AboutPanel", 155, 8, 317, 10},
         {"ViewerPanel", 159, 253, 313, 77},
         {"EditFrame", 5, 390, 616, 86},
     };
@@ -497,11 +505,15 @@ void TMainCalc1::buildMenu() {
     QAction* conversion = bar->addAction("Conversion");
     conversion->setObjectName("Conversion2");
     conversion->setEnabled(false);
+    connect(conversion, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
 
     QMenu* help = heading("Help1", "Help", false);
-    item(help, "AboutUs1", "About Us");
-    item(help, "Onlinehelp1", "Help Online");
-    item(help, "HelpFile1", "Help");
+    connect(item(help, "AboutUs1", "About Us"), &QAction::triggered, this,
+            &TMainCalc1::AboutUs1Click);
+    connect(item(help, "Onlinehelp1", "Help Online"), &QAction::triggered, this,
+            &TMainCalc1::Onlinehelp1Click);
+    connect(item(help, "HelpFile1", "Help"), &QAction::triggered, this,
+            &TMainCalc1::HelpFile1Click);
 
     QMenu* options = heading("Options1", "Options", false);
     connect(item(options, "Soundssetup1", "Sounds setup"), &QAction::triggered, this,
@@ -743,6 +755,20 @@ void TMainCalc1::FormulasClick() {
     // The formula sheets draw on Picture2 once they are kept.
 }
 
+void TMainCalc1::Conversion2Click() {
+    if (!converter_) {
+        ReadoutAccess readout{[this] { return ReadOut->text(); },
+                              [this](const QString& text) {
+                                  calc_.ReplaceReadoutText(text.toStdString());
+                                  syncCalculator();
+                              }};
+        converter_ = new TCalcConv(*dialogs_, std::move(readout),
+                                   TCalcConv::Options{options_.animate}, this);
+    }
+    converter_->OpenConverter(ReadOut->text());
+    converter_->showGrowing(pos() + QPoint(5, 50));
+}
+
 void TMainCalc1::AstroCloseButtClick() {
     DisplayMode = SavedDisplayMode;
     ShowDisplayMode();
@@ -855,6 +881,7 @@ void TMainCalc1::syncCalculator() {
 }
 
 bool TMainCalc1::eventFilter(QObject* watched, QEvent* event) {
+    if (pointerEvent(watched, event)) return true;
     if (watched == ReadOut && event->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(event);
         // Shortcuts (copy, paste, select all) and keys that type nothing stay with the

@@ -23,8 +23,10 @@ class QTimer;
 namespace pelcor {
 
 class CalcKeypad;
+class TCalcConv;
 class Dialogs;
 class PictureBox;
+class Shell;
 class Sound;
 
 struct MainCalcOptions {
@@ -33,6 +35,7 @@ struct MainCalcOptions {
     bool animate = true;        // pause between the steps of growing panels
     Dialogs* dialogs = nullptr; // the desktop's own when not given
     Sound* sound = nullptr;     // the desktop's own when not given
+    Shell* shell = nullptr;     // the desktop's own when not given
 };
 
 // The main window: the toolbar, the screen, the keypad, the tape, the readout, the
@@ -76,6 +79,9 @@ public:
     // Opens or closes one of the side panels over the left column.
     void OpenSidePanel(QFrame* panel);
     void FormulasClick();
+    // "Conversion": the converter window opens with the readout's text.
+    void Conversion2Click();
+    TCalcConv* converter() const { return converter_; }
 
     // The drawing's text as the drawing list writes it; empty until the board keeps one.
     std::string DrawingListText() const;
@@ -92,6 +98,17 @@ public:
     bool WireFrameOn() const;
     bool BlackWhiteOn() const;
     const Settings& settings() const { return settings_; }
+
+    // --- help, about and the information line
+    // While non-zero, pointer movement does not clear the information line and the
+    // constants' hover help rests.
+    int InfoLock = 0;
+    void ClearInfo();
+    // Hover help of a constant label: highlights it; the constants write its description.
+    void ShowHelp(QLabel* constant);
+    void HelpFile1Click();
+    void Onlinehelp1Click();
+    void AboutUs1Click();
 
     QAction* menuAction(const QString& name) const;
     QFrame* panel(const QString& name) const;
@@ -135,10 +152,16 @@ private:
     void loadGlyph(const char* button, const char* picture);
     void loadSidePicture();
     void focusAfterToggle();
+    void buildAboutPanel(QWidget* parent);
+    void setAboutMenus(bool enabled);
+    void watchPointerMoves();
+    bool pointerEvent(QObject* watched, QEvent* event);
 
     MainCalcOptions options_;
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<Sound> ownSound_;
+    std::unique_ptr<Shell> ownShell_;
+    Shell* shell_;
     Dialogs* dialogs_;
     Sound* sound_;
     ProgramFiles files_;
@@ -185,6 +208,10 @@ private:
     // The saved state, including the parts kept for features that read them later.
     Settings settings_;
     bool saveFailureReported_ = false;
+    QLabel* HighlightedConst = nullptr;
+    QColor SavedConstColor;
+    QFrame* AboutPanel = nullptr;
+    TCalcConv* converter_ = nullptr;
     QEventLoop* exitWait_ = nullptr;
 };
 

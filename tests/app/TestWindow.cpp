@@ -41,6 +41,7 @@ TestWindow::TestWindow(const std::string& programDir) {
     options.animate = false;
     options.dialogs = &dialogs;
     options.sound = &sound;
+    options.shell = &shell;
     window_ = std::make_unique<TMainCalc1>(std::move(options));
     window_->FormCreate();
     QApplication::setActiveWindow(window_.get());

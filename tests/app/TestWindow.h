@@ -2,6 +2,7 @@
 
 #include "app/MainCalc.h"
 #include "platform/Dialogs.h"
+#include "platform/Shell.h"
 #include "platform/Sound.h"
 
 #include <QString>
@@ -37,6 +38,17 @@ struct RecordingSound : Sound {
     void playWave(const std::string& path) override { waves.push_back(path); }
 };
 
+// Documents and web pages are recorded instead of opened; `result` is what the desktop
+// answers.
+struct RecordingShell : Shell {
+    std::vector<std::string> opened;
+    int result = 42;
+    int open(const std::string& target) override {
+        opened.push_back(target);
+        return result;
+    }
+};
+
 // The real main window, started without a splash wait, with the runtime files the build
 // made beside the program.
 class TestWindow {
@@ -55,6 +67,7 @@ public:
 
     ScriptedDialogs dialogs;
     RecordingSound sound;
+    RecordingShell shell;
 
 private:
     std::unique_ptr<QTemporaryDir> ownDir_;
