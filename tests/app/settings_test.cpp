@@ -153,6 +153,9 @@ TEST(Settings, ASavedStateComesBackAfterARestart) {
     const QString ini = QDir(folder->path()).filePath("Pelcor.ini");
     const std::string saved = FileText(ini);
     EXPECT_EQ(saved.substr(0, 16), "12\r\n12\r\n0\r\n-4\r\n0");
+    const Settings parsed = Settings::FromFileBytes(saved);
+    EXPECT_FALSE(parsed.soundEnabled);
+    EXPECT_NE(saved.find("\r\n0\r\n1\r\n", saved.size() - 8), std::string::npos); // lines 43, 44
     EXPECT_EQ(FileText(QDir(folder->path()).filePath("TotalStr.dat")), "4 - 8 = -4\r\n");
     {
         TestWindow t(dir);
