@@ -95,6 +95,7 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     buildLayout();
     buildMenu();
     watchPointerMoves();
+    boardRenderer_ = std::make_unique<BoardRenderer>(Picture11->canvas());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -609,7 +610,7 @@ void TMainCalc1::FormCreate() {
     Picture2->hide();
     Picture11->hide();
     Image1->show();
-    Picture11->canvas().clear(kBoardBackground);
+    RepaintBoard();
     DisplayMode = 3;
     ShowDisplayMode();
 
@@ -777,7 +778,8 @@ void TMainCalc1::AstroCloseButtClick() {
     setLeftColumnVisible(true);
     for (QFrame* p : {AstronomyPanel, PhysicsPanel, PersonalPanel, FormulaPanel})
         p->hide();
-    // The drawing board redraws its shapes here once it keeps them.
+    boardRenderer_->RedrawAllShapes(DrawingList);
+    Picture11->update();
 }
 
 void TMainCalc1::ImageChangeClick() {
@@ -908,7 +910,19 @@ bool TMainCalc1::eventFilter(QObject* watched, QEvent* event) {
 // --- exit ---------------------------------------------------------------------------------
 
 std::string TMainCalc1::DrawingListText() const {
-    return {};
+    return DrawingList.Text();
+}
+
+void TMainCalc1::RepaintBoard() {
+    BoardSettings& board = boardRenderer_->Settings;
+    board.WireFrame = WireFrameOn();
+    board.BlackWhite = BlackWhiteOn();
+    board.BoardVisible = Picture11->isVisible() || DisplayMode == 3;
+    const std::string problem = boardRenderer_->RepaintBoard(DrawingList);
+    if (!problem.empty()) InfoLbl->setText(QString::fromStdString(problem));
+    Picture11->update();
+    if (auto* total = findChild<QLineEdit*>("ImagesTotal"))
+        total->setText(QString::number(DrawingList.ShapeCount()));
 }
 
 int TMainCalc1::AskExitPanel(QFrame* p) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/SettingsFile.h"
+#include "board/BoardRenderer.h"
+#include "board/DrawingList.h"
 #include "calc/Calculator.h"
 #include "platform/ProgramFiles.h"
 
@@ -83,7 +85,13 @@ public:
     void Conversion2Click();
     TCalcConv* converter() const { return converter_; }
 
-    // The drawing's text as the drawing list writes it; empty until the board keeps one.
+    // The drawing board's shapes.
+    pelcor::DrawingList DrawingList;
+    BoardRenderer& boardRenderer() { return *boardRenderer_; }
+    // Clears and redraws the board from the list with the current display options, and
+    // shows the shape count.
+    void RepaintBoard();
+    // The drawing's text as the drawing list writes it.
     std::string DrawingListText() const;
     bool DrawingChanged() const { return DrawingListText() != EditBackup; }
 
@@ -212,6 +220,7 @@ private:
     QColor SavedConstColor;
     QFrame* AboutPanel = nullptr;
     TCalcConv* converter_ = nullptr;
+    std::unique_ptr<BoardRenderer> boardRenderer_;
     QEventLoop* exitWait_ = nullptr;
 };
 

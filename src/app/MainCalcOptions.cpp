@@ -89,7 +89,7 @@ void TMainCalc1::buildOptionPanels(QWidget* parent) {
     connect(AddButton("DrawModeOkButt", "OK", draw, 82, 120), &QPushButton::clicked, this,
             [this, draw] {
                 draw->hide();
-                // The drawing board repaints itself with the new mode here once it keeps shapes.
+                RepaintBoard();
             });
 }
 

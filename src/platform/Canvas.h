@@ -3,14 +3,31 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+
 namespace pelcor {
 
 // A drawing surface with exact pixel colours: a 24-bit picture drawn without antialiasing.
 // Colours are the program's integers (red + 256 green + 65536 blue).
+//
+// It follows the desktop's drawing conventions:
+// - lineTo leaves out its end pixel (for pens one pixel wide); rectangle, ellipse and
+//   fillRect leave out the right and bottom edges of their box;
+// - an ellipse is the set of pixels whose centres lie inside the ellipse inscribed in its
+//   box; its outline is those with a neighbour outside;
+// - a dotted pen draws one pixel in three; the gaps take the brush colour while the brush
+//   is solid and are left untouched otherwise;
+// - a diagonal-cross brush is the desktop's 8 x 8 hatch, anchored at the picture's corner;
+// - a solid brush fills; a clear brush leaves the inside untouched; a diagonal-cross brush
+//   sets only its hatch's pixels;
+// - text has its background filled in the brush colour only while the brush is solid;
+// - the pen mode combines the pen and brush with what is there: copy replaces it, xor and
+//   not-xor mix the bits (drawing twice with xor restores the picture).
 class Canvas {
 public:
     enum class PenStyle { Solid, Dot };
     enum class BrushStyle { Solid, Clear, DiagCross };
+    enum class PenMode { Copy, Xor, NotXor };
 
     Canvas(int width, int height, int background = 16777215);
 
@@ -26,6 +43,8 @@ public:
     int penWidth() const { return penWidth_; }
     void setPenStyle(PenStyle style) { penStyle_ = style; }
     PenStyle penStyle() const { return penStyle_; }
+    void setPenMode(PenMode mode) { penMode_ = mode; }
+    PenMode penMode() const { return penMode_; }
 
     // Brush
     void setBrushColor(int color) { brushColor_ = color; }
@@ -33,14 +52,23 @@ public:
     void setBrushStyle(BrushStyle style) { brushStyle_ = style; }
     BrushStyle brushStyle() const { return brushStyle_; }
 
-    // Font
+    // Font. Sizes are points at the desktop's 96 dots per inch.
     void setFont(const QString& name, int pointSize, int color, bool bold = false,
                  bool italic = false);
+    void setFontName(const QString& name) { fontName_ = name; }
+    const QString& fontName() const { return fontName_; }
+    void setFontSize(int pointSize) { fontSize_ = pointSize; }
+    int fontSize() const { return fontSize_; }
+    void setFontStyle(bool bold, bool italic) {
+        fontBold_ = bold;
+        fontItalic_ = italic;
+    }
+    bool fontBold() const { return fontBold_; }
+    bool fontItalic() const { return fontItalic_; }
     void setFontColor(int color) { fontColor_ = color; }
     int fontColor() const { return fontColor_; }
 
-    // Drawing. Lines leave out their end point and rectangles and ellipses their right and
-    // bottom edges, as the desktop's drawing calls do.
+    // Drawing
     void moveTo(int x, int y);
     void lineTo(int x, int y);
     int penX() const { return penX_; }
@@ -51,18 +79,32 @@ public:
     void textOut(int x, int y, const QString& text);
     int textHeight(const QString& text) const;
     int textWidth(const QString& text) const;
+    // The colour of a pixel, or -1 outside the picture.
     int pixel(int x, int y) const;
+    // Sets one pixel; outside the picture nothing happens.
     void setPixel(int x, int y, int color);
     void stretchDraw(int x1, int y1, int x2, int y2, const QImage& picture);
     void clear(int color);
 
 private:
     QFont font() const;
+    void begin(QPainter& p);
+    // One pixel in `color`, combined with what is there by the pen mode; clipped.
+    void plot(int x, int y, int color);
+    // The brush on one pixel: solid, or the hatch's pixels only.
+    void brushPixel(int x, int y);
+    // The brush over the pixels x1..x2 - 1, y1..y2 - 1, clipped.
+    void fillBox(long long x1, long long y1, long long x2, long long y2);
+    void qtEllipse(int x1, int y1, int x2, int y2);
+    // Strokes with the pen: the gaps of a dotted pen first in the brush colour when the
+    // brush is solid, then the pen itself.
+    template <typename Draw> void stroke(QPainter& p, Draw draw);
 
     QImage image_;
     int penColor_ = 0;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
+    PenMode penMode_ = PenMode::Copy;
     int brushColor_ = 16777215;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     QString fontName_ = "Arial";

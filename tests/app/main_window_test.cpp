@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/PictureBox.h"
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -312,4 +315,22 @@ TEST(Accessibility, ButtonsAreNamedAndTheirActionClicksThem) {
 
     QAccessibleInterface* readout = QAccessible::queryAccessibleInterface(t.readout());
     EXPECT_EQ(readout->text(QAccessible::Value), "9.5");
+}
+
+TEST(MainWindow, TheBoardIsRenderedAtStartAndFollowsTheDrawMode) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    auto* board = w.findChild<PictureBox*>("Picture11");
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->canvas().pixel(10, 10), 9153434);
+    EXPECT_EQ(board->canvas().pixel(10, 160), boardcolor::AxisLine);
+    EXPECT_EQ(board->canvas().pixel(160, 10), boardcolor::AxisLine);
+    EXPECT_EQ(w.findChild<QLineEdit*>("ImagesTotal")->text(), "0");
+
+    w.menuAction("DrawMode1")->trigger();
+    QTest::mouseClick(w.findChild<QCheckBox*>("WireFrame1"), Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_TRUE(w.WireFrameOn());
+    t.click("DrawModeOkButt");
+    EXPECT_FALSE(w.panel("DrawModePanel")->isVisible());
+    EXPECT_EQ(board->canvas().pixel(10, 10), 16777215); // the wire-frame board is white
 }

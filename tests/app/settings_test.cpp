@@ -146,7 +146,8 @@ TEST(Settings, ASavedStateComesBackAfterARestart) {
         t.click("Butt2");
         t.click("Mem1Butt");
         t.window().SetupSound();
-        QTest::mouseClick(t.window().findChild<QCheckBox*>("SndCheckBox0"), Qt::LeftButton);
+        QTest::mouseClick(t.window().findChild<QCheckBox*>("SndCheckBox0"), Qt::LeftButton, {},
+                          QPoint(8, 10));
         EXPECT_FALSE(t.window().SoundOn);
         CloseWithYes(t);
     }
@@ -203,7 +204,7 @@ TEST(SoundOptions, PanelsAndToolbarSwitchSoundAndScreenHelp) {
     auto* box = sound->findChild<QCheckBox*>("SndCheckBox0");
     EXPECT_EQ(box->text(), "Sound is enabled");
     const QImage onGlyph = t.button("BitBtn9")->icon().pixmap(24, 20).toImage();
-    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));
     EXPECT_FALSE(w.SoundOn);
     EXPECT_EQ(box->text(), "Sound is disabled");
     EXPECT_NE(t.button("BitBtn9")->icon().pixmap(24, 20).toImage(), onGlyph); // changes at once
@@ -233,7 +234,7 @@ TEST(SoundOptions, PanelsAndToolbarSwitchSoundAndScreenHelp) {
 
     // Screen mode 0 from the panel shows the start picture.
     w.SetupScreen();
-    QTest::mouseClick(w.findChild<QCheckBox*>("ScrnModeBox0"), Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QCheckBox*>("ScrnModeBox0"), Qt::LeftButton, {}, QPoint(8, 10));
     EXPECT_EQ(w.DisplayMode, 0);
     EXPECT_FALSE(w.panel("ScreenPanel2")->isVisible());
     EXPECT_FALSE(w.findChild<QCheckBox*>("ScrnModeBox0")->isChecked());

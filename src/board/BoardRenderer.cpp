@@ -1,0 +1,409 @@
+#include "board/BoardRenderer.h"
+
+#include "board/Coordinates.h"
+#include "platform/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace pelcor {
+
+namespace {
+
+// Computed points are held within this distance of the board: far outside it, so what is
+// drawn on the board does not change, and the canvas never sees extreme coordinates.
+constexpr double kFar = 1 << 22;
+
+// A computed coordinate, truncated toward zero.
+int Pt(double v) {
+    return TruncToInt(std::clamp(v, -kFar, kFar));
+}
+
+// A sum or difference of integer coordinates, without overflow.
+int Sum(long long a, long long b) {
+    return Pt(static_cast<double>(a + b));
+}
+
+double Radians(double degrees) {
+    return degrees * std::numbers::pi / 180;
+}
+
+// The angle step of a regular polygon of `sides` sides, 0 for an unsupported count. Seven
+// sides step 51.5 degrees, so seven edges do not close.
+double AngleStep(int sides) {
+    switch (sides) {
+    case 3: return 120;
+    case 4: return 90;
+    case 5: return 72;
+    case 6: return 60;
+    case 7: return 51.5;
+    case 8: return 45;
+    case 9: return 40;
+    case 10: return 36;
+    case 12: return 30;
+    default: return 0;
+    }
+}
+
+// Every supported step is a multiple of half a degree, so the edges repeat after 720
+// steps: a larger edge count draws the same picture as its last 720 edges.
+constexpr long long kDistinctEdges = 720;
+
+// Enough steps for any centre on the board (the worst needs about 7.2 million); the loop
+// of a centre far off the board can otherwise run without end.
+constexpr long long kMaxRectHyperbolaSteps = 10'000'000;
+
+} // namespace
+
+void BoardRenderer::Line(int x1, int y1, int x2, int y2) {
+    canvas_.moveTo(x1, y1);
+    canvas_.lineTo(x2, y2);
+}
+
+void BoardRenderer::Handle(int x, int y, int color) {
+    const Canvas::PenMode mode = canvas_.penMode();
+    canvas_.setPenMode(Canvas::PenMode::Copy);
+    canvas_.setPenColor(color);
+    canvas_.setBrushColor(color);
+    canvas_.setBrushStyle(Canvas::BrushStyle::Solid);
+    canvas_.ellipse(Sum(x, -2), Sum(y, -2), Sum(x, 2), Sum(y, 2));
+    canvas_.setPenMode(mode);
+}
+
+void BoardRenderer::ClearBoard(int color) {
+    canvas_.setBrushColor(Settings.WireFrame && Settings.BoardVisible ? boardcolor::White : color);
+    canvas_.setBrushStyle(Canvas::BrushStyle::Solid);
+    canvas_.fillRect(0, 0, canvas_.width(), canvas_.height());
+}
+
+void BoardRenderer::DrawAxes() {
+    const int penColor = canvas_.penColor();
+    const int fontColor = canvas_.fontColor();
+    canvas_.setPenMode(Canvas::PenMode::Copy);
+    canvas_.setPenStyle(Canvas::PenStyle::Solid);
+    canvas_.setPenColor(boardcolor::AxisLine);
+    const int middle = UnitLengthToPixels(BoardHalfGrid);
+    const int full = UnitLengthToPixels(BoardGridCount);
+    Line(0, middle, full, middle);
+    Line(middle, 0, middle, full);
+    canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
+    canvas_.setFontSize(8);
+    canvas_.setFontColor(boardcolor::AxisLabel);
+    canvas_.textOut(5, 145, "-X");
+    canvas_.textOut(305, 145, "X");
+    canvas_.textOut(150, 0, "Y");
+    canvas_.textOut(145, 300, "-Y");
+    canvas_.setPenColor(penColor);
+    canvas_.setFontColor(fontColor);
+}
+
+std::string BoardRenderer::RedrawAllShapes(const DrawingList& list) {
+    const int penX = canvas_.penX(), penY = canvas_.penY();
+    const int penColor = canvas_.penColor(), brushColor = canvas_.brushColor();
+    const Canvas::PenStyle penStyle = canvas_.penStyle();
+    std::string error;
+    int number = 1;
+    for (const ShapeRecord& shape : list.Shapes()) {
+        SetShapeColors(shape);
+        error = DrawShape(shape, number++);
+        if (!error.empty() || Settings.MoveMode) break;
+    }
+    canvas_.moveTo(penX, penY);
+    canvas_.setPenColor(penColor);
+    canvas_.setBrushColor(brushColor);
+    canvas_.setPenStyle(penStyle);
+    return error;
+}
+
+std::string BoardRenderer::RepaintBoard(const DrawingList& list) {
+    ClearBoard(Settings.BackgroundColor);
+    DrawAxes();
+    return RedrawAllShapes(list);
+}
+
+void BoardRenderer::SetShapeColors(const ShapeRecord& shape) {
+    if (!Settings.WireFrame) {
+        canvas_.setPenColor(shape.PenColor);
+        canvas_.setBrushColor(shape.FillColor);
+    } else {
+        // White pens would vanish on the white board. Fills take the board's white: left as
+        // it was, the brush would carry the colour of the last handle drawn.
+        canvas_.setPenColor(shape.PenColor == boardcolor::White ? boardcolor::DarkPen
+                                                                : shape.PenColor);
+        canvas_.setBrushColor(boardcolor::White);
+    }
+    if (Settings.BlackWhite) {
+        canvas_.setPenColor(boardcolor::DarkPen);
+        canvas_.setBrushColor(boardcolor::White);
+    }
+    canvas_.setBrushStyle(shape.FillMode == "S" ? Canvas::BrushStyle::Solid
+                                                : Canvas::BrushStyle::Clear);
+}
+
+std::string BoardRenderer::DrawShape(const ShapeRecord& shape, int number) {
+    const std::string& k = shape.Kind;
+    canvas_.setBrushStyle(shape.FillMode == "W" || shape.IsText() ? Canvas::BrushStyle::Clear
+                                                                  : Canvas::BrushStyle::Solid);
+    const bool selected =
+        number != 0 && (number == Settings.SelectedShape || number == Settings.SecondSelectedShape);
+    if (selected) {
+        canvas_.setPenStyle(Canvas::PenStyle::Dot);
+        canvas_.setBrushColor(shape.FillColor);
+        canvas_.setBrushStyle(Canvas::BrushStyle::DiagCross);
+        lastHighlightedKind_ = k;
+    }
+    canvas_.moveTo(Settings.PenX, Settings.PenY);
+
+    std::string error;
+    if (k == kind::Hexagon) {
+        DrawPolygon(shape, shape.X1, shape.Y1, shape.X2, shape.Y2);
+    } else if (k == kind::Circle) {
+        DrawCircleForm(shape);
+    } else if (k == kind::Ellipse) {
+        canvas_.ellipse(shape.X1, shape.Y1, shape.X2, shape.Y2);
+    } else if (k == kind::Line) {
+        Line(shape.X1, shape.Y1, shape.X2, shape.Y2);
+    } else if (k == kind::Square) {
+        canvas_.rectangle(shape.X1, shape.Y1, shape.X2, shape.Y2);
+    } else if (k == kind::Text) {
+        if (const auto size = ParseInteger(shape.FontSize)) {
+            const int keep = canvas_.fontSize();
+            canvas_.setFontSize(*size);
+            canvas_.setFontColor(canvas_.penColor());
+            canvas_.setFontStyle(shape.FontStyle == "Bold", shape.FontStyle == "Italic");
+            canvas_.textOut(shape.X1, shape.Y1, QString::fromStdString(shape.Text));
+            canvas_.setFontSize(keep);
+        } else {
+            error = "'" + shape.FontSize + "' is not a valid integer value";
+        }
+    } else if (k == kind::Parabola) {
+        DrawParabola(shape, selected ? 0.1 : 0.025);
+    } else if (k == kind::Hyper) {
+        DrawHyperbola(shape);
+    } else if (k == kind::Hyper1) {
+        DrawRectHyperbola(shape);
+    } else if (k == kind::Triangle) {
+        DrawTriangle(shape);
+    } else {
+        canvas_.setPenMode(Canvas::PenMode::Copy);
+        canvas_.setPenStyle(Canvas::PenStyle::Solid);
+        canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
+        return error;
+    }
+    if (error.empty()) DrawHandles(shape);
+    canvas_.setPenMode(Canvas::PenMode::Copy);
+    canvas_.setPenStyle(Canvas::PenStyle::Solid);
+    canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
+    return error;
+}
+
+void BoardRenderer::DrawPolygon(const ShapeRecord& shape, int cx, int cy, double radius,
+                                double edges) {
+    const double m = AngleStep(shape.Aux4);
+    const int form = shape.Aux2;
+    if (m == 0 || form < 0 || form > 3) return;
+    const double start = shape.Aux1;
+    const double r = radius;
+    const int h = shape.Aux3;
+    auto flat = [&](double u, int& x, int& y) {
+        x = Pt(cx + r * std::cos(Radians(u)));
+        y = Pt(cy + r * std::sin(Radians(u)));
+    };
+    auto base = [&](double u, int& x, int& y) {
+        x = Pt(cx + 1.5 * r * std::cos(Radians(u)));
+        y = Pt(cy + 0.5 * r * std::sin(Radians(u)));
+    };
+    auto top = [&](double u, int& x, int& y) {
+        x = Pt(cx + r * std::cos(Radians(u)));
+        y = Sum(Pt(cy + r / 3 * std::sin(Radians(u))), -static_cast<long long>(h));
+    };
+
+    // Edges k = 0, 1, ... while start + k m <= start + (edges - 1) m.
+    if (!(edges >= 1)) return;
+    const long long last = static_cast<long long>(std::min(std::floor(edges - 1), 1e15));
+    const long long first = std::max(0LL, last - kDistinctEdges + 1);
+    int ax = 0, ay = 0, bx = 0, by = 0; // the ends of the last edge drawn
+    for (long long i = first; i <= last; ++i) {
+        // The turn within one circle: exact, and the same for edges 720 steps apart.
+        const double u = start + std::fmod(static_cast<double>(i) * m, 360.0);
+        if (form == 0) {
+            flat(u, ax, ay);
+            flat(u + m, bx, by);
+            Line(ax, ay, bx, by);
+            continue;
+        }
+        base(u, ax, ay);
+        base(u + m, bx, by);
+        Line(ax, ay, bx, by);
+        if (form == 1) {
+            canvas_.lineTo(bx, Sum(by, -h));
+            Line(ax, Sum(ay, -h), bx, Sum(by, -h));
+        } else if (form == 2) {
+            canvas_.lineTo(cx, Sum(cy, -h));
+        } else {
+            int tx = 0, ty = 0;
+            top(u + m, tx, ty);
+            canvas_.lineTo(tx, ty);
+            top(u, tx, ty);
+            canvas_.lineTo(tx, ty);
+        }
+    }
+
+    const int mx = Sum(ax, (static_cast<long long>(bx) - ax) / 2);
+    const int my = Sum(ay, (static_cast<long long>(by) - ay) / 2);
+    auto constructionLines = [&] {
+        canvas_.setPenColor(boardcolor::RadiusLine);
+        Line(cx, cy, ax, ay);
+        Line(cx, cy, bx, by);
+        canvas_.setPenColor(boardcolor::ApothemLine);
+        Line(cx, cy, mx, my);
+    };
+    if (form == 0) {
+        if (!Settings.HandlesSuppressed) constructionLines();
+        return;
+    }
+    constructionLines();
+    Line(cx, cy, cx, Sum(cy, -h));
+    Handle(cx, Sum(cy, -h), boardcolor::HeightHandle);
+}
+
+void BoardRenderer::DrawCircleForm(const ShapeRecord& shape) {
+    const long long x1 = shape.X1, y1 = shape.Y1, x2 = shape.X2, y2 = shape.Y2;
+    const long long h = shape.Aux1;
+    const int cx = Sum(x1, (x2 - x1) / 2);
+    const int cy = Sum(y1, (y2 - y1) / 2);
+    const long long d = y2 - y1;
+    const int b1 = Sum(y1, d / 3), b2 = Sum(y2, -d / 3); // the middle band
+    auto ellipse = [&](long long l, long long t, long long r, long long b) {
+        canvas_.ellipse(Sum(l, 0), Sum(t, 0), Sum(r, 0), Sum(b, 0));
+    };
+    switch (shape.Aux2) {
+    case 0: ellipse(x1, y1, x2, y2); break;
+    case 1:
+        ellipse(x1, b1, x2, b2);
+        ellipse(x1, b1 - h, x2, b2 - h);
+        Line(Sum(x1, 0), cy, Sum(x1, 0), Sum(cy, -h));
+        Line(Sum(x2, 0), cy, Sum(x2, 0), Sum(cy, -h));
+        break;
+    case 2:
+        ellipse(x1, b1, x2, b2);
+        Line(Sum(x1, 0), cy, cx, Sum(cy, -h));
+        Line(Sum(x2, 0), cy, cx, Sum(cy, -h));
+        break;
+    case 3: {
+        ellipse(x1, b1, x2, b2);
+        const long long w = (x2 - x1) / 5;
+        const long long q = (static_cast<long long>(b2) - b1) / 4;
+        ellipse(x1 + w, b1 + q - h, x2 - w, b2 - q - h);
+        Line(Sum(x1, 0), cy, Sum(x1, w), Sum(cy, -h));
+        Line(Sum(x2, 0), cy, Sum(x2, -w), Sum(cy, -h));
+        break;
+    }
+    case 4: {
+        ellipse(x1, y1, x2, y2);
+        ellipse(x1, b1, x2, b2);
+        const long long g = (x2 - x1) / 3;
+        ellipse(x1 + g, y1, x2 - g, y2);
+        break;
+    }
+    default: break;
+    }
+}
+
+void BoardRenderer::DrawParabola(const ShapeRecord& shape, double step) {
+    const double a = shape.X3 / 10.0;
+    Quadratic.SolveQuadratic(a, 0, 0); // the vertex is the record's point
+    const int color = canvas_.penColor();
+    const double x1 = shape.X1, y1 = shape.Y1;
+    for (double s = -8; s < 0; s += step) {
+        const double y = a * s * s;
+        if (shape.Y4 == 0) {
+            const int py = Pt(y1 + std::trunc(-10 * y));
+            canvas_.setPixel(Pt(x1 - std::trunc(10 * s)), py, color);
+            canvas_.setPixel(Pt(x1 + std::trunc(10 * s)), py, color);
+        } else {
+            const int px = Pt(x1 + std::trunc(10 * y));
+            canvas_.setPixel(px, Pt(y1 + std::trunc(10 * s)), color);
+            canvas_.setPixel(px, Pt(y1 - std::trunc(10 * s)), color);
+        }
+    }
+}
+
+void BoardRenderer::DrawHyperbola(const ShapeRecord& shape) {
+    const double a = shape.X2 / 100.0, b = shape.Y2 / 100.0;
+    const double x1 = shape.X1, y1 = shape.Y1;
+    const int color = canvas_.penColor();
+    const bool sideways = shape.Y4 == 1;
+    for (double t = 0; t < 360; t += 0.025) {
+        const double across = std::trunc(10 * a / std::cos(t));
+        const double along = std::trunc(10 * b * std::tan(t));
+        if (sideways)
+            canvas_.setPixel(Pt(x1 + across), Pt(y1 - along), color);
+        else
+            canvas_.setPixel(Pt(x1 + along), Pt(y1 - across), color);
+    }
+    const double slope = 160 * b / a;
+    if (sideways) {
+        Line(Pt(x1 - 160), Pt(y1 - slope), Pt(x1 + 160), Pt(y1 + slope));
+        Line(Pt(x1 - 160), Pt(y1 + slope), Pt(x1 + 160), Pt(y1 - slope));
+    } else {
+        Line(Pt(x1 - slope), Pt(y1 - 160), Pt(x1 + slope), Pt(y1 + 160));
+        Line(Pt(x1 + slope), Pt(y1 - 160), Pt(x1 - slope), Pt(y1 + 160));
+    }
+}
+
+void BoardRenderer::DrawRectHyperbola(const ShapeRecord& shape) {
+    const double k = shape.X2;
+    const double x1 = shape.X1, y1 = shape.Y1;
+    const int color = canvas_.penColor();
+    long long steps = 0;
+    for (double c = 0.25; c < 160 && steps < kMaxRectHyperbolaSteps; ++steps) {
+        const double g = 10 * k / c;
+        if (shape.Y4 != 0) {
+            canvas_.setPixel(Pt(x1 - c), Pt(y1 - g), color);
+            canvas_.setPixel(Pt(x1 + c), Pt(y1 + g), color);
+        } else {
+            canvas_.setPixel(Pt(x1 + c), Pt(y1 - g), color);
+            canvas_.setPixel(Pt(x1 - c), Pt(y1 + g), color);
+        }
+        // The step shrinks as c nears the centre's row. A zero divisor (a centre on the
+        // top row, at the first step) counts as one pixel.
+        double divisor = y1 - c + 0.25;
+        if (divisor == 0) divisor = 1;
+        c += 5 / divisor;
+    }
+    Line(0, shape.Y1, BoardSize, shape.Y1);
+    Line(shape.X1, 0, shape.X1, BoardSize);
+}
+
+void BoardRenderer::DrawTriangle(const ShapeRecord& shape) {
+    canvas_.moveTo(shape.X3, shape.Y3);
+    canvas_.lineTo(shape.X4, shape.Y4);
+    canvas_.lineTo(shape.Aux1, shape.Aux2);
+    canvas_.lineTo(shape.X3, shape.Y3);
+    DrawHandles(shape);
+}
+
+void BoardRenderer::DrawHandles(const ShapeRecord& shape) {
+    const std::string& k = shape.Kind;
+    const long long x1 = shape.X1, y1 = shape.Y1, x2 = shape.X2, y2 = shape.Y2;
+    const int midX = Sum(x1, (x2 - x1) / 2), midY = Sum(y1, (y2 - y1) / 2);
+    if (k == kind::Line || k == kind::Square || k == kind::Ellipse) {
+        Handle(shape.X1, shape.Y1, boardcolor::CornerHandle);
+        Handle(shape.X2, shape.Y2, boardcolor::CornerHandle);
+        Handle(midX, midY, boardcolor::CentreHandle);
+    } else if (k == kind::Circle) {
+        Handle(midX, midY, boardcolor::CentreHandle);
+    } else if (k == kind::Triangle) {
+        Handle(shape.X3, shape.Y3, boardcolor::CornerHandle);
+        Handle(shape.X4, shape.Y4, boardcolor::CornerHandle);
+        Handle(shape.Aux1, shape.Aux2, boardcolor::CornerHandle);
+        Handle(shape.X1, shape.Y1, boardcolor::CentreHandle);
+    } else if (k == kind::Hexagon || k == kind::Text || k == kind::Parabola || k == kind::Hyper ||
+               k == kind::Hyper1) {
+        Handle(shape.X1, shape.Y1, boardcolor::CentreHandle);
+    }
+}
+
+} // namespace pelcor

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "board/DrawingList.h"
+#include "board/Quadratic.h"
+#include "platform/Canvas.h"
+
+#include <string>
+
+namespace pelcor {
+
+// The board's fixed colours. Handles are found again by their exact colour, so no ordinary
+// drawing colour should use theirs.
+namespace boardcolor {
+inline constexpr int White = 16777215;
+inline constexpr int AxisLine = 12632256;
+inline constexpr int AxisLabel = 4210752;
+inline constexpr int DarkPen = 4210752; // white pens in wire frame, every pen in black and white
+inline constexpr int Crosshair = 8421504;
+inline constexpr int CornerHandle = 1114366;
+inline constexpr int CentreHandle = 1114353;
+inline constexpr int HeightHandle = 1048831; // polygon forms 1 to 3
+inline constexpr int RadiusLine = 1114111;   // polygon: centre to the last edge's ends
+inline constexpr int ApothemLine = 1113856;  // polygon: centre to the last edge's middle
+} // namespace boardcolor
+
+// What the board's drawing depends on besides the list: display options, selection and
+// the tools' state. The window keeps these up to date.
+struct BoardSettings {
+    int BackgroundColor = DefaultBackgroundColor;
+    bool WireFrame = false;   // "Wire Frame ON": white board, white pens drawn dark
+    bool BlackWhite = false;  // "Black white": dark pens, white brushes
+    bool BoardVisible = true; // the board picture is the one shown
+    int SelectedShape = 0;    // shapes drawn highlighted (0 = none)
+    int SecondSelectedShape = 0;
+    bool HandlesSuppressed = false; // while the polygon tool previews
+    bool MoveMode = false;          // a pass draws only the first shape
+    int PenX = 0, PenY = 0;         // the board's pen position (last press)
+};
+
+// Draws the drawing board onto a canvas: the cleared board, the axes, and every shape of a
+// DrawingList with its colours, highlight and handle dots.
+//
+// At start-up and after every change of the list: RepaintBoard(list).
+class BoardRenderer {
+public:
+    explicit BoardRenderer(Canvas& canvas) : canvas_(canvas) {}
+
+    BoardSettings Settings;
+    // The shared solver of a x² + b x + c; the parabola drawing leaves its results here.
+    QuadraticSolver Quadratic;
+
+    Canvas& canvas() { return canvas_; }
+
+    // Fills the whole board in `color`, or in white while the wire frame display is on and
+    // the board is shown.
+    void ClearBoard(int color);
+    // The grey axes through the board's centre and their labels "-X", "X", "Y", "-Y".
+    void DrawAxes();
+    // Draws every shape of the list over what is there, in list order. Returns an empty
+    // string, or the message of a record that could not be drawn (the pass ends there).
+    std::string RedrawAllShapes(const DrawingList& list);
+    // ClearBoard in the background colour, DrawAxes, RedrawAllShapes.
+    std::string RepaintBoard(const DrawingList& list);
+
+    // Sets the canvas pen and brush for a shape, with the display options' colour rules.
+    void SetShapeColors(const ShapeRecord& shape);
+    // Draws one shape with the colours set on the canvas; `number` is its place in the list
+    // (it decides the highlight). Returns an empty string or what stopped the drawing.
+    std::string DrawShape(const ShapeRecord& shape, int number);
+
+    // The shape routines, drawn with the canvas's current pen and brush.
+    void DrawPolygon(const ShapeRecord& shape, int cx, int cy, double radius, double edges);
+    void DrawCircleForm(const ShapeRecord& shape);
+    void DrawParabola(const ShapeRecord& shape, double step);
+    void DrawHyperbola(const ShapeRecord& shape);
+    void DrawRectHyperbola(const ShapeRecord& shape);
+    void DrawTriangle(const ShapeRecord& shape);
+    void DrawHandles(const ShapeRecord& shape);
+
+    // The kind of the shape last drawn highlighted.
+    const std::string& LastHighlightedKind() const { return lastHighlightedKind_; }
+
+private:
+    void Line(int x1, int y1, int x2, int y2);
+    void Handle(int x, int y, int color);
+
+    Canvas& canvas_;
+    std::string lastHighlightedKind_;
+};
+
+} // namespace pelcor

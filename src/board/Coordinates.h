@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cmath>
+#include <limits>
+
+namespace pelcor {
+
+// The drawing board: 320 x 320 pixels (x to the right, y downwards). The user sees units
+// of 10 pixels with the origin at pixel (160, 160) and y upwards, so the board spans -16 to
+// +16 units both ways.
+inline constexpr int BoardSize = 320;
+inline constexpr int BoardGridCount = 32;                        // grid lines on each axis
+inline constexpr int BoardHalfGrid = BoardGridCount / 2;         // 16 units either side
+inline constexpr int PixelsPerUnit = BoardSize / BoardGridCount; // 10
+
+// Converts a real to an integer by truncation toward zero, as every conversion of the
+// board does. Values beyond the int range are held at its ends and not-a-number gives 0,
+// so no input can make the conversion undefined.
+inline int TruncToInt(double value) {
+    if (std::isnan(value)) return 0;
+    constexpr double lo = static_cast<double>(std::numeric_limits<int>::min());
+    constexpr double hi = static_cast<double>(std::numeric_limits<int>::max());
+    if (value <= lo) return std::numeric_limits<int>::min();
+    if (value >= hi) return std::numeric_limits<int>::max();
+    return static_cast<int>(value);
+}
+
+// Board pixel to unit (real division).
+inline double PixelToUnitX(int px) {
+    return px / 10.0 - BoardHalfGrid;
+}
+inline double PixelToUnitY(int py) {
+    return BoardHalfGrid - py / 10.0;
+}
+
+// Unit to board pixel, truncating toward zero.
+inline int UnitToPixelX(double x) {
+    return TruncToInt((x + BoardHalfGrid) * 10);
+}
+inline int UnitToPixelY(double y) {
+    return TruncToInt((BoardHalfGrid - y) * 10);
+}
+
+// A length in units as pixels: trunc(320 / 32 * u).
+inline int UnitLengthToPixels(double u) {
+    return TruncToInt(PixelsPerUnit * u);
+}
+
+} // namespace pelcor

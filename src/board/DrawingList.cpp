@@ -1,0 +1,257 @@
+#include "board/DrawingList.h"
+
+#include "platform/Cp1252.h"
+#include "platform/NumberText.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace pelcor {
+
+namespace {
+
+constexpr std::string_view CrLf = "\r\n";
+
+bool NeedsDrag(std::string_view k) {
+    return k == kind::Line || k == kind::Square || k == kind::Circle || k == kind::Ellipse;
+}
+
+// Half the distance between two coordinates, dropping the fraction.
+int HalfDistance(int a, int b) {
+    return static_cast<int>(std::llabs(static_cast<long long>(a) - b) / 2);
+}
+
+// A field text as it stands in the file: Windows-1252, brackets and line breaks replaced.
+std::string FieldBytes(std::string_view utf8) {
+    std::string bytes = Utf8ToCp1252(utf8);
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '[')
+            out += '(';
+        else if (c == ']')
+            out += ')';
+        else if (c == '\r') {
+            out += ' ';
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i; // CR LF is one line break
+        } else if (c == '\n')
+            out += ' ';
+        else
+            out += c;
+    }
+    return out;
+}
+
+void Field(std::string& out, std::string_view bytes) {
+    out += '[';
+    out += bytes;
+    out += ']';
+}
+
+void Field(std::string& out, int value) {
+    Field(out, std::to_string(value));
+}
+
+std::string NotAnInteger(std::string_view text) {
+    return "'" + Cp1252ToUtf8(text) + "' is not a valid integer value";
+}
+
+// Parses one record line (without its CR LF) that must carry the number `number`.
+// Returns an empty string on success, otherwise what is wrong.
+std::string ParseRecord(std::string_view line, int number, ShapeRecord& shape) {
+    const std::string head = ":(" + std::to_string(number) + ")";
+    const std::string where = "Shape record " + std::to_string(number) + ": ";
+    if (line.substr(0, head.size()) != head) {
+        if (line.substr(0, 2) == ":(") return where + "it carries the wrong number";
+        return where + "it does not begin with \":(" + std::to_string(number) + ")\"";
+    }
+    // Exactly sixteen bracketed fields follow, with nothing between or after them.
+    std::size_t pos = head.size();
+    for (int i = 0; i < 16; ++i) {
+        if (pos >= line.size() || line[pos] != '[') return where + "a field is missing";
+        const std::size_t close = line.find_first_of("[]", pos + 1);
+        if (close == std::string_view::npos || line[close] != ']')
+            return where + "a field is not closed";
+        pos = close + 1;
+    }
+    if (pos != line.size()) return where + "there is text after the last field";
+
+    FieldReader reader(line, head.size());
+    std::string error;
+    auto integer = [&](int& target) {
+        const std::string field = reader.NextField();
+        if (!error.empty()) return;
+        if (auto value = ParseInteger(field))
+            target = *value;
+        else
+            error = where + NotAnInteger(field);
+    };
+    auto text = [&](std::string& target) { target = Cp1252ToUtf8(reader.NextField()); };
+
+    ShapeRecord parsed;
+    text(parsed.Kind);
+    integer(parsed.X1);
+    integer(parsed.Y1);
+    if (parsed.IsText()) {
+        for (std::string* t : {&parsed.Text, &parsed.FontName, &parsed.FontSize, &parsed.FontStyle,
+                               &parsed.TextRes5, &parsed.TextRes6})
+            text(*t);
+        // The size is read as an integer when the text is drawn.
+        if (!ParseInteger(Utf8ToCp1252(parsed.FontSize)))
+            error = where + NotAnInteger(Utf8ToCp1252(parsed.FontSize));
+    } else {
+        for (int* v : {&parsed.X2, &parsed.Y2, &parsed.X3, &parsed.Y3, &parsed.X4, &parsed.Y4})
+            integer(*v);
+    }
+    for (int* v : {&parsed.Aux1, &parsed.Aux2, &parsed.Aux3, &parsed.Aux4, &parsed.PenColor,
+                   &parsed.FillColor})
+        integer(*v);
+    text(parsed.FillMode);
+    if (!error.empty()) return error;
+    shape = std::move(parsed);
+    return {};
+}
+
+} // namespace
+
+std::string FieldReader::NextField() {
+    const std::size_t open = text_.find('[', next_);
+    if (open == std::string_view::npos) return std::string(EndSignal);
+    cursor_ = open;
+    next_ = open + 1;
+    const std::size_t close = text_.find(']', open);
+    if (close == std::string_view::npos) return std::string(EndSignal);
+    if (close == open + 1) return "0";
+    return std::string(text_.substr(open + 1, close - open - 1));
+}
+
+void DrawingList::Clear() {
+    shapes_.clear();
+    startUpEmpty_ = true;
+}
+
+ShapeRecord DrawingList::Storable(ShapeRecord shape) {
+    for (std::string* t : {&shape.Kind, &shape.Text, &shape.FontName, &shape.FontSize,
+                           &shape.FontStyle, &shape.TextRes5, &shape.TextRes6, &shape.FillMode})
+        *t = Cp1252ToUtf8(FieldBytes(*t));
+    // A record holds only the fields its kind writes; the others read back as their
+    // defaults, so they are held that way.
+    const ShapeRecord defaults;
+    if (shape.IsText()) {
+        shape.X2 = shape.Y2 = shape.X3 = shape.Y3 = shape.X4 = shape.Y4 = 0;
+    } else {
+        shape.Text = defaults.Text;
+        shape.FontName = defaults.FontName;
+        shape.FontSize = defaults.FontSize;
+        shape.FontStyle = defaults.FontStyle;
+        shape.TextRes5 = defaults.TextRes5;
+        shape.TextRes6 = defaults.TextRes6;
+    }
+    return shape;
+}
+
+int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& style) {
+    if (working.Kind.empty()) return 0;
+    if (NeedsDrag(working.Kind) && working.X1 == working.X2 && working.Y1 == working.Y2) return 0;
+    ShapeRecord shape = working;
+    if (shape.Kind == kind::Ellipse) {
+        shape.X3 = HalfDistance(shape.X1, shape.X2);
+        shape.Y3 = HalfDistance(shape.Y1, shape.Y2);
+    } else if (shape.IsText()) {
+        shape.TextRes5 = "0";
+        shape.TextRes6 = "0";
+    }
+    shape.PenColor = style.PenColor;
+    shape.FillMode = style.FillMode;
+    shape.FillColor = style.FillMode == "S" ? style.FillColor : style.BackgroundColor;
+    shapes_.push_back(Storable(std::move(shape)));
+    startUpEmpty_ = false;
+    return ShapeCount();
+}
+
+std::optional<ShapeRecord> DrawingList::ExtractShape(int number) const {
+    if (number < 1 || number > ShapeCount()) return std::nullopt;
+    return shapes_[number - 1];
+}
+
+bool DrawingList::ReplaceShape(int number, const ShapeRecord& shape) {
+    if (number < 1 || number > ShapeCount()) return false;
+    shapes_[number - 1] = Storable(shape);
+    return true;
+}
+
+std::optional<ShapeRecord> DrawingList::DeleteShape(int number) {
+    if (number < 1 || number > ShapeCount()) return std::nullopt;
+    ShapeRecord removed = std::move(shapes_[number - 1]);
+    shapes_.erase(shapes_.begin() + (number - 1));
+    startUpEmpty_ = false;
+    return removed;
+}
+
+std::string DrawingList::RecordText(int number, const ShapeRecord& shape) {
+    std::string out = ":(" + std::to_string(number) + ")";
+    Field(out, FieldBytes(shape.Kind));
+    Field(out, shape.X1);
+    Field(out, shape.Y1);
+    if (shape.IsText()) {
+        for (const std::string* t : {&shape.Text, &shape.FontName, &shape.FontSize,
+                                     &shape.FontStyle, &shape.TextRes5, &shape.TextRes6})
+            Field(out, FieldBytes(*t));
+    } else {
+        for (int v : {shape.X2, shape.Y2, shape.X3, shape.Y3, shape.X4, shape.Y4})
+            Field(out, v);
+    }
+    for (int v : {shape.Aux1, shape.Aux2, shape.Aux3, shape.Aux4, shape.PenColor, shape.FillColor})
+        Field(out, v);
+    Field(out, FieldBytes(shape.FillMode));
+    return out;
+}
+
+std::string DrawingList::Text() const {
+    if (shapes_.empty() && startUpEmpty_) return std::string(EndSignal);
+    std::string out;
+    for (std::size_t i = 0; i < shapes_.size(); ++i) {
+        out += RecordText(static_cast<int>(i) + 1, shapes_[i]);
+        out += CrLf;
+    }
+    out += EndMarker;
+    return out;
+}
+
+std::string DrawingList::SetText(std::string_view text) {
+    if (text == EndSignal) {
+        Clear();
+        return {};
+    }
+    if (text.size() < EndMarker.size() || text.substr(text.size() - EndMarker.size()) != EndMarker)
+        return "The drawing does not end with its end marker";
+    std::string_view body = text.substr(0, text.size() - EndMarker.size());
+    std::vector<ShapeRecord> shapes;
+    while (!body.empty()) {
+        const int number = static_cast<int>(shapes.size()) + 1;
+        const std::size_t end = body.find(CrLf);
+        if (end == std::string_view::npos)
+            return "Shape record " + std::to_string(number) + ": it is not ended by a line end";
+        const std::string_view line = body.substr(0, end);
+        if (line.find_first_of("\r\n") != std::string_view::npos)
+            return "Shape record " + std::to_string(number) + ": it holds a stray line break";
+        ShapeRecord shape;
+        if (std::string error = ParseRecord(line, number, shape); !error.empty()) return error;
+        shapes.push_back(std::move(shape));
+        body.remove_prefix(end + CrLf.size());
+    }
+    shapes_ = std::move(shapes);
+    startUpEmpty_ = false;
+    return {};
+}
+
+std::optional<std::size_t> DrawingList::ListLength(std::string_view fileBytes) {
+    if (fileBytes.substr(0, EndMarker.size()) == EndMarker) return EndMarker.size();
+    const std::string marker = std::string(CrLf) + std::string(EndMarker);
+    const std::size_t at = fileBytes.find(marker);
+    if (at == std::string_view::npos) return std::nullopt;
+    return at + marker.size();
+}
+
+} // namespace pelcor

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelcor {
+
+// The ten kinds of shape a record can hold (compared case-sensitively).
+namespace kind {
+inline constexpr std::string_view Line = "LINE";
+inline constexpr std::string_view Square = "SQUARE";
+inline constexpr std::string_view Circle = "CIRCLE";
+inline constexpr std::string_view Ellipse = "ELLIPSE";
+inline constexpr std::string_view Triangle = "TRIANGLE";
+inline constexpr std::string_view Hexagon = "HEXAGON";
+inline constexpr std::string_view Parabola = "PARABOLA";
+inline constexpr std::string_view Hyper = "HYPER";
+inline constexpr std::string_view Hyper1 = "HYPER1";
+inline constexpr std::string_view Text = "TEXT";
+} // namespace kind
+
+inline constexpr int DefaultBackgroundColor = 9153434;
+
+// The end signal of a field read: the single byte 0xFF.
+inline constexpr std::string_view EndSignal = "\xFF";
+// The three bytes that end a drawing list: "[", 0xFF, "]".
+inline constexpr std::string_view EndMarker = "[\xFF]";
+
+// One shape, held parsed. For a TEXT shape the six strings Text..TextRes6 take the place
+// of X2..Y4; for every other kind the integers are used. Strings are UTF-8.
+struct ShapeRecord {
+    std::string Kind;
+    int X1 = 0, Y1 = 0;
+    int X2 = 0, Y2 = 0, X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;
+    std::string Text = "0", FontName = "0", FontSize = "0", FontStyle = "0", TextRes5 = "0",
+                TextRes6 = "0";
+    int Aux1 = 0, Aux2 = 0, Aux3 = 0, Aux4 = 0;
+    int PenColor = 16777215;
+    int FillColor = DefaultBackgroundColor;
+    std::string FillMode = "W";
+
+    bool IsText() const { return Kind == kind::Text; }
+    bool operator==(const ShapeRecord&) const = default;
+};
+
+// Reads a text field by field, as the drawing board reads its records. Each call looks for
+// the next "[" after the one used last and the "]" after it.
+class FieldReader {
+public:
+    // Reading starts at byte `start` of the text (0-based).
+    explicit FieldReader(std::string_view text, std::size_t start = 0)
+        : text_(text), next_(start) {}
+
+    // The characters between the brackets; an empty field reads as "0", and a missing
+    // bracket gives the end signal (the single byte 0xFF).
+    std::string NextField();
+    // Position (0-based) of the "[" last used.
+    std::size_t FieldCursor() const { return cursor_; }
+
+private:
+    std::string_view text_;
+    std::size_t next_;
+    std::size_t cursor_ = 0;
+};
+
+// The style a new shape takes from the board at the moment it is added.
+struct NewShapeStyle {
+    int PenColor = 16777215;    // the current pen colour
+    int FillColor = 0;          // the current fill colour
+    std::string FillMode = "W"; // "S" filled, "W" outline only
+    int BackgroundColor = DefaultBackgroundColor;
+};
+
+// The whole drawing: the shape records in order, numbered 1, 2, 3 ... by their position.
+// The record and list texts are written on demand. They are the program's file bytes:
+// Windows-1252, with the end marker's 0xFF as that single byte, records ended by CR LF.
+// A value type: copying it is how an undo snapshot or an edit backup is taken.
+class DrawingList {
+public:
+    // The empty drawing of start-up, "New" and "CLS" (its text is the single byte 0xFF).
+    DrawingList() = default;
+
+    int ShapeCount() const { return static_cast<int>(shapes_.size()); }
+    const std::vector<ShapeRecord>& Shapes() const { return shapes_; }
+
+    // Back to the empty drawing of start-up.
+    void Clear();
+
+    // Adds `working` as the new last record with the board's pen colour and fill mode; its
+    // fill colour is the fill colour when the mode is "S", otherwise the background colour.
+    // An ELLIPSE gets its half width and height in X3, Y3; a TEXT gets "0" in TextRes5 and
+    // TextRes6. Returns the new shape's number, or 0 when nothing was added: no kind, or
+    // a LINE, SQUARE, CIRCLE or ELLIPSE whose two points coincide (a click without a drag).
+    int AppendShape(const ShapeRecord& working, const NewShapeStyle& style);
+
+    // Record `number` (1-based), or nothing when there is no such record.
+    std::optional<ShapeRecord> ExtractShape(int number) const;
+
+    // Rewrites record `number` in place, keeping its number. False when there is no such
+    // record (nothing changes).
+    bool ReplaceShape(int number, const ShapeRecord& shape);
+
+    // Removes record `number`; the records after it move up one number. Returns the removed
+    // record, or nothing (and no change) when there is no such record.
+    std::optional<ShapeRecord> DeleteShape(int number);
+
+    // The record text: ":(" number ")" and sixteen bracketed fields, without the CR LF.
+    static std::string RecordText(int number, const ShapeRecord& shape);
+
+    // The list text: every record followed by CR LF, then the end marker. With no shapes it
+    // is the single byte 0xFF at start-up and after Clear, and the end marker alone after
+    // the last shape was deleted.
+    std::string Text() const;
+
+    // Replaces the drawing by the one `text` holds (bytes as Text() writes them). Returns
+    // an empty string on success; otherwise a message saying what is wrong, and the drawing
+    // is left as it was.
+    std::string SetText(std::string_view text);
+
+    // Makes a shape storable: its texts are held as Windows-1252 holds them, and "[" and "]"
+    // become "(" and ")" and each line break a blank, so that every field can be read back.
+    static ShapeRecord Storable(ShapeRecord shape);
+
+    // The length of the list part of a drawing file's bytes: up to and including the first
+    // end marker that begins a line (a text shape may hold the marker inside its record).
+    // Nothing when there is no such marker.
+    static std::optional<std::size_t> ListLength(std::string_view fileBytes);
+
+private:
+    std::vector<ShapeRecord> shapes_;
+    bool startUpEmpty_ = true; // no shapes and never had any since the last Clear
+};
+
+} // namespace pelcor
