@@ -1,0 +1,81 @@
+#pragma once
+
+#include "board/BoardRenderer.h"
+#include "board/DrawingList.h"
+
+#include <string>
+
+namespace pelcor {
+
+// Active tool numbers (a toolbar button's Tag + 1) that draw on a drag.
+namespace tool {
+inline constexpr int Pointer = 1;
+inline constexpr int Line = 3;
+inline constexpr int Rectangle = 4;
+inline constexpr int Circle = 6;
+inline constexpr int Triangle = 10;
+inline constexpr int Ellipse = 11;
+inline constexpr int Hexagon = 16;
+} // namespace tool
+
+// The cursor the board shows over a pixel.
+enum class BoardCursor { Cross, SizeAll, Drag };
+
+// The drawing board's mouse: press, drag with a rubber-band preview drawn over the shapes,
+// and release that adds the working shape to the list. No widgets: it draws on the
+// renderer's canvas and tells the window what happened.
+class BoardTools {
+public:
+    BoardTools(DrawingList& list, BoardRenderer& renderer) : list_(list), renderer_(renderer) {}
+
+    int ActiveTool = tool::Pointer;
+    int PreviousTool = tool::Pointer;
+    std::string FillMode = "W"; // "S": new shapes are filled
+    int PenColor = 16777215;    // the swatches' colours
+    int FillColor = 0;
+    int PenX = 40, PenY = 60; // where the text tool writes next
+    bool MoveMode = false;
+    bool RotateMode = false;
+    bool FirstPickDone = false;
+    ShapeRecord Working; // the shape being made
+
+    // The fill toggle: "W" and "S" in turn; the active tool stays what it was.
+    void ToggleFill();
+
+    // Mouse press at pixel (x, y). Left (or middle) button unless `right`.
+    void MouseDown(int x, int y, bool right);
+    // Mouse move; `leftDown` while the left button is held. Draws the preview.
+    void MouseMove(int x, int y, bool leftDown);
+    // Mouse release: adds the working shape when a drag with a drawing tool made one.
+    // Returns the new shape's number, or 0.
+    int MouseUp(int x, int y);
+
+    // The cursor over pixel (x, y): the handle colours show the size-all or drag cursor.
+    BoardCursor CursorAt(int x, int y) const;
+
+    // The fixed shapes of the toolbar: HYPER (6), HYPER1 (7) and PARABOLA (8). Drawn,
+    // then added; returns the new shape's number.
+    int AddFixedShape(int tag);
+
+    // Adds a TEXT shape at the pen position and moves the pen one line down by
+    // `lineHeight`. Nothing for an empty text. Returns the new shape's number, or 0.
+    int AddText(const std::string& text, const std::string& fontName, int fontSize, bool bold,
+                int lineHeight);
+
+private:
+    NewShapeStyle Style() const;
+    void Crosshair(bool paint);
+    void DrawPreview(int x, int y);
+    void Triangle(int cx, int cy, double r);
+    void Hexagon(int cx, int cy, double r);
+
+    DrawingList& list_;
+    BoardRenderer& renderer_;
+    int button_ = 0; // 0 up, 1 left, 2 right
+    int pressX_ = 0, pressY_ = 0;
+    int prevX1_ = 0, prevY1_ = 0, prevX2_ = 0, prevY2_ = 0;
+    double prevRadius_ = 0;
+    int crossX_ = -1, crossY_ = -1;
+};
+
+} // namespace pelcor
