@@ -13,11 +13,20 @@ struct Silent : pelcor::CalcReporter {
 // One chained calculation with its tape lines: 12.5 x 3 + 7 = Sin.
 void BM_KeySequence(benchmark::State& state) {
     Silent silent;
-    const int keys[] = {1, 2, pelcor::key::Point, 5, pelcor::key::Multiply, 3, pelcor::key::Plus, 7,
-                        pelcor::key::Equals, pelcor::key::Sin};
+    const int keys[] = {1,
+                        2,
+                        pelcor::key::Point,
+                        5,
+                        pelcor::key::Multiply,
+                        3,
+                        pelcor::key::Plus,
+                        7,
+                        pelcor::key::Equals,
+                        pelcor::key::Sin};
     for (auto _ : state) {
         pelcor::Calculator calc(silent);
-        for (int k : keys) calc.CalcButt(k);
+        for (int k : keys)
+            calc.CalcButt(k);
         benchmark::DoNotOptimize(calc.readout());
     }
 }

@@ -96,6 +96,10 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     buildMenu();
     watchPointerMoves();
     boardRenderer_ = std::make_unique<BoardRenderer>(Picture11->canvas());
+    wireFileCommands();
+    boardTools_ = std::make_unique<BoardTools>(DrawingList, *boardRenderer_);
+    buildTextFrame();
+    wireToolbar();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -331,10 +335,6 @@ void TMainCalc1::buildToolbar(QWidget* parent) {
 
     connect(CalcPanel2->findChild<QPushButton*>("BitBtn25"), &QPushButton::pressed, this,
             &TMainCalc1::ImageChangeClick);
-    connect(CalcPanel2->findChild<QPushButton*>("BitBtn9"), &QPushButton::pressed, this,
-            &TMainCalc1::ToggleSound);
-    connect(CalcPanel2->findChild<QPushButton*>("BitBtn13"), &QPushButton::pressed, this,
-            &TMainCalc1::ToggleScreenHelp);
 }
 
 void TMainCalc1::buildLowerArea(QWidget* parent) {
@@ -584,8 +584,10 @@ void TMainCalc1::FormCreate() {
     LoadSettings();
 
     // 6. With no drawing file remembered: the start picture and the pointer's glyph.
-    DisplayMode = 0;
-    ShowDisplayMode();
+    if (settings_.drawingFile.empty()) {
+        DisplayMode = 0;
+        ShowDisplayMode();
+    }
     const QImage pointer = LoadPicture(files_.resolve("BMPFiles\\Pointer.bmp"));
     if (!pointer.isNull())
         CalcPanel2->findChild<QPushButton*>("BitBtn4")->setIcon(QPixmap::fromImage(pointer));
@@ -883,6 +885,7 @@ void TMainCalc1::syncCalculator() {
 }
 
 bool TMainCalc1::eventFilter(QObject* watched, QEvent* event) {
+    if (boardEvent(watched, event)) return true;
     if (pointerEvent(watched, event)) return true;
     if (watched == ReadOut && event->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(event);

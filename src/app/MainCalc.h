@@ -2,6 +2,7 @@
 
 #include "app/SettingsFile.h"
 #include "board/BoardRenderer.h"
+#include "board/BoardTools.h"
 #include "board/DrawingList.h"
 #include "calc/Calculator.h"
 #include "platform/ProgramFiles.h"
@@ -95,6 +96,26 @@ public:
     std::string DrawingListText() const;
     bool DrawingChanged() const { return DrawingListText() != EditBackup; }
 
+    // --- drawing files, undo and picture export
+    // The copy "Undo" brings back (the list and, with it, its shape count).
+    pelcor::DrawingList UndoSnapshot;
+    // The remembered drawing file name (kept in the settings).
+    const std::string& DrawingFileName() const { return settings_.drawingFile; }
+    std::string ExportFileName;
+    int ExportFilterIndex = 1; // 1 JPEG, 2 bitmap
+    // Takes the undo snapshot of the drawing; `offerUndo` enables "Undo".
+    void TakeUndoSnapshot(bool offerUndo);
+    // Writes the drawing to `name` (".pcz" added when missing).
+    void WriteGraphicsFile(const std::string& name);
+    // Reads the drawing file `name`; a file that does not read leaves the drawing as it was.
+    void ReadGraphicsFile(const std::string& name);
+    void SaveGraphicsFile1Click();
+    void LoadGraphicsFile1Click();
+    void New1Click();
+    void CLSButtClick();
+    void Undo1Click();
+    void SaveImageBitmap1Click();
+
     // --- settings, sound and screen options
     void LoadSettings();
     void SaveSettings();
@@ -106,6 +127,12 @@ public:
     bool WireFrameOn() const;
     bool BlackWhiteOn() const;
     const Settings& settings() const { return settings_; }
+
+    // --- drawing tools
+    // The mouse-down handler of every toolbar button.
+    void DrawButt(int tag);
+    void SelectTool(int tag);
+    BoardTools& boardTools() { return *boardTools_; }
 
     // --- help, about and the information line
     // While non-zero, pointer movement does not clear the information line and the
@@ -163,6 +190,13 @@ private:
     void buildAboutPanel(QWidget* parent);
     void setAboutMenus(bool enabled);
     void watchPointerMoves();
+    void buildTextFrame();
+    void wireToolbar();
+    bool boardEvent(QObject* watched, QEvent* event);
+    void closeTextTool();
+    void showToolGlyphs(int tag);
+    void TextOkButtClick();
+    void describeNothing();
     bool pointerEvent(QObject* watched, QEvent* event);
 
     MainCalcOptions options_;
@@ -216,11 +250,14 @@ private:
     // The saved state, including the parts kept for features that read them later.
     Settings settings_;
     bool saveFailureReported_ = false;
+    void wireFileCommands();
     QLabel* HighlightedConst = nullptr;
     QColor SavedConstColor;
     QFrame* AboutPanel = nullptr;
     TCalcConv* converter_ = nullptr;
     std::unique_ptr<BoardRenderer> boardRenderer_;
+    std::unique_ptr<BoardTools> boardTools_;
+    bool pointerUsed_ = false; // the pointer tool has been chosen once
     QEventLoop* exitWait_ = nullptr;
 };
 

@@ -240,13 +240,15 @@ void TMainCalc1::LoadSettings() {
         snd0->setChecked(settings_.soundEnabled);
         snd1->setChecked(settings_.soundOnAllErrors);
         if (changed) SndCheckBox0Click();
-        // The remembered drawing is loaded and the gallery figure drawn here once those
-        // are kept.
+        if (!settings_.drawingFile.empty()) ReadGraphicsFile(settings_.drawingFile);
+        // The gallery figure is drawn here once the gallery is kept.
         if (DisplayMode > 0) ShowDisplayMode();
     }
     loadSidePicture();
     syncCalculator();
+    // A drawing loaded at start counts as unchanged.
     EditBackup = DrawingListText();
+    TakeUndoSnapshot(false);
 }
 
 void TMainCalc1::SaveSettings() {
@@ -254,6 +256,7 @@ void TMainCalc1::SaveSettings() {
     for (int m = 1; m <= 4; ++m)
         settings_.memories[m - 1] = calc_.memory(m);
     settings_.displayMode = DisplayMode;
+    settings_.shapeCount = DrawingList.ShapeCount();
     settings_.info = InfoLbl->text().toStdString();
     settings_.soundEnabled =
         panel("SoundPanel")->findChild<QCheckBox*>("SndCheckBox0")->isChecked();

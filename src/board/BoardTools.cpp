@@ -183,7 +183,7 @@ void BoardTools::Hexagon(int cx, int cy, double r) {
     }
 }
 
-int BoardTools::MouseUp(int x, int y) {
+int BoardTools::MouseUp(int x, int y, bool mayAdd) {
     button_ = 0;
     Crosshair(false);
     crossX_ = crossY_ = -1;
@@ -191,6 +191,7 @@ int BoardTools::MouseUp(int x, int y) {
     renderer_.canvas().moveTo(x, y);
     prevX1_ = x;
     prevY1_ = y;
+    if (!mayAdd) return 0;
     if (MoveMode) return 0;
     int added = 0;
     if (!FirstPickDone) added = list_.AppendShape(Working, Style());

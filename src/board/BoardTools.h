@@ -46,9 +46,10 @@ public:
     void MouseDown(int x, int y, bool right);
     // Mouse move; `leftDown` while the left button is held. Draws the preview.
     void MouseMove(int x, int y, bool leftDown);
-    // Mouse release: adds the working shape when a drag with a drawing tool made one.
-    // Returns the new shape's number, or 0.
-    int MouseUp(int x, int y);
+    // Mouse release: adds the working shape when a drag with a drawing tool made one
+    // (never while `mayAdd` is false, as while the text tool is open). Returns the new
+    // shape's number, or 0.
+    int MouseUp(int x, int y, bool mayAdd = true);
 
     // The cursor over pixel (x, y): the handle colours show the size-all or drag cursor.
     BoardCursor CursorAt(int x, int y) const;

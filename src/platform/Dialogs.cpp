@@ -1,12 +1,70 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace pelcor {
 
 void DesktopDialogs::showMessage(const QString& text) {
     QMessageBox::information(parent_, QApplication::applicationName(), text);
+}
+
+namespace {
+
+// "description|pattern|description|pattern" as the dialog's list of filters.
+QStringList NameFilters(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i].trimmed();
+    return filters;
+}
+
+void PrepareFileDialog(QFileDialog& dialog, const QString& filter, int filterIndex,
+                       const QString& name) {
+    const QStringList filters = NameFilters(filter);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[filterIndex - 1]);
+    if (!name.isEmpty()) dialog.selectFile(name);
+}
+
+} // namespace
+
+QString DesktopDialogs::openFileName(const QString& filter, int filterIndex, const QString& name) {
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    PrepareFileDialog(dialog, filter, filterIndex, name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+QString DesktopDialogs::saveFileName(const QString& filter, int& filterIndex, const QString& name,
+                                     const FilterChange& onFilterChange) {
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    PrepareFileDialog(dialog, filter, filterIndex, name);
+    const QStringList filters = NameFilters(filter);
+    // Connected once the dialog is set up, so setting it up reports no change.
+    if (onFilterChange) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, &filters, &onFilterChange](const QString& chosen) {
+                             const int index = static_cast<int>(filters.indexOf(chosen)) + 1;
+                             if (index < 1) return;
+                             const QStringList current = dialog.selectedFiles();
+                             const QString typed = current.isEmpty() ? QString() : current.first();
+                             const QString renamed = onFilterChange(index, typed);
+                             if (!renamed.isEmpty() && renamed != typed) dialog.selectFile(renamed);
+                         });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    if (chosen >= 1) filterIndex = chosen;
+    return dialog.selectedFiles().first();
 }
 
 } // namespace pelcor

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace pelcor {
@@ -13,6 +15,25 @@ public:
     virtual ~Dialogs() = default;
     // A message box with an OK button, titled with the program's title.
     virtual void showMessage(const QString& text) = 0;
+
+    // Called while a save dialog is open, when the user picks another filter: gets the new
+    // filter index (1-based) and the name in the dialog, returns the name to put back.
+    using FilterChange = std::function<QString(int filterIndex, const QString& name)>;
+
+    // The open dialog. `filter` is written "description|pattern|description|pattern";
+    // `filterIndex` is 1-based. Returns the chosen file's name, or an empty text when the
+    // dialog was cancelled (which is also what a dialog that is not offered answers).
+    virtual QString openFileName(const QString& filter, int filterIndex, const QString& name) {
+        (void)filter, (void)filterIndex, (void)name;
+        return {};
+    }
+    // The save dialog, asking before a file is overwritten. `filterIndex` comes back as the
+    // filter chosen. Returns the name, or an empty text when cancelled.
+    virtual QString saveFileName(const QString& filter, int& filterIndex, const QString& name,
+                                 const FilterChange& onFilterChange = {}) {
+        (void)filter, (void)filterIndex, (void)name, (void)onFilterChange;
+        return {};
+    }
 };
 
 // The desktop's own message boxes.
@@ -21,6 +42,9 @@ public:
     explicit DesktopDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     void showMessage(const QString& text) override;
+    QString openFileName(const QString& filter, int filterIndex, const QString& name) override;
+    QString saveFileName(const QString& filter, int& filterIndex, const QString& name,
+                         const FilterChange& onFilterChange = {}) override;
 
 private:
     QWidget* parent_;

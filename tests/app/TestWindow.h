@@ -25,10 +25,43 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace pelcor::testing {
 
-// Message boxes are recorded instead of shown.
+// Message boxes are recorded instead of shown. File dialogs answer with the next name of
+// `fileNames` (an empty name, or none left, is a cancel); each one's question is recorded.
+// A save dialog first plays the filter changes of `filterChanges` (new index each), keeping
+// the names they put back, and then answers with `chosenFilter` when it is set.
 struct ScriptedDialogs : Dialogs {
+    struct FileQuestion {
+        bool save = false;
+        QString filter;
+        int filterIndex = 0;
+        QString name;
+    };
     QStringList messages;
+    QStringList fileNames;
+    std::vector<FileQuestion> fileQuestions;
+    std::vector<int> filterChanges;
+    QStringList namesPutBack;
+    int chosenFilter = 0;
+
     void showMessage(const QString& text) override { messages << text; }
+    QString openFileName(const QString& filter, int filterIndex, const QString& name) override {
+        fileQuestions.push_back({false, filter, filterIndex, name});
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
+    QString saveFileName(const QString& filter, int& filterIndex, const QString& name,
+                         const FilterChange& onFilterChange) override {
+        fileQuestions.push_back({true, filter, filterIndex, name});
+        QString current = name;
+        for (int index : filterChanges) {
+            if (!onFilterChange) break;
+            current = onFilterChange(index, current);
+            namesPutBack << current;
+            filterIndex = index;
+        }
+        filterChanges.clear();
+        if (chosenFilter > 0) filterIndex = chosenFilter;
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
 };
 
 struct RecordingSound : Sound {

@@ -1,6 +1,7 @@
 #include "TestWindow.h"
 
 #include "app/SettingsFile.h"
+#include "board/DrawingFile.h"
 #include "platform/AtomicFile.h"
 
 #include <gtest/gtest.h>
@@ -238,4 +239,28 @@ TEST(SoundOptions, PanelsAndToolbarSwitchSoundAndScreenHelp) {
     EXPECT_EQ(w.DisplayMode, 0);
     EXPECT_FALSE(w.panel("ScreenPanel2")->isVisible());
     EXPECT_FALSE(w.findChild<QCheckBox*>("ScrnModeBox0")->isChecked());
+}
+
+TEST(Settings, TheRememberedDrawingIsLoadedAtStartAndCountsAsUnchanged) {
+    auto folder = pelcor::testing::CopyOfProgramFolder();
+    DrawingList drawing;
+    ShapeRecord line;
+    line.Kind = "LINE";
+    line.X1 = 10, line.Y1 = 20, line.X2 = 200, line.Y2 = 220;
+    drawing.AppendShape(line, NewShapeStyle{});
+    drawing.AppendShape(line, NewShapeStyle{});
+    const QString pcz = QDir(folder->path()).filePath("house.pcz");
+    WriteText(pcz, DrawingFile::FileBytes(drawing));
+    Settings s;
+    s.drawingFile = pcz.toStdString();
+    WriteText(QDir(folder->path()).filePath("Pelcor.ini"), s.ToFileBytes());
+
+    TestWindow t(folder->path().toStdString());
+    TMainCalc1& w = t.window();
+    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
+    EXPECT_FALSE(w.DrawingChanged());
+    EXPECT_EQ(w.DisplayMode, 3);
+    EXPECT_EQ(w.findChild<QLineEdit*>("ImagesTotal")->text(), "2");
+    EXPECT_EQ(w.findChild<QLineEdit*>("CurrentFile")->text(), pcz);
+    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
 }

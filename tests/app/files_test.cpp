@@ -1,0 +1,479 @@
+#include "TestWindow.h"
+
+#include "board/DrawingFile.h"
+#include "platform/AtomicFile.h"
+#include "platform/BmpCodec.h"
+#include "platform/Colors.h"
+#include "platform/JpegCodec.h"
+#include "platform/PictureBox.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdlib>
+
+using namespace pelcor;
+using pelcor::testing::TestWindow;
+
+namespace {
+
+constexpr int kBackground = 9153434;
+
+// Adds the example drawing's two shapes as the drawing tools add them: a white line from
+// (100, 100) to (150, 120) and a red circle filled green, centre (160, 160), radius 50.
+void DrawExample(TMainCalc1& w) {
+    ShapeRecord line;
+    line.Kind = "LINE";
+    line.X1 = 150;
+    line.Y1 = 120;
+    line.X2 = 100;
+    line.Y2 = 100;
+    w.DrawingList.AppendShape(line, {16777215, 0, "W", kBackground});
+    ShapeRecord circle;
+    circle.Kind = "CIRCLE";
+    circle.X1 = circle.Y1 = 110;
+    circle.X2 = circle.Y2 = 210;
+    circle.X3 = circle.Y3 = 50;
+    circle.Aux3 = 30;
+    w.DrawingList.AppendShape(circle, {255, 65280, "S", kBackground});
+    w.RepaintBoard();
+    w.menuAction("SaveGraphicsFile1")->setEnabled(true);
+}
+
+QString Field(TMainCalc1& w, const char* name) {
+    return w.findChild<QLineEdit*>(name)->text();
+}
+
+std::string FileBytes(const QString& path) {
+    std::string bytes;
+    ReadWholeFile(path.toStdString(), bytes);
+    return bytes;
+}
+
+int BoardPixel(TMainCalc1& w, int x, int y) {
+    return w.findChild<PictureBox*>("Picture11")->canvas().pixel(x, y);
+}
+
+bool Near(int color, int expected, int tolerance) {
+    for (int shift : {0, 8, 16})
+        if (std::abs(((color >> shift) & 255) - ((expected >> shift) & 255)) > tolerance)
+            return false;
+    return true;
+}
+
+// Clicks a question panel's button as soon as it shows; records whether it was asked.
+struct Answer {
+    Answer(TestWindow& t, const QString& button) {
+        QObject::connect(&timer, &QTimer::timeout, [this, &t, button] {
+            QPushButton* b = t.button(button);
+            if (b->isVisible()) {
+                asked = true;
+                timer.stop();
+                b->click();
+            }
+        });
+        timer.start(5);
+    }
+    QTimer timer;
+    bool asked = false;
+};
+
+} // namespace
+
+TEST(DrawingFiles, SavingWritesTheFileAndMakesItTheBaseline) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTemporaryDir dir;
+    DrawExample(w);
+    EXPECT_TRUE(w.DrawingChanged());
+    EXPECT_EQ(Field(w, "CurrentFile"), "No File");
+
+    const QString plain = dir.filePath("house");
+    t.dialogs.fileNames << plain;
+    w.menuAction("SaveGraphicsFile1")->trigger();
+    ASSERT_EQ(t.dialogs.fileQuestions.size(), 1u);
+    EXPECT_TRUE(t.dialogs.fileQuestions[0].save);
+    EXPECT_EQ(t.dialogs.fileQuestions[0].filter, "Pcz Files (*.pcz)|*.pcz");
+    EXPECT_EQ(t.dialogs.fileQuestions[0].filterIndex, 1);
+    EXPECT_EQ(t.dialogs.fileQuestions[0].name, "");
+
+    EXPECT_EQ(FileBytes(plain + ".pcz"), DrawingFile::FileBytes(w.DrawingList));
+    EXPECT_FALSE(QFile::exists(plain));
+    EXPECT_EQ(Field(w, "CurrentFile"), plain + ".pcz");
+    EXPECT_EQ(w.DrawingFileName(), (plain + ".pcz").toStdString());
+    EXPECT_FALSE(w.DrawingChanged());
+    EXPECT_EQ(w.UndoSnapshot.Text(), w.DrawingListText());
+    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled()); // saving does not offer undo
+
+    // The next save proposes the remembered name; an upper-case extension gets ".pcz".
+    t.dialogs.fileNames << dir.filePath("upper.PCZ");
+    w.menuAction("SaveGraphicsFile1")->trigger();
+    EXPECT_EQ(t.dialogs.fileQuestions[1].name, plain + ".pcz");
+    EXPECT_TRUE(QFile::exists(dir.filePath("upper.PCZ.pcz")));
+
+    // A cancelled dialog writes nothing.
+    w.menuAction("SaveGraphicsFile1")->trigger();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(DrawingFiles, AWriteThatCannotHappenChangesNothing) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTemporaryDir dir;
+    DrawExample(w);
+    const QString good = dir.filePath("good.pcz");
+    w.WriteGraphicsFile(good.toStdString());
+    w.DrawingList.DeleteShape(1);
+    const std::string changed = w.DrawingListText();
+
+    w.WriteGraphicsFile("");
+    EXPECT_EQ(t.info()->text(), "*** Invalid - file name missing ***");
+    EXPECT_EQ(t.sound.beeps, 1);
+
+    const QString unreachable = dir.filePath("no such folder/drawing.pcz");
+    w.WriteGraphicsFile(unreachable.toStdString());
+    EXPECT_TRUE(t.info()->text().startsWith("*** The drawing was not saved in " + unreachable))
+        << t.info()->text().toStdString();
+    EXPECT_TRUE(t.dialogs.messages.isEmpty()); // reported once, in the information line
+    EXPECT_EQ(w.DrawingListText(), changed);
+    EXPECT_EQ(w.DrawingFileName(), good.toStdString());
+    EXPECT_EQ(Field(w, "CurrentFile"), good);
+    EXPECT_TRUE(w.DrawingChanged());
+    EXPECT_EQ(FileBytes(good).substr(0, 4), ":(1)");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"good.pcz"});
+}
+
+TEST(DrawingFiles, LoadingShowsTheDrawingOnTheBoard) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.pcz");
+    {
+        TestWindow first;
+        DrawExample(first.window());
+        first.window().WriteGraphicsFile(path.toStdString());
+    }
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    w.DisplayMode = 0;
+    w.ShowDisplayMode();
+    t.dialogs.fileNames << path;
+    w.menuAction("LoadGraphicsFile1")->trigger();
+    ASSERT_EQ(t.dialogs.fileQuestions.size(), 1u);
+    EXPECT_FALSE(t.dialogs.fileQuestions[0].save);
+    EXPECT_EQ(t.dialogs.fileQuestions[0].filter, "Pcz Files (*.pcz)|*.pcz");
+
+    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
+    EXPECT_EQ(DrawingFile::FileBytes(w.DrawingList), FileBytes(path));
+    EXPECT_EQ(Field(w, "ImagesTotal"), "2");
+    EXPECT_EQ(Field(w, "CurrentFile"), path);
+    EXPECT_EQ(w.DisplayMode, 3);
+    EXPECT_TRUE(w.findChild<QWidget*>("Picture11")->isVisible());
+    EXPECT_TRUE(w.menuAction("SaveGraphicsFile1")->isEnabled());
+    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
+    EXPECT_FALSE(w.DrawingChanged());
+    EXPECT_EQ(BoardPixel(w, 185, 140), 65280); // the circle's fill
+    EXPECT_EQ(BoardPixel(w, 110, 104), 16777215);
+}
+
+TEST(DrawingFiles, AMissingOrDamagedFileLeavesTheDrawingAsItWas) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTemporaryDir dir;
+    DrawExample(w);
+    const std::string before = w.DrawingListText();
+
+    const QString missing = dir.filePath("missing.pcz");
+    w.ReadGraphicsFile(missing.toStdString());
+    EXPECT_EQ(t.info()->text(), "*** Invalid file name error ***" + missing);
+    EXPECT_EQ(w.DrawingListText(), before);
+    EXPECT_EQ(w.DrawingFileName(), missing.toStdString());
+    EXPECT_EQ(Field(w, "CurrentFile"), "No File");
+
+    const std::string good = DrawingFile::FileBytes(w.DrawingList);
+    const std::string damaged[] = {
+        good.substr(0, good.find("IMAGES{")),
+        good.substr(0, good.find("IMAGES{")) + "IMAGES{lots}\r\n",
+        std::string(good).replace(good.find("[W]"), 3, "[W"),
+        std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+    };
+    int n = 0;
+    for (const std::string& bytes : damaged) {
+        const QString path = dir.filePath(QString("bad%1.pcz").arg(++n));
+        ASSERT_EQ(WriteFileAtomically(path.toStdString(), bytes), "");
+        w.ReadGraphicsFile(path.toStdString());
+        EXPECT_TRUE(t.info()->text().startsWith("*** Not loaded: " + path + " - "))
+            << t.info()->text().toStdString();
+        EXPECT_EQ(w.DrawingListText(), before) << n;
+        EXPECT_EQ(Field(w, "ImagesTotal"), "2");
+        EXPECT_EQ(Field(w, "CurrentFile"), "No File");
+        EXPECT_EQ(BoardPixel(w, 185, 140), 65280);
+    }
+}
+
+TEST(DrawingFiles, AnEmptyBoardSavesAndLoadsAsEmpty) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("empty.pcz");
+    w.WriteGraphicsFile(path.toStdString());
+    EXPECT_EQ(FileBytes(path), "\xFF\r\nIMAGES{0}\r\n");
+    DrawExample(w);
+    w.ReadGraphicsFile(path.toStdString());
+    EXPECT_EQ(w.DrawingList.ShapeCount(), 0);
+    EXPECT_EQ(Field(w, "ImagesTotal"), "0");
+    EXPECT_EQ(BoardPixel(w, 185, 140), BoardPixel(w, 5, 5)); // the circle is gone
+    ShapeRecord square;
+    square.Kind = "SQUARE";
+    square.X2 = square.Y2 = 30;
+    EXPECT_EQ(w.DrawingList.AppendShape(square, {}), 1);
+}
+
+TEST(ClearAndUndo, CLSEmptiesBoardAndTapeAndUndoBringsTheDrawingBackOnce) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    DrawExample(w);
+    for (const char* b : {"Butt5", "XPlusButt", "Butt3", "Buttequals"})
+        t.click(b);
+    ASSERT_FALSE(t.tape().isEmpty());
+
+    t.click("CLSButt");
+    EXPECT_EQ(w.DrawingListText(), "\xFF");
+    EXPECT_EQ(Field(w, "ImagesTotal"), "0");
+    EXPECT_EQ(t.tape(), "");
+    EXPECT_EQ(w.calculator().tape(), "");
+    EXPECT_FALSE(w.DrawingChanged()); // "CLS" makes the empty board the baseline
+    EXPECT_EQ(BoardPixel(w, 185, 140), BoardPixel(w, 5, 5));
+    ASSERT_TRUE(w.menuAction("Undo1")->isEnabled());
+
+    w.menuAction("Undo1")->trigger();
+    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
+    EXPECT_EQ(Field(w, "ImagesTotal"), "2");
+    EXPECT_EQ(BoardPixel(w, 185, 140), 65280);
+    EXPECT_FALSE(w.DrawingChanged());
+    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
+
+    // A second undo is not offered: it changes nothing.
+    w.DrawingList.DeleteShape(2);
+    w.menuAction("Undo1")->trigger();
+    w.Undo1Click();
+    EXPECT_EQ(w.DrawingList.ShapeCount(), 1);
+}
+
+TEST(ClearAndUndo, NewClearsTheBoardButKeepsTheBaseline) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    t.dialogs.fileNames.clear();
+    w.menuAction("New1")->trigger(); // an empty board stays unchanged
+    EXPECT_FALSE(w.DrawingChanged());
+
+    DrawExample(w);
+    QTemporaryDir dir;
+    w.WriteGraphicsFile(dir.filePath("a.pcz").toStdString());
+    t.type("12+");
+    w.menuAction("New1")->trigger();
+    EXPECT_EQ(w.DrawingListText(), "\xFF");
+    EXPECT_EQ(Field(w, "ImagesTotal"), "0");
+    EXPECT_FALSE(w.menuAction("SaveGraphicsFile1")->isEnabled());
+    EXPECT_TRUE(w.menuAction("Undo1")->isEnabled());
+    EXPECT_TRUE(w.DrawingChanged());
+    EXPECT_FALSE(t.tape().isEmpty()); // unlike "CLS", "New" keeps the tape
+
+    w.menuAction("Undo1")->trigger();
+    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
+    EXPECT_FALSE(w.DrawingChanged());
+
+    // Away from the board "New" leaves the drawing alone.
+    w.DisplayMode = 1;
+    w.ShowDisplayMode();
+    w.New1Click();
+    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
+}
+
+TEST(ClearAndUndo, UndoAfterADeleteRestoresTheNumbering) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    DrawExample(w);
+    const std::string before = w.DrawingListText();
+    w.TakeUndoSnapshot(true);
+    w.DrawingList.DeleteShape(1);
+    w.RepaintBoard();
+    EXPECT_EQ(w.DrawingList.ExtractShape(1)->Kind, "CIRCLE");
+    EXPECT_NE(BoardPixel(w, 110, 104), 16777215);
+
+    w.menuAction("Undo1")->trigger();
+    EXPECT_EQ(w.DrawingListText(), before);
+    EXPECT_EQ(w.DrawingList.ExtractShape(1)->Kind, "LINE");
+    EXPECT_EQ(w.DrawingList.ExtractShape(2)->Kind, "CIRCLE");
+    EXPECT_EQ(BoardPixel(w, 110, 104), 16777215);
+    EXPECT_EQ(Field(w, "ImagesTotal"), "2");
+}
+
+TEST(ClearAndUndo, TheUnsavedQuestionComesExactlyWhenTheDrawingDiffers) {
+    QTemporaryDir dir;
+    {
+        // Saved: only the exit question.
+        TestWindow t;
+        DrawExample(t.window());
+        t.window().WriteGraphicsFile(dir.filePath("kept.pcz").toStdString());
+        Answer yes(t, "YesExitButt");
+        Answer unsaved(t, "ImageExitButt");
+        EXPECT_TRUE(t.window().close());
+        EXPECT_FALSE(unsaved.asked);
+    }
+    {
+        // "New" after the save: asked, and "Abort Exit" keeps the window.
+        TestWindow t;
+        t.window().ReadGraphicsFile(dir.filePath("kept.pcz").toStdString());
+        t.window().menuAction("New1")->trigger();
+        {
+            Answer yes(t, "YesExitButt");
+            Answer abort(t, "AbortExitButt");
+            EXPECT_FALSE(t.window().close());
+            EXPECT_TRUE(abort.asked);
+        }
+        // "CLS" makes the empty board the baseline again.
+        t.click("CLSButt");
+        Answer yes(t, "YesExitButt");
+        Answer unsaved(t, "ImageExitButt");
+        EXPECT_TRUE(t.window().close());
+        EXPECT_FALSE(unsaved.asked);
+    }
+}
+
+TEST(Export, TheBoardIsWrittenAsAJpegWithTheDefaultSettings) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTemporaryDir dir;
+    DrawExample(w);
+    w.WriteGraphicsFile(dir.filePath("house.pcz").toStdString());
+
+    const QString jpeg = dir.filePath("house.jpg");
+    t.dialogs.fileNames << jpeg;
+    w.menuAction("SaveImageBitmap1")->trigger();
+    ASSERT_EQ(t.dialogs.fileQuestions.size(), 1u);
+    const auto& asked = t.dialogs.fileQuestions[0];
+    EXPECT_TRUE(asked.save);
+    EXPECT_EQ(asked.filter, "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp");
+    EXPECT_EQ(asked.filterIndex, 1);
+    EXPECT_EQ(asked.name, jpeg); // the drawing's name with the picture's extension
+    EXPECT_EQ(t.info()->text(), "Saving file:- " + jpeg);
+
+    std::string error;
+    const QImage picture = JpegCodec::ReadFile(jpeg.toStdString(), &error);
+    ASSERT_FALSE(picture.isNull()) << error;
+    EXPECT_EQ(picture.size(), QSize(320, 320));
+    EXPECT_TRUE(Near(FromQColor(picture.pixelColor(20, 20)), kBackground, 6));
+    EXPECT_TRUE(Near(FromQColor(picture.pixelColor(185, 140)), 65280, 12));
+    EXPECT_EQ(FileBytes(jpeg).substr(0, 2), "\xFF\xD8");
+
+    // The export name is remembered for the next time.
+    t.dialogs.fileNames << QString();
+    w.menuAction("SaveImageBitmap1")->trigger();
+    EXPECT_EQ(t.dialogs.fileQuestions[1].name, jpeg);
+}
+
+TEST(Export, SwitchingToBitmapChangesTheNameAndWritesA24BitPicture) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTemporaryDir dir;
+    DrawExample(w);
+    w.ExportFileName = dir.filePath("board.jpg").toStdString();
+    const QString bmp = dir.filePath("board.bmp");
+    t.dialogs.filterChanges = {2};
+    t.dialogs.fileNames << bmp;
+    w.menuAction("SaveImageBitmap1")->trigger();
+    EXPECT_EQ(t.dialogs.namesPutBack, QStringList{bmp});
+    EXPECT_EQ(w.ExportFilterIndex, 2);
+    EXPECT_EQ(t.info()->text(), "Saving file:- " + bmp);
+
+    const std::string bytes = FileBytes(bmp);
+    ASSERT_GE(bytes.size(), 54u);
+    auto u16 = [&](int at) { return (unsigned char)bytes[at] | (unsigned char)bytes[at + 1] << 8; };
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(u16(18), 320);
+    EXPECT_EQ(u16(22), 320);
+    EXPECT_EQ(u16(28), 24);
+    const QImage picture = BmpCodec::Decode(bytes);
+    ASSERT_FALSE(picture.isNull());
+    for (QPoint p : {QPoint(0, 0), QPoint(160, 160), QPoint(100, 100), QPoint(319, 319),
+                     QPoint(110, 160), QPoint(125, 110)})
+        EXPECT_EQ(FromQColor(picture.pixelColor(p)), BoardPixel(w, p.x(), p.y())) << p.x() << p.y();
+
+    // The filter stays on bitmaps, and a name ending in ".jpg" is offered as ".bmp".
+    w.ExportFileName = dir.filePath("other.jpg").toStdString();
+    t.dialogs.fileNames << QString();
+    w.menuAction("SaveImageBitmap1")->trigger();
+    EXPECT_EQ(t.dialogs.fileQuestions[1].filterIndex, 2);
+    EXPECT_EQ(t.dialogs.fileQuestions[1].name, dir.filePath("other.bmp"));
+}
+
+TEST(Export, WithoutAPictureOrAPlaceNothingIsWritten) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTemporaryDir dir;
+    for (int mode : {0, 4}) {
+        w.DisplayMode = mode;
+        w.ShowDisplayMode();
+        t.dialogs.fileNames << dir.filePath("none.jpg");
+        w.SaveImageBitmap1Click();
+        EXPECT_EQ(t.info()->text(), "There is no picture on this screen to export");
+        EXPECT_TRUE(t.dialogs.fileQuestions.empty());
+        t.dialogs.fileNames.clear();
+    }
+    w.DisplayMode = 3;
+    w.ShowDisplayMode();
+    const QString unreachable = dir.filePath("missing folder/board.jpg");
+    t.dialogs.fileNames << unreachable;
+    w.menuAction("SaveImageBitmap1")->trigger();
+    EXPECT_TRUE(t.info()->text().startsWith("*** The picture was not saved in " + unreachable))
+        << t.info()->text().toStdString();
+    EXPECT_TRUE(
+        QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST(FileDialogs, TheDesktopSaveDialogReportsAFilterChangeAndTakesTheNewName) {
+    QTemporaryDir dir;
+    DesktopDialogs dialogs;
+    const QString filter = "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp";
+    QStringList changes;
+    QString shownName;
+    QString shownFilter;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownFilter = dialog->selectedNameFilter();
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        types->setCurrentIndex(1);
+        emit types->activated(1);
+        emit types->textActivated(types->itemText(1));
+        shownName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    // Never wait for a person, whatever happens above.
+    QTimer::singleShot(5000, [] {
+        if (QWidget* open = QApplication::activeModalWidget()) open->close();
+    });
+    int filterIndex = 1;
+    const QString chosen = dialogs.saveFileName(
+        filter, filterIndex, dir.filePath("board.jpg"), [&](int index, const QString& name) {
+            changes << QString::number(index) + " " + name;
+            return QString::fromStdString(DrawingFile::ExportName(name.toStdString(), index));
+        });
+    EXPECT_EQ(shownFilter, "jpeg files (*.jpg)");
+    // The dialog's own name box has already followed the filter when the change arrives.
+    EXPECT_EQ(changes, QStringList{"2 " + dir.filePath("board.bmp")});
+    EXPECT_EQ(shownName, "board.bmp");
+    EXPECT_EQ(chosen, dir.filePath("board.bmp"));
+    EXPECT_EQ(filterIndex, 2);
+}
