@@ -197,6 +197,8 @@ private:
     void showToolGlyphs(int tag);
     void TextOkButtClick();
     void describeNothing();
+    // GetPenColor and GetFillColor: the colour dialog for a swatch.
+    void GetSwatchColor(QWidget* swatch);
     bool pointerEvent(QObject* watched, QEvent* event);
 
     MainCalcOptions options_;

@@ -6,6 +6,7 @@
 #include "geometry/FormatNumber.h"
 #include "geometry/ShapeMeasure.h"
 #include "platform/Colors.h"
+#include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 
@@ -84,8 +85,11 @@ void TMainCalc1::buildTextFrame() {
                 SelectTool(0);
                 focusReadout(static_cast<int>(ReadOut->text().size()), 1);
             });
-    connect(frame->findChild<QPushButton*>("FontButt"), &QPushButton::clicked, text,
-            [text] { text->setFocus(); });
+    connect(frame->findChild<QPushButton*>("FontButt"), &QPushButton::clicked, this, [this, text] {
+        // The label shows the chosen font; the board uses it at the moment of insertion.
+        if (auto font = dialogs_->chooseFont(TextLabel->font())) TextLabel->setFont(*font);
+        text->setFocus();
+    });
 }
 
 void TMainCalc1::wireToolbar() {
@@ -96,6 +100,9 @@ void TMainCalc1::wireToolbar() {
     }
     Picture11->installEventFilter(this);
     Picture11->setCursor(Qt::CrossCursor);
+    // The colour swatches open the colour dialog on a press.
+    for (QWidget* swatch : {PenColr, FillColr})
+        static_cast<QPlainTextEdit*>(swatch)->viewport()->installEventFilter(this);
 }
 
 void TMainCalc1::showToolGlyphs(int tag) {
@@ -303,7 +310,32 @@ void TMainCalc1::TextOkButtClick() {
     text->setFocus();
 }
 
+void TMainCalc1::GetSwatchColor(QWidget* swatch) {
+    const int current = FromQColor(swatch->palette().color(QPalette::Base));
+    const auto chosen = dialogs_->chooseColor(current);
+    if (!chosen) return;
+    QPalette pal = swatch->palette();
+    pal.setColor(QPalette::Base, ToQColor(*chosen));
+    pal.setColor(QPalette::Window, ToQColor(*chosen));
+    swatch->setPalette(pal);
+    if (swatch == PenColr) {
+        boardTools_->PenColor = *chosen;
+        boardRenderer_->canvas().setPenColor(*chosen);
+    } else {
+        boardTools_->FillColor = *chosen;
+        boardRenderer_->canvas().setBrushColor(*chosen);
+    }
+}
+
 bool TMainCalc1::boardEvent(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (QWidget* swatch : {PenColr, FillColr}) {
+            if (watched == static_cast<QPlainTextEdit*>(swatch)->viewport()) {
+                GetSwatchColor(swatch);
+                return true;
+            }
+        }
+    }
     if (watched != Picture11) return false;
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&

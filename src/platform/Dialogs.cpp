@@ -1,5 +1,10 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Colors.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -65,6 +70,19 @@ QString DesktopDialogs::saveFileName(const QString& filter, int& filterIndex, co
     const int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
     if (chosen >= 1) filterIndex = chosen;
     return dialog.selectedFiles().first();
+}
+
+std::optional<int> DesktopDialogs::chooseColor(int initial) {
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent_);
+    if (!chosen.isValid()) return std::nullopt;
+    return FromQColor(chosen);
+}
+
+std::optional<QFont> DesktopDialogs::chooseFont(const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent_);
+    if (!ok) return std::nullopt;
+    return chosen;
 }
 
 } // namespace pelcor

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -34,6 +36,17 @@ public:
         (void)filter, (void)filterIndex, (void)name, (void)onFilterChange;
         return {};
     }
+    // The colour dialog, starting at `initial` (red + 256 green + 65536 blue). Gives the
+    // chosen colour, or nothing when cancelled.
+    virtual std::optional<int> chooseColor(int initial) {
+        (void)initial;
+        return std::nullopt;
+    }
+    // The font dialog. Gives the chosen font, or nothing when cancelled.
+    virtual std::optional<QFont> chooseFont(const QFont& initial) {
+        (void)initial;
+        return std::nullopt;
+    }
 };
 
 // The desktop's own message boxes.
@@ -45,6 +58,8 @@ public:
     QString openFileName(const QString& filter, int filterIndex, const QString& name) override;
     QString saveFileName(const QString& filter, int& filterIndex, const QString& name,
                          const FilterChange& onFilterChange = {}) override;
+    std::optional<int> chooseColor(int initial) override;
+    std::optional<QFont> chooseFont(const QFont& initial) override;
 
 private:
     QWidget* parent_;

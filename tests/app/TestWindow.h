@@ -43,7 +43,21 @@ struct ScriptedDialogs : Dialogs {
     QStringList namesPutBack;
     int chosenFilter = 0;
 
+    std::vector<int> colors; // answers of the colour dialog, in turn; none: cancelled
+    std::vector<QFont> fonts;
     void showMessage(const QString& text) override { messages << text; }
+    std::optional<int> chooseColor(int) override {
+        if (colors.empty()) return std::nullopt;
+        const int c = colors.front();
+        colors.erase(colors.begin());
+        return c;
+    }
+    std::optional<QFont> chooseFont(const QFont&) override {
+        if (fonts.empty()) return std::nullopt;
+        const QFont f = fonts.front();
+        fonts.erase(fonts.begin());
+        return f;
+    }
     QString openFileName(const QString& filter, int filterIndex, const QString& name) override {
         fileQuestions.push_back({false, filter, filterIndex, name});
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();

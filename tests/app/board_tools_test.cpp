@@ -132,3 +132,32 @@ TEST(BoardToolbar, TheTextToolInsertsLinesOneUnderTheOther) {
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(w.boardTools().ActiveTool, tool::Pointer);
 }
+
+TEST(BoardToolbar, SwatchesChooseThePenAndFillColours) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    auto* pen = w.findChild<QPlainTextEdit*>("PenColr");
+    auto* fill = w.findChild<QPlainTextEdit*>("FillColr");
+    t.dialogs.colors = {255, 65280};
+    QTest::mousePress(pen->viewport(), Qt::LeftButton);
+    QTest::mousePress(fill->viewport(), Qt::LeftButton);
+    QTest::mousePress(pen->viewport(), Qt::LeftButton); // cancelled: nothing changes
+    EXPECT_EQ(pen->palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(fill->palette().color(QPalette::Base), QColor(0, 255, 0));
+
+    QTest::mousePress(t.button("BitBtn16"), Qt::LeftButton); // rectangle, filled
+    QTest::mousePress(t.button("BitBtn20"), Qt::LeftButton);
+    Drag(w.findChild<QWidget*>("Picture11"), {20, 20}, {80, 60});
+    ASSERT_EQ(w.DrawingList.ShapeCount(), 1);
+    EXPECT_EQ(w.DrawingList.ExtractShape(1)->PenColor, 255);
+    EXPECT_EQ(w.DrawingList.ExtractShape(1)->FillColor, 65280);
+    EXPECT_TRUE(w.menuAction("SaveGraphicsFile1")->isEnabled());
+
+    // "Edit Font" sets the label's font.
+    QTest::mousePress(t.button("BitBtn5"), Qt::LeftButton);
+    QFont big("Liberation Serif");
+    big.setPointSize(20);
+    t.dialogs.fonts = {big};
+    t.click("FontButt");
+    EXPECT_EQ(w.findChild<QLabel*>("TextLabel")->font().pointSize(), 20);
+}
