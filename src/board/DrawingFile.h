@@ -36,7 +36,7 @@ struct Contents {
 std::string Parse(std::string_view bytes, Contents& out);
 
 // The export name for a filter index: 1 gives ".jpg", 2 gives ".bmp". A name that does not
-// already end in that extension gets it in place of its own extension (the part from the
+// already end in that extension gets it in place of its own extension (everything from the
 // last "." of its last component), or added when it has none. An empty name stays empty.
 std::string ExportName(const std::string& name, int filterIndex);
 
