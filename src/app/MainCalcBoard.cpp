@@ -350,6 +350,9 @@ bool TMainCalc1::boardEvent(QObject* watched, QEvent* event) {
         Formula->clear();
         tools.PenColor = FromQColor(PenColr->palette().color(QPalette::Base));
         tools.FillColor = FromQColor(FillColr->palette().color(QPalette::Base));
+        // A right press on a selected shape opens the edit frame, and a press on a handle
+        // (the size-all or drag cursor) picks and moves shapes: both start here, before
+        // the tools see the press, once selection and the edit frame are kept.
         tools.MouseDown(x, y, me->button() == Qt::RightButton);
         if (textFrame->isVisible()) {
             TextLabel->move(tools.PenX, tools.PenY);
