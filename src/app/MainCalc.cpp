@@ -312,10 +312,10 @@ void TMainCalc1::buildToolbar(QWidget* parent) {
         if (*t.hint) b->setToolTip(t.hint);
         if (!*t.caption) b->setAccessibleName(t.hint);
         if (*t.glyph) {
-            const QImage glyph = LoadPicture(files_.resolve(t.glyph));
+            const QIcon glyph = glyphIcon(t.glyph);
             if (!glyph.isNull()) {
-                b->setIcon(QPixmap::fromImage(glyph));
-                b->setIconSize(glyph.size());
+                b->setIcon(glyph);
+                b->setIconSize(glyph.availableSizes().value(0));
             }
         }
     }
@@ -588,9 +588,7 @@ void TMainCalc1::FormCreate() {
         DisplayMode = 0;
         ShowDisplayMode();
     }
-    const QImage pointer = LoadPicture(files_.resolve("BMPFiles\\Pointer.bmp"));
-    if (!pointer.isNull())
-        CalcPanel2->findChild<QPushButton*>("BitBtn4")->setIcon(QPixmap::fromImage(pointer));
+    loadGlyph("BitBtn4", "BMPFiles\\Pointer.bmp");
 
     // 7. The pictures share the board's place; the start picture is the splash picture
     //    stretched to the screen.

@@ -7,8 +7,10 @@
 #include "calc/Calculator.h"
 #include "platform/ProgramFiles.h"
 
+#include <QIcon>
 #include <QMainWindow>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -185,6 +187,8 @@ private:
     void ScreenModeBoxClick(int mode);
     void showOptionPanel(QFrame* panel);
     void loadGlyph(const char* button, const char* picture);
+    // A button picture from the program folder, read once.
+    QIcon glyphIcon(const char* picture);
     void loadSidePicture();
     void focusAfterToggle();
     void buildAboutPanel(QWidget* parent);
@@ -197,6 +201,7 @@ private:
     void showToolGlyphs(int tag);
     void TextOkButtClick();
     void describeNothing();
+    void restoreHighlightedConst();
     // GetPenColor and GetFillColor: the colour dialog for a swatch.
     void GetSwatchColor(QWidget* swatch);
     bool pointerEvent(QObject* watched, QEvent* event);
@@ -259,6 +264,7 @@ private:
     TCalcConv* converter_ = nullptr;
     std::unique_ptr<BoardRenderer> boardRenderer_;
     std::unique_ptr<BoardTools> boardTools_;
+    std::map<std::string, QIcon> glyphs_;
     bool pointerUsed_ = false; // the pointer tool has been chosen once
     QEventLoop* exitWait_ = nullptr;
 };

@@ -8,7 +8,6 @@
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
-#include "platform/Pictures.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,8 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-
-#include <map>
 
 namespace pelcor {
 
@@ -106,18 +103,9 @@ void TMainCalc1::wireToolbar() {
 }
 
 void TMainCalc1::showToolGlyphs(int tag) {
-    static std::map<std::string, QIcon> cache;
-    auto icon = [this](const char* name) -> QIcon {
-        auto it = cache.find(files_.resolve(name));
-        if (it != cache.end()) return it->second;
-        const QImage picture = LoadPicture(files_.resolve(name));
-        QIcon made = picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture));
-        cache[files_.resolve(name)] = made;
-        return made;
-    };
     for (const ToolGlyph& g : kToolGlyphs)
         CalcPanel2->findChild<QPushButton*>(g.button)->setIcon(
-            icon(g.tag == tag ? g.active : g.normal));
+            glyphIcon(g.tag == tag ? g.active : g.normal));
 }
 
 void TMainCalc1::closeTextTool() {
@@ -189,10 +177,7 @@ void TMainCalc1::SelectTool(int tag) {
         break;
     case 4: {
         tools.ToggleFill();
-        const QImage glyph = LoadPicture(
-            files_.resolve(tools.FillMode == "S" ? "BmpFiles\\Box21.bmp" : "BmpFiles\\Box2.bmp"));
-        if (!glyph.isNull())
-            CalcPanel2->findChild<QPushButton*>("BitBtn20")->setIcon(QPixmap::fromImage(glyph));
+        loadGlyph("BitBtn20", tools.FillMode == "S" ? "BmpFiles\\Box21.bmp" : "BmpFiles\\Box2.bmp");
         break;
     }
     case 6:

@@ -70,24 +70,25 @@ bool TMainCalc1::pointerEvent(QObject* watched, QEvent* event) {
     return false;
 }
 
+// A constant still shown white by hover help gets its own colour back.
+void TMainCalc1::restoreHighlightedConst() {
+    if (!HighlightedConst || HighlightedConst->palette().color(QPalette::Window) != Qt::white)
+        return;
+    QPalette pal = HighlightedConst->palette();
+    pal.setColor(QPalette::Window, SavedConstColor);
+    HighlightedConst->setPalette(pal);
+}
+
 void TMainCalc1::ClearInfo() {
     if (InfoLock != 0) return;
     InfoLock = 0;
     InfoLbl->clear();
-    if (HighlightedConst && HighlightedConst->palette().color(QPalette::Window) == Qt::white) {
-        QPalette pal = HighlightedConst->palette();
-        pal.setColor(QPalette::Window, SavedConstColor);
-        HighlightedConst->setPalette(pal);
-    }
+    restoreHighlightedConst();
 }
 
 void TMainCalc1::ShowHelp(QLabel* constant) {
     if (InfoLock != 0) return;
-    if (HighlightedConst && HighlightedConst->palette().color(QPalette::Window) == Qt::white) {
-        QPalette pal = HighlightedConst->palette();
-        pal.setColor(QPalette::Window, SavedConstColor);
-        HighlightedConst->setPalette(pal);
-    }
+    restoreHighlightedConst();
     HighlightedConst = constant;
     SavedConstColor = constant->palette().color(QPalette::Window);
     constant->setAutoFillBackground(true);

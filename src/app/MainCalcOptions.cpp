@@ -100,10 +100,20 @@ void TMainCalc1::showOptionPanel(QFrame* p) {
     p->raise();
 }
 
+QIcon TMainCalc1::glyphIcon(const char* picture) {
+    const std::string path = files_.resolve(picture);
+    auto it = glyphs_.find(path);
+    if (it == glyphs_.end()) {
+        const QImage image = LoadPicture(path);
+        it = glyphs_.emplace(path, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)))
+                 .first;
+    }
+    return it->second;
+}
+
 void TMainCalc1::loadGlyph(const char* button, const char* picture) {
-    const QImage glyph = LoadPicture(files_.resolve(picture));
-    if (!glyph.isNull())
-        CalcPanel2->findChild<QPushButton*>(button)->setIcon(QPixmap::fromImage(glyph));
+    const QIcon glyph = glyphIcon(picture);
+    if (!glyph.isNull()) CalcPanel2->findChild<QPushButton*>(button)->setIcon(glyph);
 }
 
 void TMainCalc1::focusAfterToggle() {

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/NumberText.h"
+#include "platform/TextLines.h"
 
 #include <cmath>
 #include <vector>
@@ -9,21 +10,6 @@
 namespace pelcor {
 
 namespace {
-
-std::vector<std::string> SplitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = bytes.size();
-        lines.push_back(Cp1252ToUtf8(bytes.substr(start, end - start)));
-        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() &&
-            bytes[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
-    return lines;
-}
 
 int ReadInt(const std::string& line) {
     if (auto v = ParseInteger(line)) return *v;
@@ -35,7 +21,9 @@ int ReadInt(const std::string& line) {
 } // namespace
 
 Settings Settings::FromFileBytes(const std::string& bytes) {
-    std::vector<std::string> lines = SplitLines(bytes);
+    std::vector<std::string> lines;
+    for (const std::string& line : SplitLines(bytes))
+        lines.push_back(Cp1252ToUtf8(line));
     lines.resize(kLines);
     auto line = [&lines](int n) -> const std::string& { return lines[n - 1]; };
 

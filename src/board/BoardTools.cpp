@@ -94,18 +94,15 @@ void BoardTools::DrawPreview(int x, int y) {
     case tool::Ellipse: {
         const bool box = ActiveTool == tool::Rectangle;
         Working.Kind = box ? kind::Square : kind::Ellipse;
+        const auto shape = [&c, box](int x1, int y1, int x2, int y2) {
+            box ? c.rectangle(x1, y1, x2, y2) : c.ellipse(x1, y1, x2, y2);
+        };
         c.setPenColor(background);
         c.setBrushColor(background);
-        if (box)
-            c.rectangle(prevX1_, prevY1_, prevX2_, prevY2_);
-        else
-            c.ellipse(prevX1_, prevY1_, prevX2_, prevY2_);
+        shape(prevX1_, prevY1_, prevX2_, prevY2_);
         c.setPenColor(PenColor);
         c.setBrushColor(fill);
-        if (box)
-            c.rectangle(px, py, x, y);
-        else
-            c.ellipse(px, py, x, y);
+        shape(px, py, x, y);
         Working.X1 = x, Working.Y1 = y, Working.X2 = px, Working.Y2 = py;
         prevX1_ = px, prevY1_ = py, prevX2_ = x, prevY2_ = y;
         break;

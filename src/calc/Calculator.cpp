@@ -458,6 +458,13 @@ void Calculator::ReplaceOperator(int n) {
 
 // --- number bases -------------------------------------------------------------------------
 
+// A readout the base change can't convert stays as it is, with the base in force.
+void Calculator::RefuseConversion() {
+    reporter_.showInfo(kValueIllegal);
+    reporter_.beep();
+    readoutColor_ = colors::ErrorPink;
+}
+
 void Calculator::ConvertReadout(int toBase) {
     if (toBase == calcBase_) return;
     if (readout_ == "0") {
@@ -475,30 +482,21 @@ void Calculator::ConvertReadout(int toBase) {
         value = *v;
     } else {
         // Not a number: nothing to convert, and the base stays.
-        reporter_.showInfo(kValueIllegal);
-        reporter_.beep();
-        readoutColor_ = colors::ErrorPink;
-        return;
+        return RefuseConversion();
     }
     if (toBase == 0) {
         convText_ = FormatGeneral(value);
     } else if (toBase == 1) {
         auto hex = DecToHex(value);
         if (!hex) {
-            reporter_.showInfo(kValueIllegal);
-            reporter_.beep();
-            readoutColor_ = colors::ErrorPink;
-            return;
+            return RefuseConversion();
         }
         convText_ = *hex;
     } else {
         if (calcBase_ == 0) {
             value = RoundHalfEven(value);
             if (std::fabs(value) >= 9.2e18) {
-                reporter_.showInfo(kValueIllegal);
-                reporter_.beep();
-                readoutColor_ = colors::ErrorPink;
-                return;
+                return RefuseConversion();
             }
             readout_ = FormatGeneral(value);
         }

@@ -144,6 +144,7 @@ private:
     void HexOperator();
     bool HexKeyPress(char c);
     void ConvertReadout(int toBase);
+    void RefuseConversion();
 
     CalcReporter& reporter_;
 
