@@ -4,7 +4,7 @@
 
 namespace {
 
-struct Silent : pelcor::CalcReporter {
+struct Silent : pelcor::Reporter {
     void showInfo(const std::string&) override {}
     void beep() override {}
     void showMessage(const std::string&) override {}

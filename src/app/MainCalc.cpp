@@ -4,11 +4,11 @@
 #include "calc/CalcKeypad.h"
 #include "converter/Converter.h"
 #include "platform/Colors.h"
-#include "platform/Dialogs.h"
-#include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Shell.h"
-#include "platform/Sound.h"
+#include "platform/widgets/DesktopDialogs.h"
+#include "platform/widgets/DesktopSound.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QAccessible>
 #include <QApplication>

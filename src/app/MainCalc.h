@@ -3,8 +3,8 @@
 #include "app/SettingsFile.h"
 #include "board/BoardRenderer.h"
 #include "board/BoardTools.h"
-#include "board/DrawingList.h"
 #include "calc/Calculator.h"
+#include "drawing/DrawingList.h"
 #include "platform/ProgramFiles.h"
 
 #include <QIcon>
@@ -45,7 +45,7 @@ struct MainCalcOptions {
 
 // The main window: the toolbar, the screen, the keypad, the tape, the readout, the
 // information line and the constants tabs, with the main menu.
-class TMainCalc1 : public QMainWindow, private CalcReporter {
+class TMainCalc1 : public QMainWindow, private Reporter {
     Q_OBJECT
 public:
     explicit TMainCalc1(MainCalcOptions options, QWidget* parent = nullptr);
@@ -155,7 +155,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // CalcReporter
+    // Reporter
     void showInfo(const std::string& text) override;
     void beep() override;
     void showMessage(const std::string& text) override;

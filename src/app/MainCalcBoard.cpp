@@ -3,11 +3,11 @@
 #include "app/MainCalc.h"
 
 #include "calc/CalcKeypad.h"
-#include "geometry/FormatNumber.h"
 #include "geometry/ShapeMeasure.h"
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
-#include "platform/PictureBox.h"
+#include "platform/FormatNumber.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 // The drawing's files, its clearing commands, undo, and the export of the screen's picture.
 #include "app/MainCalc.h"
 
-#include "board/DrawingFile.h"
 #include "calc/CalcKeypad.h"
+#include "drawing/DrawingFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/JpegCodec.h"
-#include "platform/PictureBox.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 #include "app/MainCalc.h"
 
 #include "platform/Colors.h"
-#include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Shell.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QApplication>
 #include <QEvent>

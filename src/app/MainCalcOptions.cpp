@@ -8,9 +8,9 @@
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
-#include "platform/PictureBox.h"
 #include "platform/Pictures.h"
 #include "platform/Sound.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "board/BoardRenderer.h"
 
-#include "board/Coordinates.h"
+#include "drawing/Coordinates.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/DrawingList.h"
-#include "board/Quadratic.h"
+#include "drawing/DrawingList.h"
+#include "geometry/Quadratic.h"
 #include "platform/Canvas.h"
 
 #include <string>

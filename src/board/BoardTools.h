@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/BoardRenderer.h"
-#include "board/DrawingList.h"
+#include "drawing/DrawingList.h"
 
 #include <string>
 

@@ -38,7 +38,7 @@ double LeadingNumber(const std::string& text) {
 
 } // namespace
 
-Calculator::Calculator(CalcReporter& reporter)
+Calculator::Calculator(Reporter& reporter)
     : reporter_(reporter), readoutColor_(colors::White), invFontColor_(colors::Black),
       expFontColor_(colors::Black) {}
 

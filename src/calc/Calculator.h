@@ -1,18 +1,11 @@
 #pragma once
 
+#include "platform/Reporter.h"
+
 #include <cstdint>
 #include <string>
 
 namespace pelcor {
-
-// What the calculator asks of the window around it.
-class CalcReporter {
-public:
-    virtual ~CalcReporter() = default;
-    virtual void showInfo(const std::string& text) = 0;    // the information line
-    virtual void beep() = 0;                               // the error beep
-    virtual void showMessage(const std::string& text) = 0; // a message box
-};
 
 // Key codes: the Tags of the keypad buttons.
 namespace key {
@@ -46,7 +39,7 @@ inline constexpr int Backspace = 31;
 // messages, beeps and message boxes go through the reporter.
 class Calculator {
 public:
-    explicit Calculator(CalcReporter& reporter);
+    explicit Calculator(Reporter& reporter);
 
     // A readout selection for the window to apply: the caret at `start`, `length`
     // characters selected.
@@ -146,7 +139,7 @@ private:
     void ConvertReadout(int toBase);
     void RefuseConversion();
 
-    CalcReporter& reporter_;
+    Reporter& reporter_;
 
     std::string readout_ = "0";
     int readoutColor_;

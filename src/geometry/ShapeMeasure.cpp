@@ -1,6 +1,6 @@
 #include "geometry/ShapeMeasure.h"
 
-#include "geometry/FormatNumber.h"
+#include "platform/FormatNumber.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "TestWindow.h"
 
-#include "platform/PictureBox.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <gtest/gtest.h>
 

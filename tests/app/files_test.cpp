@@ -1,11 +1,12 @@
 #include "TestWindow.h"
 
-#include "board/DrawingFile.h"
+#include "drawing/DrawingFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
 #include "platform/Colors.h"
 #include "platform/JpegCodec.h"
-#include "platform/PictureBox.h"
+#include "platform/widgets/DesktopDialogs.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/PictureBox.h"
+#include "platform/widgets/PictureBox.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

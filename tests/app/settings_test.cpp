@@ -1,7 +1,7 @@
 #include "TestWindow.h"
 
 #include "app/SettingsFile.h"
-#include "board/DrawingFile.h"
+#include "drawing/DrawingFile.h"
 #include "platform/AtomicFile.h"
 
 #include <gtest/gtest.h>

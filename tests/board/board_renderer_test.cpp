@@ -1,5 +1,5 @@
 #include "board/BoardRenderer.h"
-#include "board/Quadratic.h"
+#include "geometry/Quadratic.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@ using namespace pelcor;
 
 namespace {
 
-struct Recorder : CalcReporter {
+struct Recorder : Reporter {
     std::string info;
     std::vector<std::string> messages;
     int beeps = 0;

@@ -11,7 +11,7 @@ using namespace pelcor;
 
 namespace {
 
-struct Recorder : CalcReporter {
+struct Recorder : Reporter {
     std::string info;
     int beeps = 0;
     std::vector<std::string> messages;

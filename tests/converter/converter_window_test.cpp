@@ -29,7 +29,7 @@ struct RecordingDialogs : Dialogs {
     void showMessage(const QString& text) override { messages << text; }
 };
 
-struct SilentReporter : CalcReporter {
+struct SilentReporter : Reporter {
     void showInfo(const std::string&) override {}
     void beep() override {}
     void showMessage(const std::string&) override {}

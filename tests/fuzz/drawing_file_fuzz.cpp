@@ -1,6 +1,6 @@
 // Any bytes given to the drawing-file loader give a drawing or a message; a drawing that
 // loads writes a file that loads back to the same drawing.
-#include "board/DrawingFile.h"
+#include "drawing/DrawingFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "geometry/FormatNumber.h"
 #include "geometry/ShapeMeasure.h"
+#include "platform/FormatNumber.h"
 
 #include <gtest/gtest.h>
 

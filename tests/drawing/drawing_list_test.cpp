@@ -1,5 +1,5 @@
-#include "board/Coordinates.h"
-#include "board/DrawingList.h"
+#include "drawing/Coordinates.h"
+#include "drawing/DrawingList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/DrawingList.h"
+#include "drawing/DrawingList.h"
 
 #include <string>
 #include <string_view>

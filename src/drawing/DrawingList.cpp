@@ -1,4 +1,4 @@
-#include "board/DrawingList.h"
+#include "drawing/DrawingList.h"
 
 #include "platform/Cp1252.h"
 #include "platform/NumberText.h"

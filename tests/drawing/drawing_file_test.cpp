@@ -1,4 +1,4 @@
-#include "board/DrawingFile.h"
+#include "drawing/DrawingFile.h"
 
 #include <gtest/gtest.h>
 

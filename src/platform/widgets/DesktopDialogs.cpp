@@ -1,4 +1,4 @@
-#include "platform/Dialogs.h"
+#include "platform/widgets/DesktopDialogs.h"
 
 #include "platform/Colors.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Sound.h"
+#include "platform/widgets/DesktopSound.h"
 
 #include <QApplication>
 #include <QFileInfo>

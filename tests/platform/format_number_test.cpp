@@ -1,4 +1,4 @@
-#include "geometry/FormatNumber.h"
+#include "platform/FormatNumber.h"
 
 #include <gtest/gtest.h>
 

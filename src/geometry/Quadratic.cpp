@@ -1,4 +1,4 @@
-#include "board/Quadratic.h"
+#include "geometry/Quadratic.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "board/DrawingFile.h"
+#include "drawing/DrawingFile.h"
 
 #include "platform/Cp1252.h"
 #include "platform/NumberText.h"

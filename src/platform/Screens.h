@@ -1,0 +1,38 @@
+#pragma once
+
+namespace pelcor {
+
+// Which picture the 320 x 320 screen shows.
+enum class DisplayMode {
+    Start = 0,     // Image1, the start picture
+    Gallery = 1,   // Picture1, the figure gallery and the trigonometric sheets
+    Sheets = 2,    // Picture2, the formula topics
+    Board = 3,     // Picture11, the drawing board
+    Reference = 4, // RefLabel, the electrical reference
+};
+
+// The screen's host: features ask it to switch the screen and to restart the idle count,
+// and never show or hide another feature's picture themselves.
+class Screens {
+public:
+    virtual ~Screens() = default;
+    virtual DisplayMode displayMode() const = 0;
+    // DisplayMode := mode without showing it yet.
+    virtual void setDisplayMode(DisplayMode mode) = 0;
+    // ShowDisplayMode: the picture of the current mode and the menu items that go with it.
+    virtual void showDisplayMode() = 0;
+    // Both steps at once.
+    void showDisplayMode(DisplayMode mode) {
+        setDisplayMode(mode);
+        showDisplayMode();
+    }
+    // The mode remembered while a sheet or the electrical reference borrows the screen.
+    virtual DisplayMode savedDisplayMode() const = 0;
+    virtual void setSavedDisplayMode(DisplayMode mode) = 0;
+    // IdleCountdown := 12000 (user activity).
+    virtual void resetIdle() = 0;
+    // Timer1, which counts the idle time and drives the orbit animation.
+    virtual void setIdleTimerRunning(bool running) = 0;
+};
+
+} // namespace pelcor
