@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace pelcor {
 
 // Which picture the 320 x 320 screen shows.
@@ -10,6 +12,9 @@ enum class DisplayMode {
     Board = 3,     // Picture11, the drawing board
     Reference = 4, // RefLabel, the electrical reference
 };
+
+// The pictures that share the screen's place.
+enum class ScreenPicture { Image1, Picture1, Picture2, Picture11, ViewerImage, RefLabel };
 
 // The screen's host: features ask it to switch the screen and to restart the idle count,
 // and never show or hide another feature's picture themselves.
@@ -33,6 +38,17 @@ public:
     virtual void resetIdle() = 0;
     // Timer1, which counts the idle time and drives the orbit animation.
     virtual void setIdleTimerRunning(bool running) = 0;
+    // Timer2, the gallery clock's: stopped by the toolbar and by pictures that take the
+    // screen.
+    virtual void stopClock() = 0;
+
+    // Shows `picture` and hides the other pictures of the screen, leaving DisplayMode as it
+    // is (a constant's picture, the viewer, the orbit animation, a library image).
+    virtual void showOnly(ScreenPicture picture) = 0;
+    virtual bool isShown(ScreenPicture picture) const = 0;
+    // The title label `Formula` over the screen (a trigonometric sheet's title); empty
+    // hides it.
+    virtual void setTitle(const std::string& text) = 0;
 };
 
 } // namespace pelcor
