@@ -1,22 +1,30 @@
-// The drawing's files, its clearing commands, undo, and the export of the screen's picture.
+// The drawing's files, its clearing commands, undo, the export of the screen's picture, and
+// the state kept between runs.
 #include "app/MainCalc.h"
 
-#include "calc/CalcKeypad.h"
+#include "app/InfoLine.h"
+#include "app/MainMenu.h"
+#include "app/OptionsView.h"
+#include "app/ScreenHost.h"
+#include "app/SidePanelHost.h"
+#include "board/BoardModel.h"
+#include "board/BoardView.h"
+#include "board/DrawingDocument.h"
+#include "calc/CalculatorView.h"
 #include "drawing/DrawingFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/JpegCodec.h"
+#include "platform/Pictures.h"
 #include "platform/widgets/PictureBox.h"
+#include "platform/widgets/Widgets.h"
 
 #include <QAction>
-#include <QFileInfo>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace pelcor {
 
@@ -25,30 +33,14 @@ namespace {
 const QString kGraphicsFilter = "Pcz Files (*.pcz)|*.pcz";
 const QString kExportFilter = "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp";
 const QString kSavingFile = "Saving file:- ";
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+const char* const kSettingsFile = "Pelcor.ini";
+const char* const kTapeFile = "TotalStr.dat";
 
 } // namespace
 
-void TMainCalc1::wireFileCommands() {
-    connect(menuAction("New1"), &QAction::triggered, this, &TMainCalc1::New1Click);
-    connect(menuAction("SaveGraphicsFile1"), &QAction::triggered, this,
-            &TMainCalc1::SaveGraphicsFile1Click);
-    connect(menuAction("LoadGraphicsFile1"), &QAction::triggered, this,
-            &TMainCalc1::LoadGraphicsFile1Click);
-    connect(menuAction("SaveImageBitmap1"), &QAction::triggered, this,
-            &TMainCalc1::SaveImageBitmap1Click);
-    connect(menuAction("Undo1"), &QAction::triggered, this, &TMainCalc1::Undo1Click);
-    connect(CalcPanel->button("CLSButt"), &QPushButton::clicked, this, &TMainCalc1::CLSButtClick);
-    if (auto* current = findChild<QLineEdit*>("CurrentFile"); current && current->text().isEmpty())
-        current->setText("No File");
-}
-
-void TMainCalc1::TakeUndoSnapshot(bool offerUndo) {
-    UndoSnapshot = DrawingList;
-    if (offerUndo) menuAction("Undo1")->setEnabled(true);
+void TMainCalc1::showDocumentState() {
+    menu_->Undo1->setEnabled(document_->UndoOffered());
+    boardView_->Refresh();
 }
 
 // --- save and load --------------------------------------------------------------------------
@@ -56,152 +48,104 @@ void TMainCalc1::TakeUndoSnapshot(bool offerUndo) {
 void TMainCalc1::SaveGraphicsFile1Click() {
     int filterIndex = 1;
     const QString chosen =
-        dialogs_->saveFileName(kGraphicsFilter, filterIndex, Q(DrawingFileName()));
+        dialogs_->saveFileName(kGraphicsFilter, filterIndex, Q(document_->FileName()));
     if (chosen.isEmpty()) return;
-    WriteGraphicsFile(chosen.toStdString());
+    WriteGraphicsFile(S(chosen));
 }
 
 void TMainCalc1::WriteGraphicsFile(const std::string& name) {
-    if (name.empty()) {
-        InfoLbl->setText("*** Invalid - file name missing ***");
-        ErrorBeep();
-        return;
-    }
-    const std::string path = DrawingFile::WithExtension(name);
-    // A failed write changes nothing: the name, the baseline and the snapshot stay.
-    const std::string failure = WriteFileAtomically(path, DrawingFile::FileBytes(DrawingList));
-    if (!failure.empty()) {
-        InfoLbl->setText(Q("*** The drawing was not saved in " + path + ": " + failure + " ***"));
-        ErrorBeep();
-        return;
-    }
-    findChild<QLineEdit*>("CurrentFile")->setText(Q(path));
-    settings_.drawingFile = path;
-    EditBackup = DrawingListText();
-    TakeUndoSnapshot(false);
+    document_->Write(name);
+    showDocumentState();
 }
 
 void TMainCalc1::LoadGraphicsFile1Click() {
-    const QString chosen = dialogs_->openFileName(kGraphicsFilter, 1, Q(DrawingFileName()));
+    const QString chosen = dialogs_->openFileName(kGraphicsFilter, 1, Q(document_->FileName()));
     if (chosen.isEmpty()) return;
-    boardRenderer_->Settings.SelectedShape = 0;
-    ReadGraphicsFile(chosen.toStdString());
-    DisplayMode = 3;
-    ShowDisplayMode();
+    board_->renderer().Settings.SelectedShape = 0;
+    ReadGraphicsFile(S(chosen));
+    screens_->showDisplayMode(DisplayMode::Board);
 }
 
 void TMainCalc1::ReadGraphicsFile(const std::string& name) {
-    TakeUndoSnapshot(false);
-    if (name.empty()) return;
-    settings_.drawingFile = name;
-    const QFileInfo file(Q(name));
-    if (!file.exists() || file.isDir()) {
-        InfoLbl->setText(Q("*** Invalid file name error ***" + name));
-        ErrorBeep();
+    if (!document_->Read(name)) {
+        showDocumentState();
         return;
     }
-    // The file is read and checked whole before anything on screen changes.
-    std::string bytes;
-    DrawingFile::Contents contents;
-    std::string problem;
-    if (!ReadWholeFile(name, bytes))
-        problem = "the file could not be read";
-    else
-        problem = DrawingFile::Parse(bytes, contents);
-    if (!problem.empty()) {
-        InfoLbl->setText(Q("*** Not loaded: " + name + " - " + problem + " ***"));
-        ErrorBeep();
-        return;
-    }
-    findChild<QLineEdit*>("CurrentFile")->setText(Q(name));
-    DrawingList = std::move(contents.list);
-    menuAction("SaveGraphicsFile1")->setEnabled(true);
-    Formula->clear();
-    Picture11->show();
-    Picture1->hide();
-    RepaintBoard(); // also shows the count in ImagesTotal
-    EditBackup = DrawingListText();
-    TakeUndoSnapshot(false);
+    menu_->SaveGraphicsFile1->setEnabled(true);
+    screens_->setTitle("");
+    screens_->Picture11()->show();
+    screens_->Picture1()->hide();
+    RepaintBoard();
+    showDocumentState();
 }
 
 // --- clearing and undo ----------------------------------------------------------------------
 
 void TMainCalc1::New1Click() {
     // On the other screens "New" belongs to what they show.
-    if (DisplayMode != 3) return;
-    TakeUndoSnapshot(true);
-    DrawingList.Clear();
+    if (screens_->displayMode() != DisplayMode::Board) return;
+    document_->Clear(false);
     RepaintBoard();
-    menuAction("SaveGraphicsFile1")->setEnabled(false);
+    menu_->SaveGraphicsFile1->setEnabled(false);
+    showDocumentState();
 }
 
 void TMainCalc1::CLSButtClick() {
-    if (QFrame* edit = panel("EditFrame"); edit && edit->isVisible()) edit->hide();
-    if (Picture11->isVisible()) {
-        TakeUndoSnapshot(true);
-        DrawingList.Clear();
-        EditBackup = DrawingListText();
+    if (QFrame* edit = panel("EditFrame"); !edit->isHidden()) edit->hide();
+    if (screens_->isShown(ScreenPicture::Picture11)) {
+        document_->Clear(true);
         RepaintBoard();
-    } else {
-        if (Picture1->isVisible()) {
-            Picture1->canvas().clear(boardRenderer_->Settings.BackgroundColor);
-            Picture1->update();
-            closeTextTool();
-        }
-        if (auto* text = findChild<QPlainTextEdit*>("TextEdit"); text && text->isVisible())
-            text->clear();
+    } else if (screens_->isShown(ScreenPicture::Picture1)) {
+        screens_->Picture1()->canvas().clear(colors::BoardBackground);
+        screens_->Picture1()->update();
     }
-    calc_.LoadTape("");
-    syncCalculator();
-    QFrame* textFrame = panel("TextFrame");
-    QWidget* addText = findChild<QWidget*>("AddText");
-    if (textFrame && textFrame->isVisible() && addText) {
-        addText->setFocus();
+    calculatorView_->ClearTape();
+    showDocumentState();
+    if (board_->TextToolOpen()) {
+        boardView_->addText()->setFocus();
     } else {
-        SelectTool(0);
-        focusReadout(static_cast<int>(ReadOut->text().size()), 0);
+        board_->SelectTool(ToolTag::Pointer);
+        boardView_->Refresh();
+        calculatorView_->FocusReadout(static_cast<int>(calculatorView_->readout()->text().size()),
+                                      0);
     }
 }
 
 void TMainCalc1::Undo1Click() {
-    QAction* undo = menuAction("Undo1");
-    if (!undo->isEnabled()) return; // one step only
-    DrawingList = UndoSnapshot;
-    EditBackup = DrawingListText();
-    boardRenderer_->RedrawAllShapes(DrawingList);
-    Picture11->update();
-    findChild<QLineEdit*>("ImagesTotal")->setText(QString::number(DrawingList.ShapeCount()));
-    undo->setEnabled(false);
+    if (!document_->Undo()) return; // one step only
+    board_->RedrawAllShapes();
+    showDocumentState();
 }
 
 // --- export ---------------------------------------------------------------------------------
 
 void TMainCalc1::SaveImageBitmap1Click() {
-    PictureBox* picture = DisplayMode == 1   ? Picture1
-                          : DisplayMode == 2 ? Picture2
-                          : DisplayMode == 3 ? Picture11
-                                             : nullptr;
+    const DisplayMode mode = screens_->displayMode();
+    PictureBox* picture = mode == DisplayMode::Gallery  ? screens_->Picture1()
+                          : mode == DisplayMode::Sheets ? screens_->Picture2()
+                          : mode == DisplayMode::Board  ? screens_->Picture11()
+                                                        : nullptr;
     if (!picture) {
-        InfoLbl->setText("There is no picture on this screen to export");
+        info_->Show("There is no picture on this screen to export");
         return;
     }
-    const std::string start = ExportFileName.empty() ? DrawingFileName() : ExportFileName;
+    const std::string start = ExportFileName.empty() ? document_->FileName() : ExportFileName;
     int filterIndex = ExportFilterIndex;
     const QString name = Q(DrawingFile::ExportName(start, filterIndex));
     auto filterChanged = [this](int index, const QString& current) {
-        const QString renamed = Q(DrawingFile::ExportName(current.toStdString(), index));
-        InfoLbl->setText(kSavingFile + renamed);
+        const QString renamed = Q(DrawingFile::ExportName(S(current), index));
+        info_->label()->setText(kSavingFile + renamed);
         return renamed;
     };
     const QString chosen = dialogs_->saveFileName(kExportFilter, filterIndex, name, filterChanged);
     if (chosen.isEmpty()) return;
     ExportFilterIndex = filterIndex;
-    ExportFileName = chosen.toStdString();
-    InfoLbl->setText(kSavingFile + chosen);
+    ExportFileName = S(chosen);
+    info_->label()->setText(kSavingFile + chosen);
 
     std::string failure;
     if (filterIndex == 2) {
-        QImage bitmap(Picture11->width(), Picture11->height(), QImage::Format_RGB888);
+        QImage bitmap(320, 320, QImage::Format_RGB888);
         bitmap.fill(Qt::white);
         QPainter painter(&bitmap);
         painter.drawImage(0, 0, picture->canvas().image());
@@ -211,9 +155,65 @@ void TMainCalc1::SaveImageBitmap1Click() {
         failure = JpegCodec::WriteFile(ExportFileName, picture->canvas().image());
     }
     if (!failure.empty()) {
-        InfoLbl->setText(
-            Q("*** The picture was not saved in " + ExportFileName + ": " + failure + " ***"));
-        ErrorBeep();
+        info_->Show("*** The picture was not saved in " + ExportFileName + ": " + failure + " ***");
+        beep();
+    }
+}
+
+// --- settings -------------------------------------------------------------------------------
+
+void TMainCalc1::loadSidePicture() {
+    if (settings_.sidePicture.empty()) settings_.sidePicture = files_.resolve("Pelcor.jpg");
+    const QImage picture = LoadPicture(settings_.sidePicture);
+    if (picture.isNull()) return;
+    QLabel* image2 = sidePanels_->SidePicture();
+    image2->setPixmap(QPixmap::fromImage(picture.scaled(image2->size(), Qt::IgnoreAspectRatio)
+                                             .convertToFormat(QImage::Format_RGB888)));
+}
+
+void TMainCalc1::LoadSettings() {
+    std::string bytes;
+    if (ReadWholeFile(files_.resolve(kTapeFile), bytes)) calculatorView_->LoadTapeFile(bytes);
+
+    if (ReadWholeFile(files_.resolve(kSettingsFile), bytes)) {
+        settings_ = Settings::FromFileBytes(bytes);
+        calculatorView_->LoadSettings(settings_);
+        screens_->setDisplayMode(static_cast<DisplayMode>(settings_.displayMode));
+        info_->Show(settings_.info);
+        optionsModel_->LoadSettings(settings_);
+        optionsView_->Refresh();
+        boardView_->ShowSoundGlyph(optionsModel_->SoundOn);
+        document_->SetFileName(settings_.drawingFile);
+        if (!settings_.drawingFile.empty()) ReadGraphicsFile(settings_.drawingFile);
+        // The gallery figure is drawn here once the gallery is kept.
+        if (screens_->displayMode() != DisplayMode::Start) screens_->showDisplayMode();
+    }
+    loadSidePicture();
+    // A drawing loaded at start counts as unchanged.
+    document_->SetBaseline();
+    document_->TakeUndoSnapshot(false);
+}
+
+void TMainCalc1::SaveSettings() {
+    calculatorView_->SaveSettings(settings_);
+    settings_.displayMode = static_cast<int>(screens_->displayMode());
+    settings_.shapeCount = document_->list().ShapeCount();
+    settings_.drawingFile = document_->FileName();
+    settings_.info = info_->Text();
+    optionsModel_->SaveSettings(settings_);
+    if (settings_.sidePicture.empty()) settings_.sidePicture = files_.resolve("Pelcor.jpg");
+
+    std::string failure =
+        WriteFileAtomically(files_.resolve(kTapeFile), calculatorView_->TapeFileBytes());
+    const std::string settingsFailure =
+        WriteFileAtomically(files_.resolve(kSettingsFile), settings_.ToFileBytes());
+    if (failure.empty()) failure = settingsFailure;
+    if (!failure.empty() && !saveFailureReported_) {
+        saveFailureReported_ = true;
+        const std::string message =
+            "The settings could not be saved in " + files_.dir() + ": " + failure;
+        info_->Show(message);
+        dialogs_->showMessage(Q(message));
     }
 }
 

@@ -25,12 +25,14 @@ inline int TruncToInt(double value) {
     return static_cast<int>(value);
 }
 
-// Board pixel to unit (real division).
+// Board pixel to unit: the distance from the origin pixel in tenths. Computed as
+// (px - 160) / 10 rather than px / 10 - 16, which gives the same values without the
+// cancellation error that would make pixel 159 show as -0.099 once cut to three places.
 inline double PixelToUnitX(int px) {
-    return px / 10.0 - BoardHalfGrid;
+    return (static_cast<double>(px) - BoardHalfGrid * PixelsPerUnit) / PixelsPerUnit;
 }
 inline double PixelToUnitY(int py) {
-    return BoardHalfGrid - py / 10.0;
+    return (BoardHalfGrid * PixelsPerUnit - static_cast<double>(py)) / PixelsPerUnit;
 }
 
 // Unit to board pixel, truncating toward zero.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Colors.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,7 +24,7 @@ inline constexpr std::string_view Hyper1 = "HYPER1";
 inline constexpr std::string_view Text = "TEXT";
 } // namespace kind
 
-inline constexpr int DefaultBackgroundColor = 9153434;
+inline constexpr int DefaultBackgroundColor = colors::BoardBackground;
 
 // The end signal of a field read: the single byte 0xFF.
 inline constexpr std::string_view EndSignal = "\xFF";

@@ -1,5 +1,6 @@
 #include "geometry/ShapeMeasure.h"
 
+#include "drawing/Coordinates.h"
 #include "platform/FormatNumber.h"
 #include "platform/NumberText.h"
 
@@ -292,7 +293,7 @@ void DescribeParabola(const ShapeRecord& s, ShapeDescription& d) {
 } // namespace
 
 UnitPoint UnitPointOf(int px, int py) {
-    return {(static_cast<double>(px) - 160.0) / 10.0, (160.0 - static_cast<double>(py)) / 10.0};
+    return {PixelToUnitX(px), PixelToUnitY(py)};
 }
 
 ShapeMeasurement MeasureShape(const ShapeRecord& working) {

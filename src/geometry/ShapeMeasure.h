@@ -24,9 +24,7 @@ struct UnitPoint {
     double y = 0;
 };
 
-// Board pixel to unit point. Computed as (px - 160) / 10 and (160 - py) / 10, which are the
-// same values as px / 10 - 16 and 16 - py / 10 without the cancellation error that would
-// make 16 - 15.9 show as 0.099 once cut to three places.
+// Board pixel to unit point (drawing/Coordinates.h).
 UnitPoint UnitPointOf(int px, int py);
 
 struct LineValues {

@@ -1,5 +1,7 @@
 #include "platform/Colors.h"
 
+#include <QColor>
+
 namespace pelcor {
 
 QColor ToQColor(int value) {

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "app/InfoLine.h"
 #include "app/MainCalc.h"
+#include "app/OptionsView.h"
+#include "app/ScreenHost.h"
+#include "board/BoardModel.h"
+#include "board/DrawingDocument.h"
+#include "calc/Calculator.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"

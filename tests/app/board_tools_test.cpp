@@ -42,11 +42,11 @@ TEST(BoardToolbar, DrawingToolsAddShapesByDragOnTheBoard) {
     QWidget* board = w.findChild<QWidget*>("Picture11");
     QTest::mousePress(t.button("BitBtn12"), Qt::LeftButton); // line tool
     QTest::mouseRelease(t.button("BitBtn12"), Qt::LeftButton);
-    EXPECT_EQ(w.boardTools().ActiveTool, tool::Line);
+    EXPECT_EQ(w.board().tools().ActiveTool, tool::Line);
     Drag(board, {100, 100}, {150, 120});
-    ASSERT_EQ(w.DrawingList.ShapeCount(), 1);
+    ASSERT_EQ(w.document().list().ShapeCount(), 1);
     EXPECT_EQ(Total(t), "1");
-    const ShapeRecord line = *w.DrawingList.ExtractShape(1);
+    const ShapeRecord line = *w.document().list().ExtractShape(1);
     EXPECT_EQ(std::make_tuple(line.X1, line.Y1, line.X2, line.Y2),
               std::make_tuple(150, 120, 100, 100));
     EXPECT_EQ(static_cast<PictureBox*>(board)->canvas().pixel(110, 104), 16777215);
@@ -54,21 +54,21 @@ TEST(BoardToolbar, DrawingToolsAddShapesByDragOnTheBoard) {
     // A click without a drag adds nothing.
     Send(board, QEvent::MouseButtonPress, {30, 30}, Qt::LeftButton, Qt::LeftButton);
     Send(board, QEvent::MouseButtonRelease, {30, 30}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 1);
+    EXPECT_EQ(w.document().list().ShapeCount(), 1);
 
     QTest::mousePress(t.button("BitBtn24"), Qt::LeftButton); // circle
     Drag(board, {200, 200}, {216, 220});
-    ASSERT_EQ(w.DrawingList.ShapeCount(), 2);
-    EXPECT_EQ(w.DrawingList.ExtractShape(2)->X3, 25);
+    ASSERT_EQ(w.document().list().ShapeCount(), 2);
+    EXPECT_EQ(w.document().list().ExtractShape(2)->X3, 25);
     EXPECT_EQ(t.info()->text(), " Circle  ( x - a ) \u00B2 + ( y - b ) \u00B2 = r \u00B2");
     // The pointer's place in units follows the mouse.
     EXPECT_EQ(w.findChild<QLabel*>("MemLabel")->text(), "X = 5.6   Y = -6.000");
 
     QTest::mousePress(t.button("BitBtn11"), Qt::LeftButton); // the fixed parabola
-    EXPECT_EQ(w.DrawingList.ExtractShape(3)->Kind, "PARABOLA");
-    EXPECT_EQ(w.boardTools().ActiveTool, 9); // the pointer tool is selected, the number kept
+    EXPECT_EQ(w.document().list().ExtractShape(3)->Kind, "PARABOLA");
+    EXPECT_EQ(w.board().tools().ActiveTool, 9); // the pointer tool is selected, the number kept
     EXPECT_EQ(Total(t), "3");
-    EXPECT_TRUE(w.DrawingChanged());
+    EXPECT_TRUE(w.document().Changed());
 }
 
 TEST(BoardToolbar, FillToggleTwiceKeepsTheToolAndEraseAsksForASelection) {
@@ -76,17 +76,17 @@ TEST(BoardToolbar, FillToggleTwiceKeepsTheToolAndEraseAsksForASelection) {
     TMainCalc1& w = t.window();
     QTest::mousePress(t.button("BitBtn16"), Qt::LeftButton); // rectangle
     QTest::mousePress(t.button("BitBtn20"), Qt::LeftButton);
-    EXPECT_EQ(w.boardTools().FillMode, "S");
-    EXPECT_EQ(w.boardTools().ActiveTool, tool::Rectangle);
+    EXPECT_EQ(w.board().tools().FillMode, "S");
+    EXPECT_EQ(w.board().tools().ActiveTool, tool::Rectangle);
     QTest::mousePress(t.button("BitBtn20"), Qt::LeftButton);
-    EXPECT_EQ(w.boardTools().FillMode, "W");
-    EXPECT_EQ(w.boardTools().ActiveTool, tool::Rectangle);
+    EXPECT_EQ(w.board().tools().FillMode, "W");
+    EXPECT_EQ(w.board().tools().ActiveTool, tool::Rectangle);
 
     QTest::mousePress(t.button("BitBtn18"), Qt::LeftButton);
     auto* messages = w.findChild<QPlainTextEdit*>("TotalStrg2");
     EXPECT_TRUE(messages->isVisible());
     EXPECT_EQ(messages->toPlainText(), " Please select image To be DELETED\n");
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 0);
+    EXPECT_EQ(w.document().list().ShapeCount(), 0);
 
     // "Solv" and "Data" show their mode in green.
     QTest::mousePress(t.button("BitBtn17"), Qt::LeftButton);
@@ -102,16 +102,17 @@ TEST(BoardToolbar, TheTextToolInsertsLinesOneUnderTheOther) {
     QTest::mousePress(t.button("BitBtn5"), Qt::LeftButton);
     QFrame* frame = w.panel("TextFrame");
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(w.boardTools().ActiveTool, tool::Pointer); // Tags above 17 keep the active tool
+    EXPECT_EQ(w.board().tools().ActiveTool, tool::Pointer); // Tags above 17 keep the active tool
     auto* text = frame->findChild<QPlainTextEdit*>("AddText");
     t.click("TextOkButt"); // nothing for an empty text
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 0);
+    EXPECT_EQ(w.document().list().ShapeCount(), 0);
     text->setPlainText("first line");
     t.click("TextOkButt");
     text->setPlainText("second line");
     t.click("TextOkButt");
-    ASSERT_EQ(w.DrawingList.ShapeCount(), 2);
-    const ShapeRecord a = *w.DrawingList.ExtractShape(1), b = *w.DrawingList.ExtractShape(2);
+    ASSERT_EQ(w.document().list().ShapeCount(), 2);
+    const ShapeRecord a = *w.document().list().ExtractShape(1),
+                      b = *w.document().list().ExtractShape(2);
     EXPECT_EQ(a.Text, "first line");
     EXPECT_EQ(a.FontName, "MS Sans Serif");
     EXPECT_EQ(a.FontSize, "8");
@@ -121,16 +122,17 @@ TEST(BoardToolbar, TheTextToolInsertsLinesOneUnderTheOther) {
     // A press on the board moves the insertion point and draws nothing.
     QWidget* board = w.findChild<QWidget*>("Picture11");
     Drag(board, {200, 250}, {260, 280});
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
-    EXPECT_EQ(w.boardTools().ActiveTool, tool::Pointer); // Tags above 17 keep the active tool
+    EXPECT_EQ(w.document().list().ShapeCount(), 2);
+    EXPECT_EQ(w.board().tools().ActiveTool, tool::Pointer); // Tags above 17 keep the active tool
     text->setPlainText("third");
     t.click("TextOkButt");
-    EXPECT_EQ(std::make_pair(w.DrawingList.ExtractShape(3)->X1, w.DrawingList.ExtractShape(3)->Y1),
+    EXPECT_EQ(std::make_pair(w.document().list().ExtractShape(3)->X1,
+                             w.document().list().ExtractShape(3)->Y1),
               std::make_pair(200, 250));
 
     t.click("TextCancelButt");
     EXPECT_FALSE(frame->isVisible());
-    EXPECT_EQ(w.boardTools().ActiveTool, tool::Pointer);
+    EXPECT_EQ(w.board().tools().ActiveTool, tool::Pointer);
 }
 
 TEST(BoardToolbar, SwatchesChooseThePenAndFillColours) {
@@ -148,9 +150,9 @@ TEST(BoardToolbar, SwatchesChooseThePenAndFillColours) {
     QTest::mousePress(t.button("BitBtn16"), Qt::LeftButton); // rectangle, filled
     QTest::mousePress(t.button("BitBtn20"), Qt::LeftButton);
     Drag(w.findChild<QWidget*>("Picture11"), {20, 20}, {80, 60});
-    ASSERT_EQ(w.DrawingList.ShapeCount(), 1);
-    EXPECT_EQ(w.DrawingList.ExtractShape(1)->PenColor, 255);
-    EXPECT_EQ(w.DrawingList.ExtractShape(1)->FillColor, 65280);
+    ASSERT_EQ(w.document().list().ShapeCount(), 1);
+    EXPECT_EQ(w.document().list().ExtractShape(1)->PenColor, 255);
+    EXPECT_EQ(w.document().list().ExtractShape(1)->FillColor, 65280);
     EXPECT_TRUE(w.menuAction("SaveGraphicsFile1")->isEnabled());
 
     // "Edit Font" sets the label's font.

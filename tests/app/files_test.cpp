@@ -40,14 +40,14 @@ void DrawExample(TMainCalc1& w) {
     line.Y1 = 120;
     line.X2 = 100;
     line.Y2 = 100;
-    w.DrawingList.AppendShape(line, {16777215, 0, "W", kBackground});
+    w.document().list().AppendShape(line, {16777215, 0, "W", kBackground});
     ShapeRecord circle;
     circle.Kind = "CIRCLE";
     circle.X1 = circle.Y1 = 110;
     circle.X2 = circle.Y2 = 210;
     circle.X3 = circle.Y3 = 50;
     circle.Aux3 = 30;
-    w.DrawingList.AppendShape(circle, {255, 65280, "S", kBackground});
+    w.document().list().AppendShape(circle, {255, 65280, "S", kBackground});
     w.RepaintBoard();
     w.menuAction("SaveGraphicsFile1")->setEnabled(true);
 }
@@ -97,7 +97,7 @@ TEST(DrawingFiles, SavingWritesTheFileAndMakesItTheBaseline) {
     TMainCalc1& w = t.window();
     QTemporaryDir dir;
     DrawExample(w);
-    EXPECT_TRUE(w.DrawingChanged());
+    EXPECT_TRUE(w.document().Changed());
     EXPECT_EQ(Field(w, "CurrentFile"), "No File");
 
     const QString plain = dir.filePath("house");
@@ -109,12 +109,12 @@ TEST(DrawingFiles, SavingWritesTheFileAndMakesItTheBaseline) {
     EXPECT_EQ(t.dialogs.fileQuestions[0].filterIndex, 1);
     EXPECT_EQ(t.dialogs.fileQuestions[0].name, "");
 
-    EXPECT_EQ(FileBytes(plain + ".pcz"), DrawingFile::FileBytes(w.DrawingList));
+    EXPECT_EQ(FileBytes(plain + ".pcz"), DrawingFile::FileBytes(w.document().list()));
     EXPECT_FALSE(QFile::exists(plain));
     EXPECT_EQ(Field(w, "CurrentFile"), plain + ".pcz");
-    EXPECT_EQ(w.DrawingFileName(), (plain + ".pcz").toStdString());
-    EXPECT_FALSE(w.DrawingChanged());
-    EXPECT_EQ(w.UndoSnapshot.Text(), w.DrawingListText());
+    EXPECT_EQ(w.document().FileName(), (plain + ".pcz").toStdString());
+    EXPECT_FALSE(w.document().Changed());
+    EXPECT_EQ(w.document().UndoSnapshot.Text(), w.document().Text());
     EXPECT_FALSE(w.menuAction("Undo1")->isEnabled()); // saving does not offer undo
 
     // The next save proposes the remembered name; an upper-case extension gets ".pcz".
@@ -135,8 +135,8 @@ TEST(DrawingFiles, AWriteThatCannotHappenChangesNothing) {
     DrawExample(w);
     const QString good = dir.filePath("good.pcz");
     w.WriteGraphicsFile(good.toStdString());
-    w.DrawingList.DeleteShape(1);
-    const std::string changed = w.DrawingListText();
+    w.document().list().DeleteShape(1);
+    const std::string changed = w.document().Text();
 
     w.WriteGraphicsFile("");
     EXPECT_EQ(t.info()->text(), "*** Invalid - file name missing ***");
@@ -147,10 +147,10 @@ TEST(DrawingFiles, AWriteThatCannotHappenChangesNothing) {
     EXPECT_TRUE(t.info()->text().startsWith("*** The drawing was not saved in " + unreachable))
         << t.info()->text().toStdString();
     EXPECT_TRUE(t.dialogs.messages.isEmpty()); // reported once, in the information line
-    EXPECT_EQ(w.DrawingListText(), changed);
-    EXPECT_EQ(w.DrawingFileName(), good.toStdString());
+    EXPECT_EQ(w.document().Text(), changed);
+    EXPECT_EQ(w.document().FileName(), good.toStdString());
     EXPECT_EQ(Field(w, "CurrentFile"), good);
-    EXPECT_TRUE(w.DrawingChanged());
+    EXPECT_TRUE(w.document().Changed());
     EXPECT_EQ(FileBytes(good).substr(0, 4), ":(1)");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"good.pcz"});
 }
@@ -165,23 +165,22 @@ TEST(DrawingFiles, LoadingShowsTheDrawingOnTheBoard) {
     }
     TestWindow t;
     TMainCalc1& w = t.window();
-    w.DisplayMode = 0;
-    w.ShowDisplayMode();
+    w.screens().showDisplayMode(DisplayMode(0));
     t.dialogs.fileNames << path;
     w.menuAction("LoadGraphicsFile1")->trigger();
     ASSERT_EQ(t.dialogs.fileQuestions.size(), 1u);
     EXPECT_FALSE(t.dialogs.fileQuestions[0].save);
     EXPECT_EQ(t.dialogs.fileQuestions[0].filter, "Pcz Files (*.pcz)|*.pcz");
 
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
-    EXPECT_EQ(DrawingFile::FileBytes(w.DrawingList), FileBytes(path));
+    EXPECT_EQ(w.document().list().ShapeCount(), 2);
+    EXPECT_EQ(DrawingFile::FileBytes(w.document().list()), FileBytes(path));
     EXPECT_EQ(Field(w, "ImagesTotal"), "2");
     EXPECT_EQ(Field(w, "CurrentFile"), path);
-    EXPECT_EQ(w.DisplayMode, 3);
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);
     EXPECT_TRUE(w.findChild<QWidget*>("Picture11")->isVisible());
     EXPECT_TRUE(w.menuAction("SaveGraphicsFile1")->isEnabled());
     EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
-    EXPECT_FALSE(w.DrawingChanged());
+    EXPECT_FALSE(w.document().Changed());
     EXPECT_EQ(BoardPixel(w, 185, 140), 65280); // the circle's fill
     EXPECT_EQ(BoardPixel(w, 110, 104), 16777215);
 }
@@ -191,16 +190,16 @@ TEST(DrawingFiles, AMissingOrDamagedFileLeavesTheDrawingAsItWas) {
     TMainCalc1& w = t.window();
     QTemporaryDir dir;
     DrawExample(w);
-    const std::string before = w.DrawingListText();
+    const std::string before = w.document().Text();
 
     const QString missing = dir.filePath("missing.pcz");
     w.ReadGraphicsFile(missing.toStdString());
     EXPECT_EQ(t.info()->text(), "*** Invalid file name error ***" + missing);
-    EXPECT_EQ(w.DrawingListText(), before);
-    EXPECT_EQ(w.DrawingFileName(), missing.toStdString());
+    EXPECT_EQ(w.document().Text(), before);
+    EXPECT_EQ(w.document().FileName(), missing.toStdString());
     EXPECT_EQ(Field(w, "CurrentFile"), "No File");
 
-    const std::string good = DrawingFile::FileBytes(w.DrawingList);
+    const std::string good = DrawingFile::FileBytes(w.document().list());
     const std::string damaged[] = {
         good.substr(0, good.find("IMAGES{")),
         good.substr(0, good.find("IMAGES{")) + "IMAGES{lots}\r\n",
@@ -214,7 +213,7 @@ TEST(DrawingFiles, AMissingOrDamagedFileLeavesTheDrawingAsItWas) {
         w.ReadGraphicsFile(path.toStdString());
         EXPECT_TRUE(t.info()->text().startsWith("*** Not loaded: " + path + " - "))
             << t.info()->text().toStdString();
-        EXPECT_EQ(w.DrawingListText(), before) << n;
+        EXPECT_EQ(w.document().Text(), before) << n;
         EXPECT_EQ(Field(w, "ImagesTotal"), "2");
         EXPECT_EQ(Field(w, "CurrentFile"), "No File");
         EXPECT_EQ(BoardPixel(w, 185, 140), 65280);
@@ -230,13 +229,13 @@ TEST(DrawingFiles, AnEmptyBoardSavesAndLoadsAsEmpty) {
     EXPECT_EQ(FileBytes(path), "\xFF\r\nIMAGES{0}\r\n");
     DrawExample(w);
     w.ReadGraphicsFile(path.toStdString());
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 0);
+    EXPECT_EQ(w.document().list().ShapeCount(), 0);
     EXPECT_EQ(Field(w, "ImagesTotal"), "0");
     EXPECT_EQ(BoardPixel(w, 185, 140), BoardPixel(w, 5, 5)); // the circle is gone
     ShapeRecord square;
     square.Kind = "SQUARE";
     square.X2 = square.Y2 = 30;
-    EXPECT_EQ(w.DrawingList.AppendShape(square, {}), 1);
+    EXPECT_EQ(w.document().list().AppendShape(square, {}), 1);
 }
 
 TEST(ClearAndUndo, CLSEmptiesBoardAndTapeAndUndoBringsTheDrawingBackOnce) {
@@ -248,26 +247,26 @@ TEST(ClearAndUndo, CLSEmptiesBoardAndTapeAndUndoBringsTheDrawingBackOnce) {
     ASSERT_FALSE(t.tape().isEmpty());
 
     t.click("CLSButt");
-    EXPECT_EQ(w.DrawingListText(), "\xFF");
+    EXPECT_EQ(w.document().Text(), "\xFF");
     EXPECT_EQ(Field(w, "ImagesTotal"), "0");
     EXPECT_EQ(t.tape(), "");
     EXPECT_EQ(w.calculator().tape(), "");
-    EXPECT_FALSE(w.DrawingChanged()); // "CLS" makes the empty board the baseline
+    EXPECT_FALSE(w.document().Changed()); // "CLS" makes the empty board the baseline
     EXPECT_EQ(BoardPixel(w, 185, 140), BoardPixel(w, 5, 5));
     ASSERT_TRUE(w.menuAction("Undo1")->isEnabled());
 
     w.menuAction("Undo1")->trigger();
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
+    EXPECT_EQ(w.document().list().ShapeCount(), 2);
     EXPECT_EQ(Field(w, "ImagesTotal"), "2");
     EXPECT_EQ(BoardPixel(w, 185, 140), 65280);
-    EXPECT_FALSE(w.DrawingChanged());
+    EXPECT_FALSE(w.document().Changed());
     EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
 
     // A second undo is not offered: it changes nothing.
-    w.DrawingList.DeleteShape(2);
+    w.document().list().DeleteShape(2);
     w.menuAction("Undo1")->trigger();
     w.Undo1Click();
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 1);
+    EXPECT_EQ(w.document().list().ShapeCount(), 1);
 }
 
 TEST(ClearAndUndo, NewClearsTheBoardButKeepsTheBaseline) {
@@ -275,46 +274,45 @@ TEST(ClearAndUndo, NewClearsTheBoardButKeepsTheBaseline) {
     TMainCalc1& w = t.window();
     t.dialogs.fileNames.clear();
     w.menuAction("New1")->trigger(); // an empty board stays unchanged
-    EXPECT_FALSE(w.DrawingChanged());
+    EXPECT_FALSE(w.document().Changed());
 
     DrawExample(w);
     QTemporaryDir dir;
     w.WriteGraphicsFile(dir.filePath("a.pcz").toStdString());
     t.type("12+");
     w.menuAction("New1")->trigger();
-    EXPECT_EQ(w.DrawingListText(), "\xFF");
+    EXPECT_EQ(w.document().Text(), "\xFF");
     EXPECT_EQ(Field(w, "ImagesTotal"), "0");
     EXPECT_FALSE(w.menuAction("SaveGraphicsFile1")->isEnabled());
     EXPECT_TRUE(w.menuAction("Undo1")->isEnabled());
-    EXPECT_TRUE(w.DrawingChanged());
+    EXPECT_TRUE(w.document().Changed());
     EXPECT_FALSE(t.tape().isEmpty()); // unlike "CLS", "New" keeps the tape
 
     w.menuAction("Undo1")->trigger();
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
-    EXPECT_FALSE(w.DrawingChanged());
+    EXPECT_EQ(w.document().list().ShapeCount(), 2);
+    EXPECT_FALSE(w.document().Changed());
 
     // Away from the board "New" leaves the drawing alone.
-    w.DisplayMode = 1;
-    w.ShowDisplayMode();
+    w.screens().showDisplayMode(DisplayMode(1));
     w.New1Click();
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
+    EXPECT_EQ(w.document().list().ShapeCount(), 2);
 }
 
 TEST(ClearAndUndo, UndoAfterADeleteRestoresTheNumbering) {
     TestWindow t;
     TMainCalc1& w = t.window();
     DrawExample(w);
-    const std::string before = w.DrawingListText();
-    w.TakeUndoSnapshot(true);
-    w.DrawingList.DeleteShape(1);
+    const std::string before = w.document().Text();
+    w.document().TakeUndoSnapshot(true);
+    w.document().list().DeleteShape(1);
     w.RepaintBoard();
-    EXPECT_EQ(w.DrawingList.ExtractShape(1)->Kind, "CIRCLE");
+    EXPECT_EQ(w.document().list().ExtractShape(1)->Kind, "CIRCLE");
     EXPECT_NE(BoardPixel(w, 110, 104), 16777215);
 
     w.menuAction("Undo1")->trigger();
-    EXPECT_EQ(w.DrawingListText(), before);
-    EXPECT_EQ(w.DrawingList.ExtractShape(1)->Kind, "LINE");
-    EXPECT_EQ(w.DrawingList.ExtractShape(2)->Kind, "CIRCLE");
+    EXPECT_EQ(w.document().Text(), before);
+    EXPECT_EQ(w.document().list().ExtractShape(1)->Kind, "LINE");
+    EXPECT_EQ(w.document().list().ExtractShape(2)->Kind, "CIRCLE");
     EXPECT_EQ(BoardPixel(w, 110, 104), 16777215);
     EXPECT_EQ(Field(w, "ImagesTotal"), "2");
 }
@@ -423,16 +421,14 @@ TEST(Export, WithoutAPictureOrAPlaceNothingIsWritten) {
     TMainCalc1& w = t.window();
     QTemporaryDir dir;
     for (int mode : {0, 4}) {
-        w.DisplayMode = mode;
-        w.ShowDisplayMode();
+        w.screens().showDisplayMode(DisplayMode(mode));
         t.dialogs.fileNames << dir.filePath("none.jpg");
         w.SaveImageBitmap1Click();
         EXPECT_EQ(t.info()->text(), "There is no picture on this screen to export");
         EXPECT_TRUE(t.dialogs.fileQuestions.empty());
         t.dialogs.fileNames.clear();
     }
-    w.DisplayMode = 3;
-    w.ShowDisplayMode();
+    w.screens().showDisplayMode(DisplayMode(3));
     const QString unreachable = dir.filePath("missing folder/board.jpg");
     t.dialogs.fileNames << unreachable;
     w.menuAction("SaveImageBitmap1")->trigger();

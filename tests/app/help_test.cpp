@@ -76,7 +76,7 @@ TEST(InfoLine, PointerMovesClearItUnlessLocked) {
     pal.setColor(QPalette::Window, QColor(10, 20, 30));
     constant->setPalette(pal);
 
-    w.ShowHelp(constant);
+    w.infoLine().ShowHelp(constant);
     EXPECT_EQ(constant->palette().color(QPalette::Window), Qt::white);
     t.info()->setText("a description");
     QTest::mouseMove(w.panel("SolarSysPanel"), QPoint(300, 30));
@@ -84,12 +84,12 @@ TEST(InfoLine, PointerMovesClearItUnlessLocked) {
     EXPECT_EQ(constant->palette().color(QPalette::Window), QColor(10, 20, 30));
 
     // Locked, the message stays until the pointer crosses a picture.
-    w.InfoLock = 255;
+    w.infoLine().InfoLock = 255;
     t.info()->setText("kept");
     QTest::mouseMove(t.info(), QPoint(5, 5));
     EXPECT_EQ(t.info()->text(), "kept");
     QTest::mouseMove(w.findChild<QWidget*>("Picture11"), QPoint(50, 50));
-    EXPECT_EQ(w.InfoLock, 0);
+    EXPECT_EQ(w.infoLine().InfoLock, 0);
     QTest::mouseMove(t.info(), QPoint(8, 8));
     EXPECT_EQ(t.info()->text(), "");
 }

@@ -33,7 +33,7 @@ TEST(MainWindow, OpensOnTheDrawingBoardWithTheDesignedLayout) {
     TMainCalc1& w = t.window();
     EXPECT_EQ(w.windowTitle(), "Pelcor educational software - Scientific calculator");
     EXPECT_EQ(w.centralWidget()->size(), QSize(643, 509));
-    EXPECT_EQ(w.DisplayMode, 3);
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);
     EXPECT_TRUE(w.findChild<QWidget*>("Picture11")->isVisible());
     EXPECT_FALSE(w.findChild<QWidget*>("Image1")->isVisible());
     EXPECT_TRUE(w.findChild<QWidget*>("MemLabel")->isVisible());
@@ -100,18 +100,18 @@ TEST(MainWindow, ImgStepsThroughTheScreensAndTheMenuFollows) {
     std::vector<int> seen;
     for (int i = 0; i < 5; ++i) {
         t.click("BitBtn25");
-        seen.push_back(w.DisplayMode);
-        if (w.DisplayMode == 0) {
+        seen.push_back(static_cast<int>(w.screens().displayMode()));
+        if (static_cast<int>(w.screens().displayMode()) == 0) {
             EXPECT_TRUE(w.findChild<QWidget*>("Image1")->isVisible());
             EXPECT_FALSE(w.menuAction("SaveImageBitmap1")->isEnabled());
             EXPECT_FALSE(w.menuAction("Printar")->isEnabled());
             EXPECT_FALSE(w.menuAction("SaveGraphicsFile1")->isEnabled());
         }
-        if (w.DisplayMode == 1) {
+        if (static_cast<int>(w.screens().displayMode()) == 1) {
             EXPECT_TRUE(w.findChild<QWidget*>("Picture1")->isVisible());
             EXPECT_TRUE(w.menuAction("Printar")->isEnabled());
         }
-        if (w.DisplayMode == 4) {
+        if (static_cast<int>(w.screens().displayMode()) == 4) {
             EXPECT_TRUE(w.findChild<QWidget*>("RefLabel")->isVisible());
         }
         EXPECT_EQ(w.IdleCountdown, 12000);
@@ -141,10 +141,10 @@ TEST(MainWindow, SidePanelsOpenOneAtATimeOverTheLeftColumn) {
 
     // Formula sheets borrow the screen and give it back.
     w.menuAction("Formulas1")->trigger();
-    EXPECT_EQ(w.DisplayMode, 2);
-    EXPECT_EQ(w.SavedDisplayMode, 3);
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 2);
+    EXPECT_EQ(static_cast<int>(w.screens().savedDisplayMode()), 3);
     t.click("Button1");
-    EXPECT_EQ(w.DisplayMode, 3);
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);
     EXPECT_FALSE(w.panel("FormulaPanel")->isVisible());
     EXPECT_TRUE(toolbar->isVisible());
 }
@@ -190,7 +190,7 @@ TEST(MainWindow, ExitAsksAndNoKeepsTheWindow) {
 TEST(MainWindow, AChangedDrawingAsksAgainAndAbortKeepsTheWindow) {
     TestWindow t;
     TMainCalc1& w = t.window();
-    w.EditBackup = "a drawing that was saved";
+    w.document().EditBackup = "a drawing that was saved";
     {
         Answer yes(t, "YesExitButt");
         Answer abort(t, "AbortExitButt");
@@ -257,14 +257,14 @@ TEST(Keypad, IllegalTextIsReportedInPinkAndCanBeCorrectedByTyping) {
 
 TEST(Keypad, FunctionErrorsAreSilentWhenSoundIsOff) {
     TestWindow t;
-    t.window().SoundOn = false;
+    t.window().options().SoundOn = false;
     t.click("Butt1");
     t.click("BitBtn38"); // Log of 1
     EXPECT_EQ(t.info()->text(), "Calculation function Error  Value illegal");
     EXPECT_EQ(t.readout()->palette().color(QPalette::Base), ToQColor(colors::ErrorPink));
     EXPECT_EQ(t.sound.beeps, 0);
 
-    t.window().SoundOn = true;
+    t.window().options().SoundOn = true;
     t.click("Butt8");
     t.click("XDivButt");
     t.click("Butt0");
@@ -309,9 +309,9 @@ TEST(Accessibility, ButtonsAreNamedAndTheirActionClicksThem) {
     press("Butt5");
     EXPECT_EQ(t.readout()->text(), "9.5");
     // The toolbar acts on the press, and its accessible action does the same.
-    const int before = t.window().DisplayMode;
+    const int before = static_cast<int>(t.window().screens().displayMode());
     press("BitBtn25");
-    EXPECT_NE(t.window().DisplayMode, before);
+    EXPECT_NE(static_cast<int>(t.window().screens().displayMode()), before);
 
     QAccessibleInterface* readout = QAccessible::queryAccessibleInterface(t.readout());
     EXPECT_EQ(readout->text(QAccessible::Value), "9.5");
@@ -329,7 +329,7 @@ TEST(MainWindow, TheBoardIsRenderedAtStartAndFollowsTheDrawMode) {
 
     w.menuAction("DrawMode1")->trigger();
     QTest::mouseClick(w.findChild<QCheckBox*>("WireFrame1"), Qt::LeftButton, {}, QPoint(8, 10));
-    EXPECT_TRUE(w.WireFrameOn());
+    EXPECT_TRUE(w.options().WireFrame);
     t.click("DrawModeOkButt");
     EXPECT_FALSE(w.panel("DrawModePanel")->isVisible());
     EXPECT_EQ(board->canvas().pixel(10, 10), 16777215); // the wire-frame board is white

@@ -1,8 +1,8 @@
 #include "TestWindow.h"
 
-#include "app/SettingsFile.h"
 #include "drawing/DrawingFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -146,10 +146,10 @@ TEST(Settings, ASavedStateComesBackAfterARestart) {
         t.click("Butt1");
         t.click("Butt2");
         t.click("Mem1Butt");
-        t.window().SetupSound();
+        t.window().optionsView().SetupSound();
         QTest::mouseClick(t.window().findChild<QCheckBox*>("SndCheckBox0"), Qt::LeftButton, {},
                           QPoint(8, 10));
-        EXPECT_FALSE(t.window().SoundOn);
+        EXPECT_FALSE(t.window().options().SoundOn);
         CloseWithYes(t);
     }
     const QString ini = QDir(folder->path()).filePath("Pelcor.ini");
@@ -166,10 +166,10 @@ TEST(Settings, ASavedStateComesBackAfterARestart) {
         // -4 returns without its marks; 12 with them.
         EXPECT_EQ(t.button("MR3Butt")->palette().color(QPalette::ButtonText), Qt::black);
         EXPECT_NE(t.button("MR1Butt")->palette().color(QPalette::ButtonText), Qt::black);
-        EXPECT_FALSE(t.window().SoundOn);
+        EXPECT_FALSE(t.window().options().SoundOn);
         EXPECT_EQ(t.tape(), "4 - 8 = -4\n");
         EXPECT_EQ(t.info()->text(), "");
-        EXPECT_FALSE(t.window().DrawingChanged());
+        EXPECT_FALSE(t.window().document().Changed());
         CloseWithYes(t);
     }
     // Nothing changed: the same 44 lines.
@@ -206,7 +206,7 @@ TEST(SoundOptions, PanelsAndToolbarSwitchSoundAndScreenHelp) {
     EXPECT_EQ(box->text(), "Sound is enabled");
     const QImage onGlyph = t.button("BitBtn9")->icon().pixmap(24, 20).toImage();
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));
-    EXPECT_FALSE(w.SoundOn);
+    EXPECT_FALSE(w.options().SoundOn);
     EXPECT_EQ(box->text(), "Sound is disabled");
     EXPECT_NE(t.button("BitBtn9")->icon().pixmap(24, 20).toImage(), onGlyph); // changes at once
 
@@ -222,21 +222,21 @@ TEST(SoundOptions, PanelsAndToolbarSwitchSoundAndScreenHelp) {
 
     // The toolbar turns sound on and plays its wave once.
     QTest::mouseClick(t.button("BitBtn9"), Qt::LeftButton);
-    EXPECT_TRUE(w.SoundOn);
+    EXPECT_TRUE(w.options().SoundOn);
     EXPECT_TRUE(box->isChecked());
     ASSERT_EQ(t.sound.waves.size(), 1u);
     EXPECT_NE(t.sound.waves[0].find("Soundon.wav"), std::string::npos);
 
     QTest::mouseClick(t.button("BitBtn13"), Qt::LeftButton);
-    EXPECT_TRUE(w.ScreenHelpOn);
+    EXPECT_TRUE(w.options().ScreenHelpOn);
     QTest::mouseClick(t.button("BitBtn13"), Qt::LeftButton);
-    EXPECT_FALSE(w.ScreenHelpOn);
+    EXPECT_FALSE(w.options().ScreenHelpOn);
     EXPECT_FALSE(w.findChild<QWidget*>("Image1")->isVisible());
 
     // Screen mode 0 from the panel shows the start picture.
-    w.SetupScreen();
+    w.optionsView().SetupScreen();
     QTest::mouseClick(w.findChild<QCheckBox*>("ScrnModeBox0"), Qt::LeftButton, {}, QPoint(8, 10));
-    EXPECT_EQ(w.DisplayMode, 0);
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 0);
     EXPECT_FALSE(w.panel("ScreenPanel2")->isVisible());
     EXPECT_FALSE(w.findChild<QCheckBox*>("ScrnModeBox0")->isChecked());
 }
@@ -257,9 +257,9 @@ TEST(Settings, TheRememberedDrawingIsLoadedAtStartAndCountsAsUnchanged) {
 
     TestWindow t(folder->path().toStdString());
     TMainCalc1& w = t.window();
-    EXPECT_EQ(w.DrawingList.ShapeCount(), 2);
-    EXPECT_FALSE(w.DrawingChanged());
-    EXPECT_EQ(w.DisplayMode, 3);
+    EXPECT_EQ(w.document().list().ShapeCount(), 2);
+    EXPECT_FALSE(w.document().Changed());
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);
     EXPECT_EQ(w.findChild<QLineEdit*>("ImagesTotal")->text(), "2");
     EXPECT_EQ(w.findChild<QLineEdit*>("CurrentFile")->text(), pcz);
     EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());

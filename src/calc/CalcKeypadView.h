@@ -15,10 +15,10 @@ namespace pelcor {
 // keys report their Tag through `keyClicked`; the four operator keys also report their
 // operator text first through `operatorClicked` (for the hexadecimal arithmetic); the
 // other buttons are reached by name and wired by the window.
-class CalcKeypad : public QFrame {
+class CalcKeypadView : public QFrame {
     Q_OBJECT
 public:
-    explicit CalcKeypad(QWidget* parent = nullptr);
+    explicit CalcKeypadView(QWidget* parent = nullptr);
 
     QPushButton* button(const QString& name) const;
 
@@ -26,10 +26,6 @@ public:
     // 1 hexadecimal, 2 binary).
     void ApplyMode(int base);
     QLabel* memLabel() const { return memLabel_; }
-
-    // The font colour of a button's caption, as the program's colour integer.
-    static void SetFontColor(QPushButton* button, int color);
-    static int FontColor(const QPushButton* button);
 
 signals:
     void keyClicked(int tag);
@@ -44,8 +40,5 @@ private:
     std::map<QString, QPushButton*> buttons_;
     QLabel* memLabel_ = nullptr;
 };
-
-// A small picture of a text, drawn by the program for the buttons that show a glyph.
-QPixmap GlyphPicture(const QString& text, int width, int height, bool bold = true);
 
 } // namespace pelcor

@@ -1,7 +1,8 @@
-#include "calc/CalcKeypad.h"
+#include "calc/CalcKeypadView.h"
 
 #include "calc/Calculator.h"
 #include "platform/Colors.h"
+#include "platform/widgets/Widgets.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -16,20 +17,7 @@ constexpr int kCols[] = {4, 40, 76, 112};
 
 } // namespace
 
-QPixmap GlyphPicture(const QString& text, int width, int height, bool bold) {
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    QFont f("Arial");
-    f.setPixelSize(height - 4);
-    f.setBold(bold);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, text);
-    return pixmap;
-}
-
-CalcKeypad::CalcKeypad(QWidget* parent) : QFrame(parent) {
+CalcKeypadView::CalcKeypadView(QWidget* parent) : QFrame(parent) {
     setObjectName("CalcPanel");
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -114,7 +102,7 @@ CalcKeypad::CalcKeypad(QWidget* parent) : QFrame(parent) {
     add("ButtXor", "Xor", kCols[3], kRows[2], -1)->hide();
     add("ButtNor", "Nor", kCols[3], kRows[3], -1)->hide();
 
-    connect(button("ButtHEquals"), &QPushButton::clicked, this, &CalcKeypad::hexEqualsClicked);
+    connect(button("ButtHEquals"), &QPushButton::clicked, this, &CalcKeypadView::hexEqualsClicked);
     const std::pair<const char*, const char*> logic[] = {
         {"ButtAnd", "AND"}, {"ButtOr", "OR"}, {"ButtXor", "XOR"}, {"ButtNor", "NOR"}};
     for (const auto& [name, op] : logic) {
@@ -143,8 +131,8 @@ CalcKeypad::CalcKeypad(QWidget* parent) : QFrame(parent) {
     }
 }
 
-QPushButton* CalcKeypad::add(const QString& name, const QString& caption, int left, int top,
-                             int tag, const QString& hint, int width, int height) {
+QPushButton* CalcKeypadView::add(const QString& name, const QString& caption, int left, int top,
+                                 int tag, const QString& hint, int width, int height) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
     b->setGeometry(left, top, width, height);
@@ -163,7 +151,7 @@ QPushButton* CalcKeypad::add(const QString& name, const QString& caption, int le
     return b;
 }
 
-void CalcKeypad::ApplyMode(int base) {
+void CalcKeypadView::ApplyMode(int base) {
     const QStringList letters = {"ButtA", "ButtB", "ButtC", "ButtD", "ButtE", "ButtF"};
     const QStringList logic = {"ButtAnd", "ButtOr", "ButtXor", "ButtNor"};
     const QStringList digits = {"Butt2", "Butt3", "Butt4", "Butt5",  "Butt6",
@@ -204,19 +192,9 @@ void CalcKeypad::ApplyMode(int base) {
         button(n)->raise();
 }
 
-QPushButton* CalcKeypad::button(const QString& name) const {
+QPushButton* CalcKeypadView::button(const QString& name) const {
     auto it = buttons_.find(name);
     return it == buttons_.end() ? nullptr : it->second;
-}
-
-void CalcKeypad::SetFontColor(QPushButton* button, int color) {
-    QPalette pal = button->palette();
-    pal.setColor(QPalette::ButtonText, ToQColor(color));
-    button->setPalette(pal);
-}
-
-int CalcKeypad::FontColor(const QPushButton* button) {
-    return FromQColor(button->palette().color(QPalette::ButtonText));
 }
 
 } // namespace pelcor

@@ -1,0 +1,104 @@
+#include "app/MainMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace pelcor {
+
+namespace {
+
+const char* const kSheets[19] = {"Angles",
+                                 "Area",
+                                 "Basic Identities",
+                                 "Double Angle",
+                                 "Herons Formula",
+                                 "Law of Cosines",
+                                 "Law of Sines",
+                                 "Law of Tangent",
+                                 "MollweidesFormula",
+                                 "Newtons Formula",
+                                 "Product To Sum",
+                                 "Pythagorean Indentities",
+                                 "Radius of Circumscribed",
+                                 "Radius of Inscribed",
+                                 "Right Triangle Definition",
+                                 "Sum and Difference",
+                                 "Sum To Product",
+                                 "Symmetry Properties",
+                                 "Triangle Sides"};
+
+} // namespace
+
+MainMenu::MainMenu(QMenuBar* bar) : bar_(bar) {
+    bar->setObjectName("MainMenu1");
+    auto item = [](QMenu* menu, const QString& name, const QString& caption, bool enabled = true) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        a->setEnabled(enabled);
+        return a;
+    };
+    QMenu* menu = nullptr;
+    auto heading = [bar, &menu](const QString& name, const QString& caption, bool enabled) {
+        menu = bar->addMenu(caption);
+        menu->setObjectName(name + "Menu");
+        menu->menuAction()->setObjectName(name);
+        menu->menuAction()->setEnabled(enabled);
+        return menu->menuAction();
+    };
+
+    File1 = heading("File1", "File", false);
+    New1 = item(menu, "New1", "New");
+    SaveGraphicsFile1 = item(menu, "SaveGraphicsFile1", "Save Graphics File", false);
+    LoadGraphicsFile1 = item(menu, "LoadGraphicsFile1", "Load Graphics File");
+    SaveTextFile1 = item(menu, "SaveTextFile1", "Save Text File", false);
+    LoadTextFile1 = item(menu, "LoadTextFile1", "Load Text File", false);
+    SaveImageBitmap1 = item(menu, "SaveImageBitmap1", "Export Graphics Image");
+    Printar = item(menu, "Printar", "Print");
+    ExitProgram1 = item(menu, "ExitProgram1", "Exit Program");
+
+    Edit1 = heading("Edit1", "Edit", false);
+    Undo1 = item(menu, "Undo1", "Undo", false);
+
+    Trigonometric1 = heading("Trigonometric1", "Trigonometric", false);
+    for (int i = 0; i < 19; ++i)
+        TrigonometricSheets[i] = item(menu, QString(kSheets[i]).remove(' ') + "1", kSheets[i]);
+
+    Science1 = heading("Science1", "Science", false);
+    Magnetic1 = item(menu, "Magnetic1", "Magnetic", false);
+    Formulas1 = item(menu, "Formulas1", "Formula's");
+    Physics1 = item(menu, "Physics1", "Physics");
+    Astronomy1 = item(menu, "Astronomy1", "Astronomy");
+    PersonalData1 = item(menu, "PersonalData1", "Personal Data");
+    Electricalrefdata1 = item(menu, "Electricalrefdata1", "Electrical ref data");
+
+    Conversion2 = bar->addAction("Conversion");
+    Conversion2->setObjectName("Conversion2");
+    Conversion2->setEnabled(false);
+
+    Help1 = heading("Help1", "Help", false);
+    AboutUs1 = item(menu, "AboutUs1", "About Us");
+    Onlinehelp1 = item(menu, "Onlinehelp1", "Help Online");
+    HelpFile1 = item(menu, "HelpFile1", "Help");
+
+    Options1 = heading("Options1", "Options", false);
+    Soundssetup1 = item(menu, "Soundssetup1", "Sounds setup");
+    Screensetup1 = item(menu, "Screensetup1", "Screen setup");
+    DrawMode1 = item(menu, "DrawMode1", "DrawMode");
+    CheckEditpczFile1 = item(menu, "CheckEditpczFile1", "Check/Edit .pcz File");
+
+    TextEditor1 = heading("TextEditor1", "Text Editor", true);
+    Viewcalculations1 = item(menu, "Viewcalculations1", "View calculations");
+    TextEditor2 = item(menu, "TextEditor2", "Text Editor");
+
+    CalcMode1 = heading("CalcMode1", "CalcMode", true);
+    Decimal1 = item(menu, "Decimal1", "Decimal");
+    Hexidecimal1 = item(menu, "Hexidecimal1", "Hexidecimal");
+    Binary1 = item(menu, "Binary1", "Binary");
+}
+
+QAction* MainMenu::action(const QString& name) const {
+    return bar_->findChild<QAction*>(name);
+}
+
+} // namespace pelcor

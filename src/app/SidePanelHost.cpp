@@ -1,0 +1,90 @@
+#include "app/SidePanelHost.h"
+
+#include "platform/Screens.h"
+#include "platform/widgets/Widgets.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace pelcor {
+
+namespace {
+
+constexpr int kCollapsed = 12;
+constexpr int kOpen = 322;
+
+} // namespace
+
+SidePanelHost::SidePanelHost(Screens& screens, QWidget* parent, QWidget* toolbar,
+                             std::function<void()> pause)
+    : screens_(screens), toolbar_(toolbar), pause_(std::move(pause)) {
+    image2_ = MakeLabel("Image2", {}, parent, 5, 208, 145, 97);
+    image2_->setToolTip("Right click to change image -- Left click to open image viewer");
+    image2_->setAccessibleName(image2_->toolTip());
+    image2_->setScaledContents(true);
+    image2_->setFrameShape(QFrame::Box);
+    leftColumn_ << toolbar << image2_;
+}
+
+void SidePanelHost::AddToLeftColumn(QWidget* widget) {
+    leftColumn_ << widget;
+}
+
+void SidePanelHost::AddPanel(QFrame* panel, bool collapses) {
+    panels_ << panel;
+    if (collapses) collapsing_ << panel;
+    panel->setGeometry(19, 12, 149, kCollapsed);
+    panel->hide();
+}
+
+void SidePanelHost::AddCompanion(QWidget* widget) {
+    companions_ << widget;
+}
+
+void SidePanelHost::SetLeftColumnVisible(bool visible) {
+    for (QWidget* w : leftColumn_)
+        w->setVisible(visible);
+}
+
+bool SidePanelHost::AnyOpen() const {
+    for (QFrame* p : panels_)
+        if (!p->isHidden()) return true;
+    return false;
+}
+
+bool SidePanelHost::Toggle(QFrame* panel) {
+    panel->move(toolbar_->x() + 2, toolbar_->y() + 5);
+    if (!panel->isHidden()) {
+        SetLeftColumnVisible(true);
+        panel->hide();
+        return false;
+    }
+    CloseSidePanels();
+    SetLeftColumnVisible(false);
+    panel->show();
+    panel->raise();
+    AnimateHeight(panel, kOpen, 2, pause_);
+    return true;
+}
+
+void SidePanelHost::CloseSidePanels() {
+    if (screens_.isShown(ScreenPicture::Picture2)) {
+        screens_.showDisplayMode(screens_.savedDisplayMode());
+        screens_.resetIdle();
+        screens_.setIdleTimerRunning(true);
+    }
+    for (QWidget* w : companions_)
+        w->hide();
+    for (QFrame* p : panels_)
+        p->hide();
+    for (QFrame* p : collapsing_)
+        p->resize(p->width(), kCollapsed);
+}
+
+void SidePanelHost::CloseAll() {
+    SetLeftColumnVisible(true);
+    for (QFrame* p : panels_)
+        p->hide();
+}
+
+} // namespace pelcor

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+namespace pelcor {
+
+class Screens;
+
+// The left column (the toolbar, the side picture and the colour swatches) and the side
+// panels that cover it one at a time: the astronomy and physics lists, the formula
+// topics and the personal data. Features register their panels; the menu commands ask
+// this host to open or close them.
+class SidePanelHost {
+public:
+    // The side picture `Image2` is made here, under the toolbar in `parent`.
+    SidePanelHost(Screens& screens, QWidget* parent, QWidget* toolbar, std::function<void()> pause);
+
+    QLabel* SidePicture() const { return image2_; }
+
+    // The controls a side panel covers.
+    void AddToLeftColumn(QWidget* widget);
+    // A side panel; `collapses`: CloseSidePanels puts it back to height 12 (all but the
+    // formula list).
+    void AddPanel(QFrame* panel, bool collapses);
+    // A panel CloseSidePanels hides too (the personal data's settings panel).
+    void AddCompanion(QWidget* widget);
+
+    // The menu command of a side panel: opens it (closing the others), or closes it when
+    // it is open. Returns true when the panel is now open.
+    bool Toggle(QFrame* panel);
+    // Hides every side panel and gives the screen back from the formula topics.
+    void CloseSidePanels();
+    // The panels' common "Close": hides them all and shows the left column again.
+    void CloseAll();
+    void SetLeftColumnVisible(bool visible);
+    bool AnyOpen() const;
+
+private:
+    Screens& screens_;
+    QWidget* toolbar_;
+    QLabel* image2_;
+    std::function<void()> pause_;
+    QList<QWidget*> leftColumn_;
+    QList<QFrame*> panels_;
+    QList<QFrame*> collapsing_;
+    QList<QWidget*> companions_;
+};
+
+} // namespace pelcor

@@ -1,0 +1,79 @@
+#include "board/DrawingDocument.h"
+
+#include "drawing/DrawingFile.h"
+#include "platform/AtomicFile.h"
+
+#include <sys/stat.h>
+
+namespace pelcor {
+
+void DrawingDocument::TakeUndoSnapshot(bool offerUndo) {
+    UndoSnapshot = list_;
+    if (offerUndo) undoOffered_ = true;
+}
+
+bool DrawingDocument::Undo() {
+    if (!undoOffered_) return false;
+    list_ = UndoSnapshot;
+    SetBaseline();
+    undoOffered_ = false;
+    return true;
+}
+
+bool DrawingDocument::Write(const std::string& name) {
+    if (name.empty()) {
+        reporter_.showInfo("*** Invalid - file name missing ***");
+        reporter_.beep();
+        return false;
+    }
+    const std::string path = DrawingFile::WithExtension(name);
+    const std::string failure = WriteFileAtomically(path, DrawingFile::FileBytes(list_));
+    if (!failure.empty()) {
+        reporter_.showInfo("*** The drawing was not saved in " + path + ": " + failure + " ***");
+        reporter_.beep();
+        return false;
+    }
+    shownFile_ = path;
+    fileName_ = path;
+    SetBaseline();
+    TakeUndoSnapshot(false);
+    return true;
+}
+
+bool DrawingDocument::Read(const std::string& name) {
+    TakeUndoSnapshot(false);
+    if (name.empty()) return false;
+    fileName_ = name;
+    struct stat info {};
+    if (::stat(name.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+        reporter_.showInfo("*** Invalid file name error ***" + name);
+        reporter_.beep();
+        return false;
+    }
+    // The file is read and checked whole before anything on screen changes.
+    std::string bytes;
+    DrawingFile::Contents contents;
+    std::string problem;
+    if (!ReadWholeFile(name, bytes))
+        problem = "the file could not be read";
+    else
+        problem = DrawingFile::Parse(bytes, contents);
+    if (!problem.empty()) {
+        reporter_.showInfo("*** Not loaded: " + name + " - " + problem + " ***");
+        reporter_.beep();
+        return false;
+    }
+    shownFile_ = name;
+    list_ = std::move(contents.list);
+    SetBaseline();
+    TakeUndoSnapshot(false);
+    return true;
+}
+
+void DrawingDocument::Clear(bool asBaseline) {
+    TakeUndoSnapshot(true);
+    list_.Clear();
+    if (asBaseline) SetBaseline();
+}
+
+} // namespace pelcor

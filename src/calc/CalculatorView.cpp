@@ -1,0 +1,211 @@
+#include "calc/CalculatorView.h"
+
+#include "calc/CalcKeypadView.h"
+#include "calc/TapeFile.h"
+#include "platform/Colors.h"
+#include "platform/NumberText.h"
+#include "platform/SettingsFile.h"
+#include "platform/widgets/Widgets.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace pelcor {
+
+CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(reporter) {
+    keypad_ = new CalcKeypadView(parent);
+    keypad_->setGeometry(476, 4, 149, 325);
+    connect(keypad_, &CalcKeypadView::keyClicked, this, &CalculatorView::CalcButt);
+    connect(keypad_, &CalcKeypadView::operatorClicked, this,
+            [this](const QString& op, int tag) { Act([&] { calc_.OperatorButton(S(op), tag); }); });
+    connect(keypad_, &CalcKeypadView::hexEqualsClicked, this,
+            [this] { Act([&] { calc_.CalcFunct(); }); });
+    connect(keypad_, &CalcKeypadView::logicClicked, this,
+            [this](const QString& op) { Act([&] { calc_.LogicKey(S(op)); }); });
+    for (int m = 1; m <= 4; ++m) {
+        connect(keypad_->button(QString("Mem%1Butt").arg(m)), &QPushButton::clicked, this,
+                [this, m] { Act([&] { calc_.MemoryStore(m); }); });
+        connect(keypad_->button(QString("MR%1Butt").arg(m)), &QPushButton::clicked, this,
+                [this, m] { Act([&] { calc_.MemoryRecall(m); }); });
+    }
+    connect(keypad_->button("CEButt"), &QPushButton::clicked, this, &CalculatorView::CEButtClick);
+    connect(keypad_->button("CLRButt"), &QPushButton::clicked, this, &CalculatorView::CLRButtClick);
+
+    tape_ = new QPlainTextEdit(parent);
+    tape_->setObjectName("TotalStrg");
+    tape_->setGeometry(6, 331, 259, 55);
+    tape_->setReadOnly(true);
+    tape_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tape_->setAccessibleName("Calculation tape");
+    SetBackground(tape_, colors::InfoBk);
+
+    readout_ = new QLineEdit("0", parent);
+    readout_->setObjectName("ReadOut");
+    readout_->setGeometry(272, 331, 351, 24);
+    readout_->setFont(ArialFont(16, true));
+    readout_->setAccessibleName("Readout");
+    readout_->installEventFilter(this);
+    connect(readout_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        calc_.ReadOutChange(S(text));
+        Sync();
+    });
+}
+
+// --- showing the calculator -----------------------------------------------------------------
+
+void CalculatorView::Sync() {
+    const QString text = Q(calc_.readout());
+    if (readout_->text() != text) readout_->setText(text);
+    QPalette pal = readout_->palette();
+    pal.setColor(QPalette::Base, ToQColor(calc_.readoutColor()));
+    readout_->setPalette(pal);
+    SetFontColor(keypad_->button("ButtInv"), calc_.invFontColor());
+    SetFontColor(keypad_->button("ExpButt"), calc_.expFontColor());
+    for (int m = 1; m <= 4; ++m) {
+        // The memory is kept in both buttons' hints, marked by their font colours.
+        const QString memory = Q(calc_.memory(m));
+        const bool marked = calc_.memoryMarked(m);
+        QPushButton* store = keypad_->button(QString("Mem%1Butt").arg(m));
+        QPushButton* recall = keypad_->button(QString("MR%1Butt").arg(m));
+        store->setToolTip(memory);
+        recall->setToolTip(memory);
+        SetFontColor(store, marked ? colors::StoreMark : colors::Black);
+        SetFontColor(recall, marked ? colors::RecallMark : colors::Black);
+    }
+
+    QString tape = Q(calc_.tape());
+    tape.replace("\r\n", "\n");
+    if (tape_->toPlainText() != tape) {
+        tape_->setPlainText(tape);
+        // The newest line stays in view.
+        QTextCursor end = tape_->textCursor();
+        end.movePosition(QTextCursor::End);
+        tape_->setTextCursor(end);
+        tape_->verticalScrollBar()->setValue(tape_->verticalScrollBar()->maximum());
+    }
+
+    Calculator::Selection sel;
+    if (calc_.takeFocusRequest(sel)) FocusReadout(sel.start, sel.length);
+}
+
+void CalculatorView::FocusReadout(int start, int length) {
+    readout_->setFocus(Qt::OtherFocusReason);
+    const int size = static_cast<int>(readout_->text().size());
+    start = std::clamp(start, 0, size);
+    if (start + length > size) length = size - start;
+    if (length > 0)
+        readout_->setSelection(start, length);
+    else
+        readout_->setCursorPosition(start);
+}
+
+void CalculatorView::FocusReadoutAtEnd() {
+    FocusReadout(static_cast<int>(readout_->text().size()), 1);
+}
+
+void CalculatorView::ReplaceReadout(const std::string& text, bool focus) {
+    if (focus)
+        calc_.SetReadout(text);
+    else
+        calc_.ReplaceReadoutText(text);
+    Sync();
+}
+
+void CalculatorView::TakeReadoutText() {
+    const std::string text = S(readout_->text());
+    if (text != calc_.readout()) calc_.ReadOutChange(text);
+}
+
+// --- handlers -------------------------------------------------------------------------------
+
+void CalculatorView::CalcButt(int tag) {
+    Act([&] { calc_.CalcButt(tag); });
+}
+
+void CalculatorView::CEButtClick() {
+    calc_.CEButtClick();
+    Sync();
+}
+
+void CalculatorView::CLRButtClick() {
+    calc_.CLRButtClick();
+    Sync();
+}
+
+void CalculatorView::SetBase(int base) {
+    Act([&] {
+        if (base == 0)
+            calc_.Decimal1Click();
+        else if (base == 1)
+            calc_.Hexidecimal1Click();
+        else
+            calc_.Binary1Click();
+        keypad_->ApplyMode(calc_.calcBase());
+    });
+}
+
+void CalculatorView::ReadoutBackToDecimal() {
+    // The whole calculator returns to decimal, so a refused exit leaves the readout and
+    // the keys agreeing.
+    if (calc_.calcBase() == 0) return;
+    SetBase(0);
+}
+
+void CalculatorView::ClearTape() {
+    calc_.LoadTape("");
+    Sync();
+}
+
+bool CalculatorView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != readout_ || event->type() != QEvent::KeyPress) return false;
+    auto* ke = static_cast<QKeyEvent*>(event);
+    // Shortcuts (copy, paste, select all) and keys that type nothing stay with the edit box.
+    if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    char typed = 0;
+    if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
+        typed = '\r';
+    else if (ke->key() == Qt::Key_Backspace)
+        typed = '\b';
+    else if (ke->text().size() == 1 && ke->text()[0].unicode() < 128 && ke->text()[0].isPrint())
+        typed = static_cast<char>(ke->text()[0].unicode());
+    else if (!ke->text().isEmpty() && ke->text()[0].isPrint())
+        typed = '?'; // a letter outside the keyboard map: swallowed below
+    if (typed == 0) return false;
+    TakeReadoutText();
+    const bool taken = calc_.ReadOutKeyPress(typed);
+    Sync();
+    return taken;
+}
+
+// --- saved state ----------------------------------------------------------------------------
+
+void CalculatorView::LoadSettings(const Settings& settings) {
+    calc_.ReplaceReadoutText(settings.readout);
+    for (int m = 1; m <= 4; ++m) {
+        // Only memories that read as numbers above 0 get their marks back.
+        const std::string& text = settings.memories[m - 1];
+        const auto value = ParseNumber(text);
+        calc_.SetMemory(m, text, value && *value > 0);
+    }
+    Sync();
+}
+
+void CalculatorView::SaveSettings(Settings& settings) const {
+    settings.readout = S(readout_->text());
+    for (int m = 1; m <= 4; ++m)
+        settings.memories[m - 1] = calc_.memory(m);
+}
+
+void CalculatorView::LoadTapeFile(const std::string& bytes) {
+    calc_.LoadTape(TapeFromFileBytes(bytes));
+    Sync();
+}
+
+std::string CalculatorView::TapeFileBytes() const {
+    return TapeToFileBytes(calc_.tape());
+}
+
+} // namespace pelcor

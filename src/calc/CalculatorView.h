@@ -1,0 +1,77 @@
+#pragma once
+
+#include "calc/Calculator.h"
+
+#include <QObject>
+
+#include <string>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace pelcor {
+
+class CalcKeypadView;
+struct Settings;
+
+// The calculator's controls: the readout `ReadOut`, the tape `TotalStrg` and the keypad
+// `CalcPanel`. Keys, clicks and edits go to the Calculator; after each the controls show
+// its state again (readout text and colour, the Inv and Exp highlights, the memories'
+// hints and marks, the tape with its newest line in view, the readout's focus).
+class CalculatorView : public QObject {
+    Q_OBJECT
+public:
+    CalculatorView(Reporter& reporter, QWidget* parent);
+
+    Calculator& calculator() { return calc_; }
+    CalcKeypadView* keypad() const { return keypad_; }
+    QLineEdit* readout() const { return readout_; }
+    QPlainTextEdit* tape() const { return tape_; }
+
+    // Shows the calculator's state in the controls.
+    void Sync();
+    // The readout takes the keyboard focus, the caret at `start` with `length` characters
+    // selected.
+    void FocusReadout(int start, int length);
+    // The caret at the end with one character selected.
+    void FocusReadoutAtEnd();
+    // Replaces the readout's text; with `focus` as SetReadout (focus, caret at the end,
+    // one character selected), without it a plain change of the text.
+    void ReplaceReadout(const std::string& text, bool focus);
+
+    // --- handlers
+    void CalcButt(int tag);
+    void CEButtClick();
+    void CLRButtClick();
+    // The "CalcMode" commands: 0 decimal, 1 hexadecimal, 2 binary.
+    void SetBase(int base);
+    // A hexadecimal or binary readout back to decimal (at exit), keys included.
+    void ReadoutBackToDecimal();
+    void ClearTape();
+
+    // --- saved state: the readout and memories in the settings, the tape in its file
+    void LoadSettings(const Settings& settings);
+    void SaveSettings(Settings& settings) const;
+    void LoadTapeFile(const std::string& bytes);
+    std::string TapeFileBytes() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The readout's text as the user left it, for the calculator to work on.
+    void TakeReadoutText();
+    template <typename Action> void Act(Action action) {
+        TakeReadoutText();
+        action();
+        Sync();
+    }
+
+    Calculator calc_;
+    CalcKeypadView* keypad_ = nullptr;
+    QLineEdit* readout_ = nullptr;
+    QPlainTextEdit* tape_ = nullptr;
+};
+
+} // namespace pelcor

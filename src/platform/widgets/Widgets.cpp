@@ -1,0 +1,97 @@
+#include "platform/widgets/Widgets.h"
+
+#include "platform/Colors.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace pelcor {
+
+QFont ArialFont(int pixelSize, bool bold) {
+    QFont f("Arial");
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+void SetBackground(QWidget* w, int color) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    pal.setColor(QPalette::Base, ToQColor(color));
+    pal.setColor(QPalette::Button, ToQColor(color));
+    w->setPalette(pal);
+}
+
+void SetFontColor(QWidget* w, int color) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::ButtonText, ToQColor(color));
+    pal.setColor(QPalette::WindowText, ToQColor(color));
+    pal.setColor(QPalette::Text, ToQColor(color));
+    w->setPalette(pal);
+}
+
+int FontColor(const QWidget* w) {
+    return FromQColor(w->palette().color(QPalette::ButtonText));
+}
+
+QFrame* MakePanel(const QString& name, QWidget* parent, int left, int top, int width, int height,
+                  bool raised) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(raised ? QFrame::Raised : QFrame::Sunken);
+    f->setGeometry(left, top, width, height);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, int left, int top,
+                  int width, int height) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setGeometry(left, top, width, height);
+    return l;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent, int left,
+                        int top, int width, int height) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(left, top, width, height);
+    return b;
+}
+
+QCheckBox* MakeCheckBox(const QString& name, const QString& caption, QWidget* parent, int left,
+                        int top, int width, int height) {
+    auto* b = new QCheckBox(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(left, top, width, height);
+    return b;
+}
+
+QPixmap GlyphPicture(const QString& text, int width, int height, bool bold) {
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setFont(ArialFont(height - 4, bold));
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, text);
+    return pixmap;
+}
+
+void AnimateHeight(QWidget* panel, int toHeight, int step, const std::function<void()>& pause) {
+    while (panel->height() != toHeight) {
+        const int h = panel->height();
+        const int next = h < toHeight ? std::min(toHeight, h + step) : std::max(toHeight, h - step);
+        panel->resize(panel->width(), next);
+        panel->repaint();
+        if (pause) pause();
+    }
+}
+
+} // namespace pelcor

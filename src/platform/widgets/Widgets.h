@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPixmap;
+class QPushButton;
+class QWidget;
+
+namespace pelcor {
+
+// The few helpers every view builds its controls with, so all of them look and convert
+// alike.
+
+// UTF-8 text between the models (std::string) and the controls (QString).
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string S(const QString& text) {
+    return text.toStdString();
+}
+
+// Arial at a pixel size: the window is laid out in pixels for a small sans-serif font.
+QFont ArialFont(int pixelSize, bool bold = false);
+
+// The control's background (window and edit colours) in a program colour.
+void SetBackground(QWidget* widget, int color);
+// The colour of a control's text (a button's caption, a label's text).
+void SetFontColor(QWidget* widget, int color);
+int FontColor(const QWidget* widget);
+
+QFrame* MakePanel(const QString& name, QWidget* parent, int left, int top, int width, int height,
+                  bool raised = true);
+QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, int left, int top,
+                  int width, int height);
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent, int left,
+                        int top, int width, int height);
+QCheckBox* MakeCheckBox(const QString& name, const QString& caption, QWidget* parent, int left,
+                        int top, int width, int height);
+
+// A small picture of a text, drawn by the program for the buttons that show a glyph.
+QPixmap GlyphPicture(const QString& text, int width, int height, bool bold = true);
+
+// Grows (or shrinks) a panel's height by `step` pixels at a time to `toHeight`, calling
+// `pause` between the steps so the change is seen.
+void AnimateHeight(QWidget* panel, int toHeight, int step, const std::function<void()>& pause);
+
+} // namespace pelcor
