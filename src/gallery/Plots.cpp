@@ -25,6 +25,24 @@ int BaseColor(double base) {
     return base > 1 ? Green : base < 1 ? Cyan : Black;
 }
 
+// y = base^x, or its mirror image x = base^y, skipping the points whose p test says they
+// leave the picture.
+void PlotPower(Canvas& canvas, double base, bool mirrored) {
+    const int cx = canvas.width() / 2, cy = canvas.height() / 2;
+    const int color = BaseColor(base);
+    const int start = mirrored ? cx : cy;
+    for (double x = -10; x < 10; x += 0.01) {
+        const double p = std::pow(base, x - 1);
+        const bool inside = base >= 1 ? 12 * p + start <= 2 * cy : 12 * p + cx <= 2 * cx / base;
+        if (!inside) continue;
+        const double power = 12 * std::pow(base, x);
+        if (mirrored)
+            canvas.setPixel(Trunc(cx + power), Trunc(cy - 12 * x), color);
+        else
+            canvas.setPixel(Trunc(cx + 12 * x), Trunc(cy - power), color);
+    }
+}
+
 } // namespace
 
 void PlotQuadratic(Canvas& canvas, double a, double b, double c) {
@@ -93,23 +111,11 @@ void PlotWave(Canvas& canvas, Wave wave) {
 }
 
 void PlotExponential(Canvas& canvas, double base) {
-    const int cx = canvas.width() / 2, cy = canvas.height() / 2;
-    const int color = BaseColor(base);
-    for (double x = -10; x < 10; x += 0.01) {
-        const double p = std::pow(base, x - 1);
-        const bool inside = base >= 1 ? 12 * p + cy <= 2 * cy : 12 * p + cx <= 2 * cx / base;
-        if (inside) canvas.setPixel(Trunc(cx + 12 * x), Trunc(cy - 12 * std::pow(base, x)), color);
-    }
+    PlotPower(canvas, base, false);
 }
 
 void PlotLogarithm(Canvas& canvas, double base) {
-    const int cx = canvas.width() / 2, cy = canvas.height() / 2;
-    const int color = BaseColor(base);
-    for (double x = -10; x < 10; x += 0.01) {
-        const double p = std::pow(base, x - 1);
-        const bool inside = base >= 1 ? 12 * p + cx <= 2 * cy : 12 * p + cx <= 2 * cx / base;
-        if (inside) canvas.setPixel(Trunc(cx + 12 * std::pow(base, x)), Trunc(cy - 12 * x), color);
-    }
+    PlotPower(canvas, base, true);
 }
 
 void PlotTangent(Canvas& canvas) {

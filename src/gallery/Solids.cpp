@@ -54,6 +54,23 @@ void SolidPens(Canvas& canvas) {
     canvas.setPenColor(PaleCyan);
 }
 
+struct Box {
+    int x1, y1, x2, y2;
+};
+
+// A solid between two rims: as a wire frame a few white generators; filled, one generator
+// a degree (the rims dotted in `solidDots`) closed by the filled ellipse in `top`.
+void RimSolid(Canvas& canvas, SolidMode mode, const Rims& rims, int solidDots, Box top) {
+    if (mode == SolidMode::Wire) {
+        WirePens(canvas);
+        JoinRims(canvas, rims, White, 19);
+        return;
+    }
+    SolidPens(canvas);
+    JoinRims(canvas, rims, solidDots, 1);
+    canvas.ellipse(top.x1, top.y1, top.x2, top.y2);
+}
+
 } // namespace
 
 SolidMode SolidModeFromText(std::string_view text) {
@@ -130,27 +147,11 @@ void DrawTruncCone(Canvas& canvas, SolidMode mode) {
 }
 
 void DrawCone(Canvas& canvas, SolidMode mode) {
-    const Rims rims{130, 80, 40, 10, 130, 190, 1, 1};
-    if (mode == SolidMode::Wire) {
-        WirePens(canvas);
-        JoinRims(canvas, rims, White, 19);
-        return;
-    }
-    SolidPens(canvas);
-    JoinRims(canvas, rims, White, 1);
-    canvas.ellipse(90, 70, 170, 90);
+    RimSolid(canvas, mode, {130, 80, 40, 10, 130, 190, 1, 1}, White, {90, 70, 170, 90});
 }
 
 void DrawEllipsoid(Canvas& canvas, SolidMode mode) {
-    const Rims rims{130, 100, 40, 15, 100, 120, 40, 15};
-    if (mode == SolidMode::Wire) {
-        WirePens(canvas);
-        JoinRims(canvas, rims, White, 19);
-        return;
-    }
-    SolidPens(canvas);
-    JoinRims(canvas, rims, PaleCyan, 1);
-    canvas.ellipse(60, 105, 140, 135);
+    RimSolid(canvas, mode, {130, 100, 40, 15, 100, 120, 40, 15}, PaleCyan, {60, 105, 140, 135});
 }
 
 void DrawHelix(Canvas& canvas) {
