@@ -7,6 +7,13 @@ namespace pelcor::gallery {
 
 namespace {
 
+// A figure's title, where it is written and its size.
+struct FigureTitle {
+    const char* text; // empty for the clock
+    int x, y;
+    int size;
+};
+
 const FigureTitle Titles[Gallery::FigureCount] = {
     {"", 0, 0, 12},
     {"B O X", 130, 11, 12},
@@ -30,10 +37,6 @@ constexpr int QuadraticFormula = 6;
 constexpr int EllipseFormula = 9;
 
 } // namespace
-
-const FigureTitle& Gallery::Title(int index) {
-    return Titles[index >= 0 && index < FigureCount ? index : 0];
-}
 
 void Gallery::SetFigureIndex(int index) {
     figureIndex_ = index >= 0 && index < FigureCount ? index : 0;

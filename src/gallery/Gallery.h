@@ -10,13 +10,6 @@
 
 namespace pelcor::gallery {
 
-// A figure's title and where it is written.
-struct FigureTitle {
-    const char* text; // empty for the clock
-    int x, y;
-    int size;
-};
-
 // The figure gallery: fifteen figures shown one at a time on a 320 x 320 picture (0 the
 // clock, 1 to 5 the solids, 9 the helix, the rest function plots), stepped forward and
 // back, with the solids drawn filled or as wire frames.
@@ -57,8 +50,6 @@ public:
     // What the picture shows in words: the figure's title, or for the clock the time text
     // of the last tick.
     std::string Description() const;
-
-    static const FigureTitle& Title(int index);
 
 private:
     void DrawTitle(Canvas& canvas) const;

@@ -80,10 +80,6 @@ SolidMode SolidModeFromText(std::string_view text) {
     return upper == "WIRE" ? SolidMode::Wire : SolidMode::Solid;
 }
 
-const char* SolidModeText(SolidMode mode) {
-    return mode == SolidMode::Wire ? "wire" : "solid";
-}
-
 void DrawBox(Canvas& canvas, SolidMode mode) {
     const int x0 = canvas.width() / 2 - 40, y0 = canvas.height() / 2 - 20;
     if (mode == SolidMode::Wire) {

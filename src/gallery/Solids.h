@@ -12,8 +12,6 @@ enum class SolidMode { Solid, Wire };
 // A mode given as text: "wire" in any case is the wire frame, every other text (the empty
 // one too) the solid rendering.
 SolidMode SolidModeFromText(std::string_view text);
-// "solid" or "wire".
-const char* SolidModeText(SolidMode mode);
 
 // The five solids, at fixed places of a 320 x 320 picture.
 void DrawBox(Canvas& canvas, SolidMode mode);
