@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/Canvas.h"
+
+namespace pelcor::gallery {
+
+// The colour every figure is drawn on.
+inline constexpr int BackgroundColor = 9153434;
+
+// What the draw-mode options say when a picture is cleared.
+struct ClearOptions {
+    bool wireFrameOn = false;  // "Wire Frame ON" is ticked
+    bool boardVisible = false; // the drawing board is the visible picture
+};
+
+// Fills the whole picture with `color`, or with white while "Wire Frame ON" is ticked and
+// the drawing board is visible. The brush keeps that colour, solid.
+void ClearBoard(Canvas& canvas, int color, ClearOptions options);
+
+// The flat background: a 12-pixel grey grid through the centre and red axes.
+void FlatGrid(Canvas& canvas);
+
+// The 3-D background: a back wall, a left wall and a floor in grey, with three red axes
+// from the corner where they meet.
+void PerspectiveGrid(Canvas& canvas);
+
+} // namespace pelcor::gallery

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "gallery/Backgrounds.h"
+#include "platform/Canvas.h"
+
+#include <cmath>
+
+namespace pelcor::gallery {
+
+inline constexpr int White = 16777215;
+inline constexpr int Black = 0;
+inline constexpr int Yellow = 65535;
+inline constexpr int Red = 255;
+inline constexpr int Cyan = 16776960;
+inline constexpr int GridGrey = 9868950;
+inline constexpr int AxisRed = 232;
+inline constexpr int GuideRed = 4210943;
+
+// Degrees to radians.
+inline constexpr double Rad = 0.017453292519943295769;
+
+// A real to a pixel, truncated toward zero; values far outside any picture are held to a
+// size that stays outside it.
+inline int Trunc(double v) {
+    if (!(v == v)) return 0;
+    if (v > 1e9) return 1000000000;
+    if (v < -1e9) return -1000000000;
+    return static_cast<int>(v);
+}
+
+// Setting a brush colour also makes the brush solid.
+inline void SetBrush(Canvas& canvas, int color) {
+    canvas.setBrushColor(color);
+    canvas.setBrushStyle(Canvas::BrushStyle::Solid);
+}
+
+inline void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.moveTo(x1, y1);
+    canvas.lineTo(x2, y2);
+}
+
+} // namespace pelcor::gallery

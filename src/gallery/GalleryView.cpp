@@ -1,0 +1,79 @@
+#include "gallery/GalleryView.h"
+
+#include "platform/Screens.h"
+#include "platform/widgets/PictureBox.h"
+
+#include <QTimer>
+
+#include <utility>
+
+namespace pelcor {
+
+GalleryView::GalleryView(PictureBox* picture1, Screens& screens, std::function<bool()> wireFrameOn,
+                         std::function<bool()> boardVisible, gallery::ClockSource& clock,
+                         QObject* parent)
+    : QObject(parent ? parent : picture1), picture1_(picture1), screens_(screens),
+      wireFrameOn_(std::move(wireFrameOn)), boardVisible_(std::move(boardVisible)), gallery_(clock),
+      timer2_(new QTimer(this)) {
+    setObjectName("GalleryView");
+    timer2_->setObjectName("Timer2");
+    timer2_->setInterval(1000);
+    connect(timer2_, &QTimer::timeout, this, &GalleryView::Timer2Timer);
+    // Enabled at start: its first tick finds the clock not shown and stops it.
+    timer2_->start();
+}
+
+void GalleryView::Step(void (gallery::Gallery::*step)()) {
+    screens_.resetIdle();
+    screens_.showDisplayMode(DisplayMode::Gallery);
+    if (step) (gallery_.*step)();
+    ShowFigure();
+}
+
+void GalleryView::RightArrowClick() {
+    Step(&gallery::Gallery::StepForward);
+}
+
+void GalleryView::LeftArrowClick() {
+    Step(&gallery::Gallery::StepBack);
+}
+
+void GalleryView::ShowCurrentFigure() {
+    Step(nullptr);
+}
+
+void GalleryView::SolidClick() {
+    gallery_.ToggleSolidMode();
+    ShowFigure();
+}
+
+void GalleryView::stopClock() {
+    timer2_->stop();
+}
+
+void GalleryView::enableClock() {
+    timer2_->start();
+}
+
+void GalleryView::ShowFigure() {
+    timer2_->stop();
+    gallery_.ShowFigure(picture1_->canvas(),
+                        {wireFrameOn_ && wireFrameOn_(), boardVisible_ && boardVisible_()});
+    // Showing the clock ran its first tick, which starts the timer.
+    if (gallery_.ClockRunning()) timer2_->start();
+    Describe();
+}
+
+void GalleryView::Timer2Timer() {
+    timer2_->stop();
+    if (!gallery_.ClockTick(picture1_->canvas())) return;
+    Describe();
+    timer2_->start();
+}
+
+void GalleryView::Describe() {
+    picture1_->setAccessibleDescription(QString::fromStdString(gallery_.Description()));
+    picture1_->update();
+}
+
+} // namespace pelcor
