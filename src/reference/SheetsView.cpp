@@ -15,6 +15,8 @@ namespace {
 // The board's origin, its centre, through which the sheets draw their axes.
 constexpr double BoardOriginX = 160;
 constexpr double BoardOriginY = 160;
+// The board's background unless the board says otherwise: (154, 171, 139).
+constexpr int DefaultBoardBackground = 154 + 256 * 171 + 65536 * 139;
 
 // A label's text ends its lines with carriage returns, which a label alone would run
 // together: this paints each line under the one before, in the label's font and colours.
@@ -72,7 +74,8 @@ void SheetsView::TrigSheetClick(TrigSheet sheet) {
 
     const TrigSheetInfo& info = TrigSheetData(sheet);
     DrawTrigSheet(pictures_.Picture1->canvas(), sheet,
-                  boardBackground_ ? boardBackground_() : 9153434, BoardOriginX, BoardOriginY);
+                  boardBackground_ ? boardBackground_() : DefaultBoardBackground, BoardOriginX,
+                  BoardOriginY);
     pictures_.Picture1->update();
     pictures_.Picture1->setAccessibleDescription(QString::fromUtf8(info.title));
     screens_.setTitle(info.title);
