@@ -103,6 +103,17 @@ void SmoothPainter(QPainter& p) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
+Drawing::Drawing(int width, int height, const QColor& fill)
+    : image(BlankPicture(width, height, fill)) {
+    p.begin(&image);
+    SmoothPainter(p);
+}
+
+QImage Drawing::Finish() {
+    p.end();
+    return image;
+}
+
 std::uint64_t Random::Next() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;

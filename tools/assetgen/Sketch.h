@@ -40,6 +40,16 @@ void TurnedText(QPainter& p, QPointF centre, double degrees, const QString& text
 QImage BlankPicture(int width, int height, const QColor& fill);
 void SmoothPainter(QPainter& p);
 
+// A picture being drawn: the image, filled with one colour, and a smooth painter on it.
+struct Drawing {
+    Drawing(int width, int height, const QColor& fill);
+    // Ends the painting and hands over the picture.
+    QImage Finish();
+
+    QImage image;
+    QPainter p;
+};
+
 // A small deterministic random source (splitmix64): the same seed gives the same pictures on
 // every machine.
 class Random {
