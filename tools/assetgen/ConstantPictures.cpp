@@ -265,7 +265,7 @@ QImage SunRadiusPicture() {
     p.drawEllipse(centre, 3.5, 3.5);
     TurnedText(p, (centre + edge) / 2 + QPointF(-3, -12), -20, "radius", SansFont(14, true), ink);
 
-    // The Earth at the same scale is a speck.
+    // The Earth at the same scale is a tiny dot.
     const QPointF earth(286, 160);
     const double earthRadius = radius * 6378.1 / 695990;
     p.setBrush(QColor(120, 170, 255));

@@ -327,7 +327,7 @@ double Distance(QPointF a, QPointF b) {
 }
 
 QImage TriangleCentres() {
-    Sheet sheet("Triangle: parts and centres");
+    Sheet sheet("Triangle: sides, angles, centres");
     QPainter& p = sheet.p;
     // The vertices on one circle, so its centre is the circumcentre.
     const QPointF o(160, 160);
