@@ -48,22 +48,32 @@ const std::array<std::pair<const char*, const char*>, 18> kGlyphPairs{{
 
 const QRgb kFace = qRgb(212, 208, 200);
 
-class AssetgenTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
+// One GUI application for the whole run: the pictures need fonts.
+class GuiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "assetgen_test";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
+};
+[[maybe_unused]] auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+// The suite's files, written once into a temporary folder by `Write`.
+template <std::string (*Write)(const std::string&)> class WrittenFiles : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
         dir_ = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(dir_->isValid());
-        error_ = pelcor::assetgen::WriteRuntimeFiles(dir_->path().toStdString());
+        error_ = Write(dir_->path().toStdString());
     }
-    static void TearDownTestSuite() {
-        dir_.reset();
-        app_.reset();
-    }
+    static void TearDownTestSuite() { dir_.reset(); }
 
     static std::string Path(const std::string& name) {
         return dir_->filePath(QString::fromStdString(name)).toStdString();
@@ -72,10 +82,20 @@ protected:
         return Path(std::string("BmpFiles/") + name + ".bmp");
     }
 
-    static inline std::unique_ptr<QGuiApplication> app_;
     static inline std::unique_ptr<QTemporaryDir> dir_;
     static inline std::string error_;
 };
+
+std::string WriteGlyphsSplashAndSounds(const std::string& folder) {
+    if (std::string error = pelcor::assetgen::WriteRuntimePictures(folder); !error.empty())
+        return error;
+    return pelcor::assetgen::WriteRuntimeSounds(folder);
+}
+
+// The glyphs, the splash pictures and the sounds.
+class AssetgenTest : public WrittenFiles<WriteGlyphsSplashAndSounds> {};
+// Everything the build writes, the picture library included.
+class LibraryTest : public WrittenFiles<pelcor::assetgen::WriteRuntimeFiles> {};
 
 int CountPixelsNot(const QImage& image, QRgb colour) {
     int count = 0;
@@ -202,7 +222,7 @@ int ColourVariety(const QImage& image) {
     return static_cast<int>(colours.size());
 }
 
-TEST_F(AssetgenTest, LibraryPicturesAreJpegsOfTheirSizesWithSomethingDrawn) {
+TEST_F(LibraryTest, LibraryPicturesAreJpegsOfTheirSizesWithSomethingDrawn) {
     ASSERT_EQ(error_, "");
     for (const LibraryFile& file : ExpectedLibrary()) {
         std::string error;
@@ -226,7 +246,7 @@ QColor MeanColour(const QImage& image) {
     return QColor(static_cast<int>(r / lit), static_cast<int>(g / lit), static_cast<int>(b / lit));
 }
 
-TEST_F(AssetgenTest, PlanetsOfTheOrbitPictureHaveTheirColoursAndJupiterTurns) {
+TEST_F(LibraryTest, PlanetsOfTheOrbitPictureHaveTheirColoursAndJupiterTurns) {
     const auto read = [](const std::string& name) {
         return pelcor::JpegCodec::ReadFile(LibraryPath(*dir_, name));
     };
@@ -254,7 +274,7 @@ TEST_F(AssetgenTest, PlanetsOfTheOrbitPictureHaveTheirColoursAndJupiterTurns) {
     }
 }
 
-TEST_F(AssetgenTest, LibraryIsTheSameOnEveryRun) {
+TEST_F(LibraryTest, LibraryIsTheSameOnEveryRun) {
     QTemporaryDir again;
     ASSERT_TRUE(again.isValid());
     ASSERT_EQ(pelcor::assetgen::WriteLibraryPictures(again.path().toStdString()), "");
@@ -275,6 +295,8 @@ TEST_F(AssetgenTest, ReportsAFolderItCannotCreate) {
     const std::string error = pelcor::assetgen::WriteRuntimePictures(blocker);
     EXPECT_NE(error, "");
     EXPECT_NE(error.find("not-a-folder"), std::string::npos) << error;
+    const std::string library = pelcor::assetgen::WriteLibraryPictures(blocker);
+    EXPECT_NE(library.find("not-a-folder"), std::string::npos) << library;
 }
 
 // A wave file as the program's sound player reads it.

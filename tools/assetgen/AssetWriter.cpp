@@ -40,7 +40,7 @@ std::string WriteRuntimePictures(const std::string& folder) {
     const std::string side = out.filePath("Pelcor.jpg").toStdString();
     if (std::string error = JpegCodec::WriteFile(side, DrawSidePicture()); !error.empty())
         return Failed(side, error);
-    return WriteLibraryPictures(folder);
+    return {};
 }
 
 std::string WriteLibraryPictures(const std::string& folder) {
@@ -57,6 +57,7 @@ std::string WriteLibraryPictures(const std::string& folder) {
 
 std::string WriteRuntimeFiles(const std::string& folder) {
     if (std::string error = WriteRuntimePictures(folder); !error.empty()) return error;
+    if (std::string error = WriteLibraryPictures(folder); !error.empty()) return error;
     return WriteRuntimeSounds(folder);
 }
 

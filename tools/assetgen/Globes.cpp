@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace pelcor::assetgen {
@@ -299,8 +301,13 @@ QImage DrawGlobe(Body body, int size, const GlobeView& view) {
 
 void PlaceGlobe(QPainter& p, Body body, QPointF centre, double radius, const GlobeView& view) {
     const int size = std::max(2, static_cast<int>(std::ceil(2 * radius)));
-    const QImage globe = DrawGlobe(body, size, view);
-    p.drawImage(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), globe);
+    // Several pictures show the same globe; draw each one once.
+    static std::map<std::tuple<Body, int, double, double>, QImage> drawn;
+    const auto key = std::tuple{body, size, view.turn, view.tilt};
+    auto found = drawn.find(key);
+    if (found == drawn.end()) found = drawn.emplace(key, DrawGlobe(body, size, view)).first;
+    p.drawImage(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                found->second);
 }
 
 } // namespace pelcor::assetgen

@@ -4,6 +4,7 @@
 #include "Sketch.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -76,16 +77,37 @@ QImage PlanetOnBlack(Body body, const GlobeView& view) {
 
 QImage DrawStarField() {
     LightBuffer light(kSpaceSize, kSpaceSize);
-    // A faint glow of distant gas, and a hazy band of far stars across the field.
-    for (int y = 0; y < kSpaceSize; ++y) {
-        for (int x = 0; x < kSpaceSize; ++x) {
+    // A faint glow of distant gas, and a hazy band of far stars across the field. Both change
+    // slowly, so they are worked out every few pixels and blended in between.
+    constexpr int kStep = 4, kSamples = kSpaceSize / kStep + 2;
+    std::vector<std::array<double, 3>> haze(kSamples * kSamples);
+    for (int j = 0; j < kSamples; ++j) {
+        for (int i = 0; i < kSamples; ++i) {
+            const double x = i * kStep, y = j * kStep;
             const double u = x / 260.0, v = y / 260.0;
             const double gas = Fractal(u, v, 0.5, 201, 5);
             const double across = (x - y * 0.7 - 250) / 180.0; // distance from the band
             const double band = std::exp(-across * across) * Fractal(u * 2, v * 2, 3.5, 211, 4);
             const double glow = std::max(0.0, gas - 0.45) * 40;
-            light.Add(x, y, 3 + glow * 0.6 + band * 16, 4 + glow * 0.3 + band * 16,
-                      10 + glow + band * 20);
+            haze[j * kSamples + i] = {3 + glow * 0.6 + band * 16, 4 + glow * 0.3 + band * 16,
+                                      10 + glow + band * 20};
+        }
+    }
+    for (int y = 0; y < kSpaceSize; ++y) {
+        const int j = y / kStep;
+        const double fy = static_cast<double>(y % kStep) / kStep;
+        for (int x = 0; x < kSpaceSize; ++x) {
+            const int i = x / kStep;
+            const double fx = static_cast<double>(x % kStep) / kStep;
+            const auto& a = haze[j * kSamples + i];
+            const auto& b = haze[j * kSamples + i + 1];
+            const auto& c = haze[(j + 1) * kSamples + i];
+            const auto& d = haze[(j + 1) * kSamples + i + 1];
+            double rgb[3];
+            for (int k = 0; k < 3; ++k)
+                rgb[k] =
+                    (a[k] * (1 - fx) + b[k] * fx) * (1 - fy) + (c[k] * (1 - fx) + d[k] * fx) * fy;
+            light.Add(x, y, rgb[0], rgb[1], rgb[2]);
         }
     }
 
