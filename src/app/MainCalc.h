@@ -21,6 +21,10 @@ class BoardModel;
 class BoardView;
 class Calculator;
 class CalculatorView;
+class ConstantsView;
+class GalleryView;
+class OrbitView;
+class SheetsView;
 class Dialogs;
 class DrawingDocument;
 class InfoLine;
@@ -58,8 +62,9 @@ public:
     void FormCreate();
 
     // --- the window's own state
-    int IdleCountdown = 0;
     int SplashCountdown = 0;
+    // Ticks of Timer1 left before the orbit animation starts by itself.
+    int idleCountdown() const;
 
     // --- the parts
     const ProgramFiles& programFiles() const { return files_; }
@@ -74,6 +79,10 @@ public:
     BoardView& boardView() { return *boardView_; }
     Options& options() { return *optionsModel_; }
     OptionsView& optionsView() { return *optionsView_; }
+    GalleryView& gallery() { return *gallery_; }
+    ConstantsView& constants() { return *constants_; }
+    SheetsView& sheets() { return *sheets_; }
+    OrbitView& orbit() { return *orbit_; }
     TCalcConv* converter() const { return converter_; }
     const Settings& settings() const { return settings_; }
 
@@ -111,6 +120,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // User activity anywhere in the window restarts the idle count.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Reporter
@@ -127,6 +138,7 @@ private:
     void wireMenu();
     void wireBoard();
     void wireOptions();
+    void wireReference();
     QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
                                const QString& no, const QString& yesName, const QString& noName);
     void buildPlaceholders();
@@ -153,7 +165,6 @@ private:
     QWidget* client_ = nullptr;
     QFrame* Panel1 = nullptr;
     QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<ScreenHost> screens_;
     std::unique_ptr<SidePanelHost> sidePanels_;
@@ -165,6 +176,10 @@ private:
     std::unique_ptr<Options> optionsModel_;
     OptionsView* optionsView_ = nullptr;
     AboutView* about_ = nullptr;
+    GalleryView* gallery_ = nullptr;
+    ConstantsView* constants_ = nullptr;
+    SheetsView* sheets_ = nullptr;
+    OrbitView* orbit_ = nullptr;
     TCalcConv* converter_ = nullptr;
     QFrame* exitPanel_ = nullptr;
     QFrame* imageChangedPanel_ = nullptr;

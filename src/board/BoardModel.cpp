@@ -176,6 +176,15 @@ void BoardModel::SelectTool(ToolTag tag) {
     if (textToolOpen_) RequestFocus(Focus::AddText);
 }
 
+void BoardModel::LeaveInteraction() {
+    BoardSettings& board = renderer_.Settings;
+    board.SelectedShape = board.SecondSelectedShape = 0;
+    tools_.MoveMode = tools_.RotateMode = tools_.FirstPickDone = false;
+    intersectionMode_ = dataMode_ = false;
+    memoVisible_ = false;
+    if (textToolOpen_) CloseTextTool();
+}
+
 // --- text tool ----------------------------------------------------------------------------
 
 void BoardModel::InsertText(const std::string& text, const std::string& fontName, int fontSize,

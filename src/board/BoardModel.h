@@ -41,6 +41,9 @@ public:
     void DrawButt(ToolTag tag);
     // The tool selection routine.
     void SelectTool(ToolTag tag);
+    // Another screen takes over: any selection, move, rotation or pick is dropped and the
+    // text tool closes; the tools' numbers stay.
+    void LeaveInteraction();
 
     bool IntersectionMode() const { return intersectionMode_; }
     bool DataMode() const { return dataMode_; }
