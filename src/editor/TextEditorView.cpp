@@ -65,8 +65,8 @@ TextEditorView::TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dia
     TextFontButt->setGeometry(6, 8, 50, 24);
     connect(TextFontButt, &QPushButton::clicked, this, &TextEditorView::TextFontButtClick);
 
-    MakeLabel("FontNameLabel", "Name", FontPanel, 64, 9, 32);
-    Font1 = MakeField("Font1", "Font name", FontPanel, 98, 110);
+    MakeLabel("FontNameLabel", "Name", FontPanel, 62, 9, 38);
+    Font1 = MakeField("Font1", "Font name", FontPanel, 102, 106);
     MakeLabel("FontSizeLabel", "Size", FontPanel, 214, 9, 26);
     Size1 = MakeField("Size1", "Font size", FontPanel, 242, 32);
     MakeLabel("FontColorLabel", "Colour", FontPanel, 282, 9, 40);
