@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -84,7 +85,9 @@ QFont PrintLayout::PrinterFont() const {
 }
 
 QStringList PrintLayout::Lines() const {
-    return text_.split("\r\n");
+    // A label's text ends its lines with LF alone; the memo's with CR LF.
+    static const QRegularExpression lineEnd("\r\n|\n|\r");
+    return text_.split(lineEnd);
 }
 
 QString PrintLayout::ExpandTabs(const QString& text) {

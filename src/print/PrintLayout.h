@@ -55,7 +55,7 @@ public:
     const QFont& textFont() const { return textFont_; }
     // The preview's text font: 4 points smaller than the text font (at least 1 point).
     QFont PreviewFont() const;
-    // The text's lines, split at CR LF.
+    // The text's lines, split at CR LF (or a lone LF or CR).
     QStringList Lines() const;
 
     // --- layout
