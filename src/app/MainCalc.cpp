@@ -13,14 +13,17 @@
 #include "calc/CalcKeypadView.h"
 #include "calc/CalculatorView.h"
 #include "converter/Converter.h"
+#include "editor/TextEditorView.h"
 #include "gallery/GalleryView.h"
 #include "platform/Colors.h"
+#include "platform/Cp1252.h"
 #include "platform/Pictures.h"
 #include "platform/Shell.h"
 #include "platform/widgets/DesktopDialogs.h"
 #include "platform/widgets/DesktopSound.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/Widgets.h"
+#include "print/CalcPrinter.h"
 #include "reference/ConstantsView.h"
 #include "reference/FormulaSheets.h"
 #include "reference/OrbitView.h"
@@ -74,6 +77,7 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     wireBoard();
     wireOptions();
     wireReference();
+    wireEditor();
     QApplication::instance()->installEventFilter(this);
 
     // The window keeps its size: the client area is 643 x 509 under the menu.
@@ -140,15 +144,19 @@ void TMainCalc1::buildParts() {
     sheets_ = new SheetsView(
         {screens_->Picture1(), screens_->Picture2(), screens_->RefLabel(), screens_->Picture11()},
         *screens_, [this] { return board_->renderer().Settings.BackgroundColor; },
-        [] { return false; }, this);
+        [this] { return editor_ && editor_->isPanelVisible(); }, this);
     orbit_ = new OrbitView(screens_->Image1(), *screens_, reporter(), files_, {}, this);
+    editor_ = new TextEditorView(
+        client_, reporter(), *dialogs_,
+        MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
+                   [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
+    printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
 
     buildPlaceholders();
 
     optionsModel_ = std::make_unique<Options>();
     optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
     optionsView_->setParent(this);
-    optionsView_->hideOtherPanels = [this] { panel("TextEditPanel")->hide(); };
 
     about_ = new AboutView(*menu_, *shell_, client_, [this] { pause(); });
     about_->setParent(this);
@@ -175,7 +183,6 @@ void TMainCalc1::buildParts() {
 void TMainCalc1::buildPlaceholders() {
     // Panels whose contents arrive with their own features, each created hidden where it
     // opens.
-    MakePanel("TextEditPanel", client_, 2, 4, 628, 478)->hide();
     MakePanel("PersonalSettingsPanel", client_, 164, 12, 309, 85)->hide();
     MakePanel("ViewerPanel", client_, 159, 253, 313, 77)->hide();
     MakePanel("EditFrame", client_, 5, 390, 616, 86)->hide();
@@ -307,6 +314,49 @@ void TMainCalc1::wireReference() {
     connect(calculatorView_->keypad()->button("PlanetButt"), &QPushButton::clicked, orbit_,
             &OrbitView::PlanetButtClick);
     connect(orbit_, &OrbitView::focusReturnRequested, this, &TMainCalc1::focusAfterToggle);
+}
+
+void TMainCalc1::wireEditor() {
+    optionsView_->hideOtherPanels = [this] {
+        if (editor_->isPanelVisible()) editor_->EditorCloseButt1Click();
+    };
+    connect(editor_, &TextEditorView::hideOptionPanels, optionsView_, &OptionsView::HidePanels);
+    // While the editor is open the drawing tools rest.
+    board_->textEditOpen = [this] { return editor_->isPanelVisible(); };
+    connect(menu_->Viewcalculations1, &QAction::triggered, this,
+            [this] { editor_->ViewEditor1Click(Q(calculatorView_->calculator().tape())); });
+    connect(menu_->TextEditor2, &QAction::triggered, editor_, &TextEditorView::TextEditor2Click);
+    connect(menu_->CheckEditpczFile1, &QAction::triggered, this,
+            [this] { editor_->CheckFile1Click(Q(Cp1252ToUtf8(document_->Text()))); });
+    connect(menu_->LoadTextFile1, &QAction::triggered, editor_,
+            &TextEditorView::LoadTextFile1Click);
+    connect(menu_->SaveTextFile1, &QAction::triggered, editor_,
+            &TextEditorView::SaveTextFile1Click);
+    connect(menu_->Printar, &QAction::triggered, this, &TMainCalc1::PrintarClick);
+    connect(printWindow_.get(), &TCalcPrint1::printerClosed, this, [this] { show(); });
+}
+
+void TMainCalc1::PrintarClick() {
+    if (editor_->isPanelVisible()) {
+        printWindow_->ShowText(editor_->memoText(), editor_->memoFont());
+    } else {
+        switch (screens_->displayMode()) {
+        case DisplayMode::Gallery:
+            printWindow_->ShowPicture(screens_->Picture1()->canvas().image());
+            break;
+        case DisplayMode::Board:
+            printWindow_->ShowPicture(screens_->Picture11()->canvas().image());
+            break;
+        case DisplayMode::Reference: {
+            QFont design("Arial");
+            design.setPointSize(8);
+            printWindow_->ShowText(screens_->RefLabel()->text(), design);
+            break;
+        }
+        default: return; // "Print" is not offered on the other screens
+        }
+    }
+    hide();
 }
 
 int TMainCalc1::idleCountdown() const {

@@ -25,6 +25,8 @@ class ConstantsView;
 class GalleryView;
 class OrbitView;
 class SheetsView;
+class TCalcPrint1;
+class TextEditorView;
 class Dialogs;
 class DrawingDocument;
 class InfoLine;
@@ -83,6 +85,8 @@ public:
     ConstantsView& constants() { return *constants_; }
     SheetsView& sheets() { return *sheets_; }
     OrbitView& orbit() { return *orbit_; }
+    TextEditorView& editor() { return *editor_; }
+    TCalcPrint1& printWindow() { return *printWindow_; }
     TCalcConv* converter() const { return converter_; }
     const Settings& settings() const { return settings_; }
 
@@ -99,6 +103,9 @@ public:
     void HelpFile1Click();
     void Onlinehelp1Click();
     void AboutUs1Click();
+    // "Print": the screen's picture, or the editor's or the electrical reference's text, to
+    // the print window; the main window hides while it is in use.
+    void PrintarClick();
     // Clears and redraws the board with the draw-mode options.
     void RepaintBoard();
 
@@ -139,6 +146,7 @@ private:
     void wireBoard();
     void wireOptions();
     void wireReference();
+    void wireEditor();
     QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
                                const QString& no, const QString& yesName, const QString& noName);
     void buildPlaceholders();
@@ -180,6 +188,8 @@ private:
     ConstantsView* constants_ = nullptr;
     SheetsView* sheets_ = nullptr;
     OrbitView* orbit_ = nullptr;
+    TextEditorView* editor_ = nullptr;
+    std::unique_ptr<TCalcPrint1> printWindow_;
     TCalcConv* converter_ = nullptr;
     QFrame* exitPanel_ = nullptr;
     QFrame* imageChangedPanel_ = nullptr;

@@ -68,7 +68,7 @@ void BoardModel::CloseTextTool() {
 }
 
 void BoardModel::SelectTool(ToolTag tag) {
-    if (textEditOpen_) return;
+    if (textEditOpen && textEditOpen()) return;
     BoardSettings& board = renderer_.Settings;
     RedrawAllShapes();
     if (tag != ToolTag::Fill) {
