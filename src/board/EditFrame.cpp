@@ -205,11 +205,17 @@ void EditFrame::ShowBox(C box, std::string text, std::optional<double> exact) {
     Show(box, std::move(text));
 }
 
-void EditFrame::ShowFillControls(bool enabled) {
+void EditFrame::Labelled(C label, std::string caption, C box, std::string text,
+                         std::optional<double> exact) {
+    Show(label, std::move(caption));
+    ShowBox(box, std::move(text), exact);
+}
+
+void EditFrame::ShowFillControls() {
     const bool filled = working_.FillMode == "S";
     for (C c : {C::EditFillOnLbl, C::FillCheck}) {
         At(c).Visible = true;
-        At(c).Enabled = enabled;
+        At(c).Enabled = true;
     }
     At(C::FillCheck).Checked = filled;
     At(C::EditFillLbl).Visible = filled;
@@ -230,9 +236,6 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
     const std::string& k = s.Kind;
     const UnitPoint p1 = UnitPointOf(s.X1, s.Y1);
     auto equation = [this](std::string text) { SetEquationLabel(std::move(text)); };
-    auto unitBoxX = [this](C box, int px) { ShowBox(box, F3(UnitX(px)), UnitX(px)); };
-    auto unitBoxY = [this](C box, int py) { ShowBox(box, F3(UnitY(py)), UnitY(py)); };
-    auto integerBox = [this](C box, int v) { ShowBox(box, std::to_string(v), v); };
 
     // Every kind starts with its first point in units.
     Show(C::EditX1Lbl, At(C::EditX1Lbl).Text);
@@ -240,10 +243,8 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
     ShowBox(C::EditX1, m.P1xText, p1.x);
     ShowBox(C::EditY1, m.P1yText, p1.y);
     auto secondPoint = [&] {
-        Show(C::EditX2Lbl, "X2 = ");
-        Show(C::EditY2Lbl, "Y2 = ");
-        unitBoxX(C::EditX2, s.X2);
-        unitBoxY(C::EditY2, s.Y2);
+        Labelled(C::EditX2Lbl, "X2 = ", C::EditX2, F3(UnitX(s.X2)), UnitX(s.X2));
+        Labelled(C::EditY2Lbl, "Y2 = ", C::EditY2, F3(UnitY(s.Y2)), UnitY(s.Y2));
     };
 
     if (k == kind::Line) {
@@ -252,14 +253,10 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         Show(C::EditY1Lbl, "Y1 = ");
         secondPoint();
         const LineEditTexts edits = DescribeLine(m, 1).LineEdits.value_or(LineEditTexts{});
-        Show(C::PrbA, "m = ");
-        ShowBox(C::EditA, edits.EditA, std::nullopt);
-        Show(C::PrbB, "n = ");
-        ShowBox(C::EditB, edits.EditB, std::nullopt);
-        Show(C::PrbC, "Len ");
-        ShowBox(C::EditC, edits.EditC, std::nullopt);
-        Show(C::AreaLabel, "Angle =");
-        ShowBox(C::EditG, edits.EditG, std::nullopt);
+        Labelled(C::PrbA, "m = ", C::EditA, edits.EditA, std::nullopt);
+        Labelled(C::PrbB, "n = ", C::EditB, edits.EditB, std::nullopt);
+        Labelled(C::PrbC, "Len ", C::EditC, edits.EditC, std::nullopt);
+        Labelled(C::AreaLabel, "Angle =", C::EditG, edits.EditG, std::nullopt);
     } else if (k == kind::Square) {
         equation(" R e c t a n g u l a r ");
         Show(C::EditX1Lbl, "X1 = ");
@@ -267,9 +264,8 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         secondPoint();
         const double area = std::fabs(static_cast<double>(s.X2) - s.X1) / 10 *
                             (std::fabs(static_cast<double>(s.Y2) - s.Y1) / 10);
-        Show(C::AreaLabel, "Area =");
-        ShowBox(C::EditG, FormatNumber(area, "###.##"), std::nullopt);
-        ShowFillControls(true);
+        Labelled(C::AreaLabel, "Area =", C::EditG, FormatNumber(area, "###.##"), std::nullopt);
+        ShowFillControls();
     } else if (k == kind::Ellipse) {
         equation("Ellipse  ( x -a ) " + Sq + " / h " + Sq + " + ( y - b ) " + Sq + " / p " + Sq +
                  " - 1  = 0 ");
@@ -277,80 +273,57 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         const double cy = (320 - static_cast<double>(s.Y1) - s.Y2) / 20;
         const double h = std::fabs(static_cast<double>(s.X1) - s.X2) / 20;
         const double p = std::fabs(static_cast<double>(s.Y1) - s.Y2) / 20;
-        Show(C::EditX1Lbl, "a  = ");
-        ShowBox(C::EditX1, F3(cx), cx);
-        Show(C::EditY1Lbl, "b  = ");
-        ShowBox(C::EditY1, F3(cy), cy);
-        Show(C::EditX2Lbl, "h  = ");
-        ShowBox(C::EditX2, F3(h), h);
-        Show(C::EditY2Lbl, "p  = ");
-        ShowBox(C::EditY2, F3(p), p);
-        Show(C::AreaLabel, "Area =");
-        ShowBox(C::EditG, F3(Pi * h * p), std::nullopt);
-        ShowFillControls(true);
+        Labelled(C::EditX1Lbl, "a  = ", C::EditX1, F3(cx), cx);
+        Labelled(C::EditY1Lbl, "b  = ", C::EditY1, F3(cy), cy);
+        Labelled(C::EditX2Lbl, "h  = ", C::EditX2, F3(h), h);
+        Labelled(C::EditY2Lbl, "p  = ", C::EditY2, F3(p), p);
+        Labelled(C::AreaLabel, "Area =", C::EditG, F3(Pi * h * p), std::nullopt);
+        ShowFillControls();
     } else if (k == kind::Circle) {
         equation(std::string("Edit ") + CircleFormName(s.Aux2));
         const double r = s.X3 / 10.0;
         const double cx = (static_cast<double>(s.X1) + s.X3 - 160) / 10;
         const double cy = (160 - static_cast<double>(s.Y1) - s.X3) / 10;
-        Show(C::EditX1Lbl, "a = ");
-        ShowBox(C::EditX1, F3(cx), cx);
-        Show(C::EditY1Lbl, "b = ");
-        ShowBox(C::EditY1, F3(cy), cy);
-        Show(C::EditX2Lbl, "r = ");
-        ShowBox(C::EditX2, m.Texts.FontSize, r);
-        Show(C::PrbA, "height");
-        ShowBox(C::EditA, F3(s.Aux1 / 10.0), s.Aux1 / 10.0);
-        Show(C::PrbB, "Shape");
-        integerBox(C::EditB, s.Aux2);
+        Labelled(C::EditX1Lbl, "a = ", C::EditX1, F3(cx), cx);
+        Labelled(C::EditY1Lbl, "b = ", C::EditY1, F3(cy), cy);
+        Labelled(C::EditX2Lbl, "r = ", C::EditX2, m.Texts.FontSize, r);
+        Labelled(C::PrbA, "height", C::EditA, F3(s.Aux1 / 10.0), s.Aux1 / 10.0);
+        Labelled(C::PrbB, "Shape", C::EditB, std::to_string(s.Aux2), s.Aux2);
         Show(C::PrbC, "Shape 0,1,2,3,4");
         Show(C::PrbHorizl, "Rad");
         Show(C::Prbh, "");
-        Show(C::AreaLabel, "Area =");
-        ShowBox(C::EditG, F3(r * r * Pi), std::nullopt);
-        ShowFillControls(true);
+        Labelled(C::AreaLabel, "Area =", C::EditG, F3(r * r * Pi), std::nullopt);
+        ShowFillControls();
     } else if (k == kind::Triangle) {
         equation("Triangle");
-        Show(C::EditX1Lbl, "Ax = ");
-        unitBoxX(C::EditX1, s.X4);
-        Show(C::EditY1Lbl, "Ay = ");
-        unitBoxY(C::EditY1, s.Y4);
-        Show(C::EditX2Lbl, "Bx = ");
-        unitBoxX(C::EditX2, s.Aux1);
-        Show(C::EditY2Lbl, "By = ");
-        unitBoxY(C::EditY2, s.Aux2);
-        Show(C::PrbA, "Cx = ");
-        unitBoxX(C::EditA, s.X3);
-        Show(C::PrbB, "Cy = ");
-        unitBoxY(C::EditB, s.Y3);
+        Labelled(C::EditX1Lbl, "Ax = ", C::EditX1, F3(UnitX(s.X4)), UnitX(s.X4));
+        Labelled(C::EditY1Lbl, "Ay = ", C::EditY1, F3(UnitY(s.Y4)), UnitY(s.Y4));
+        Labelled(C::EditX2Lbl, "Bx = ", C::EditX2, F3(UnitX(s.Aux1)), UnitX(s.Aux1));
+        Labelled(C::EditY2Lbl, "By = ", C::EditY2, F3(UnitY(s.Aux2)), UnitY(s.Aux2));
+        Labelled(C::PrbA, "Cx = ", C::EditA, F3(UnitX(s.X3)), UnitX(s.X3));
+        Labelled(C::PrbB, "Cy = ", C::EditB, F3(UnitY(s.Y3)), UnitY(s.Y3));
         Show(C::PrbHorizl, "Note");
         Show(C::Prbh, "");
     } else if (k == kind::Hexagon) {
         equation(PolygonTitle(s.Aux4));
         Show(C::EditX1Lbl, "a  = ");
         Show(C::EditY1Lbl, "b  = ");
-        Show(C::EditX2Lbl, "r  = ");
-        ShowBox(C::EditX2, F3(s.X2 / 10.0), s.X2 / 10.0);
-        Show(C::EditY2Lbl, "Sides ");
-        integerBox(C::EditY2, s.Aux4);
-        Show(C::PrbA, "h = ");
-        ShowBox(C::EditA, F3(s.Aux3 / 10.0), s.Aux3 / 10.0);
-        Show(C::PrbB, "Shp");
-        integerBox(C::EditB, s.Aux2);
+        Labelled(C::EditX2Lbl, "r  = ", C::EditX2, F3(s.X2 / 10.0), s.X2 / 10.0);
+        Labelled(C::EditY2Lbl, "Sides ", C::EditY2, std::to_string(s.Aux4), s.Aux4);
+        Labelled(C::PrbA, "h = ", C::EditA, F3(s.Aux3 / 10.0), s.Aux3 / 10.0);
+        Labelled(C::PrbB, "Shp", C::EditB, std::to_string(s.Aux2), s.Aux2);
         Show(C::PrbC, "0,1,2,3");
-        Show(C::AreaLabel, "Rotate");
-        integerBox(C::EditG, s.Aux1);
+        Labelled(C::AreaLabel, "Rotate", C::EditG, std::to_string(s.Aux1), s.Aux1);
         Show(C::PrbHorizl, "Rad");
         Show(C::Prbh, "");
-        ShowFillControls(true);
+        ShowFillControls();
         At(C::EditFillLbl).Visible = true;
         At(C::EditFillLbl).Enabled = false;
     } else if (k == kind::Parabola) {
         equation(" Quadratic Function y = A x " + Sq + " + B x + C ");
         Show(C::EditX1Lbl, "XmM=");
         Show(C::EditY1Lbl, "YmM=");
-        Show(C::PrbA, "A = ");
-        ShowBox(C::EditA, FormatNumber(s.X3 / 10.0, "##.##"), s.X3 / 10.0);
+        Labelled(C::PrbA, "A = ", C::EditA, FormatNumber(s.X3 / 10.0, "##.##"), s.X3 / 10.0);
         Show(C::PrbHorizl, "PrbY");
         Show(C::Prbh, "");
         At(C::Prbh).Checked = s.Y4 != 0;
@@ -367,8 +340,7 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         } else {
             ShowBox(C::EditX2, "undefined", std::nullopt);
         }
-        Show(C::EditY2Lbl, "h  = ");
-        ShowBox(C::EditY2, F3(s.Y2 / 100.0), s.Y2 / 100.0);
+        Labelled(C::EditY2Lbl, "h  = ", C::EditY2, F3(s.Y2 / 100.0), s.Y2 / 100.0);
         Show(C::PrbHorizl, "HypY");
         At(C::EditFillLbl).Text = "";
         Show(C::Prbh, "");
@@ -378,10 +350,8 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
                  " - 1  = 0 ");
         Show(C::EditX1Lbl, "a  = ");
         Show(C::EditY1Lbl, "b  = ");
-        Show(C::EditX2Lbl, "h  = ");
-        integerBox(C::EditX2, s.X2);
-        Show(C::EditY2Lbl, "p  = ");
-        integerBox(C::EditY2, s.Y2);
+        Labelled(C::EditX2Lbl, "h  = ", C::EditX2, std::to_string(s.X2), s.X2);
+        Labelled(C::EditY2Lbl, "p  = ", C::EditY2, std::to_string(s.Y2), s.Y2);
         Show(C::PrbHorizl, "HypY");
         Show(C::Prbh, "");
         At(C::Prbh).Checked = s.Y4 != 0;
@@ -392,14 +362,10 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         At(C::EditX2).Width = At(C::EditY2).Width = 150;
         Show(C::PrbA, "X1 ");
         Show(C::PrbB, "Y1 ");
-        Show(C::EditX1Lbl, "Text ");
-        ShowBox(C::EditX2, s.Text, std::nullopt);
-        Show(C::EditY1Lbl, "Font ");
-        ShowBox(C::EditY2, s.FontName, std::nullopt);
-        Show(C::AreaLabel, "Style");
-        ShowBox(C::EditG, s.FontStyle, std::nullopt);
-        Show(C::PrbC, "Size");
-        ShowBox(C::EditC, s.FontSize, std::nullopt);
+        Labelled(C::EditX1Lbl, "Text ", C::EditX2, s.Text, std::nullopt);
+        Labelled(C::EditY1Lbl, "Font ", C::EditY2, s.FontName, std::nullopt);
+        Labelled(C::AreaLabel, "Style", C::EditG, s.FontStyle, std::nullopt);
+        Labelled(C::PrbC, "Size", C::EditC, s.FontSize, std::nullopt);
         ControlState& font = At(C::FontEditButt);
         font.Visible = true;
         font.Top = At(C::EditClose).Top;
@@ -617,7 +583,7 @@ EditError EditFrame::PrbhClicked(bool checked) {
 
 void EditFrame::FillCheckReleased(bool checked) {
     At(C::FillCheck).Checked = checked;
-    working_.FillMode = checked ? "S" : "W";
+    working_.FillMode.assign(1, checked ? 'S' : 'W');
     At(C::EditFillColor).Visible = checked;
     At(C::EditFillColor).Color = working_.FillColor;
     // A polygon shows the fill label throughout, disabled.

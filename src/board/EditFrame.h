@@ -149,7 +149,10 @@ private:
     void ResetLayout();
     void Show(EditControl c, std::string text);
     void ShowBox(EditControl box, std::string text, std::optional<double> exact);
-    void ShowFillControls(bool enabled);
+    // A label's caption and the box beside it.
+    void Labelled(EditControl label, std::string caption, EditControl box, std::string text,
+                  std::optional<double> exact);
+    void ShowFillControls();
     void LayOut(const ShapeMeasurement& measured);
     void SetAccessibleNames();
     std::variant<ShapeRecord, EditError> Read(const std::string& kind,

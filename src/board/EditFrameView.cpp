@@ -196,25 +196,23 @@ void EditFrameView::FillCheckClick(bool checked) {
     Sync();
 }
 
-void EditFrameView::EditColorClick() {
-    if (const auto color = dialogs_.chooseColor(model_.Control(C::EditColor).Color)) {
-        model_.SetPenSwatch(*color);
+void EditFrameView::AskColor(EditControl swatch, void (EditFrame::*apply)(int)) {
+    if (const auto color = dialogs_.chooseColor(model_.Control(swatch).Color)) {
+        (model_.*apply)(*color);
         Sync();
     }
+}
+
+void EditFrameView::EditColorClick() {
+    AskColor(C::EditColor, &EditFrame::SetPenSwatch);
 }
 
 void EditFrameView::EditFillColorClick() {
-    if (const auto color = dialogs_.chooseColor(model_.Control(C::EditFillColor).Color)) {
-        model_.SetFillSwatch(*color);
-        Sync();
-    }
+    AskColor(C::EditFillColor, &EditFrame::SetFillSwatch);
 }
 
 void EditFrameView::ToolbarColorButt() {
-    if (const auto color = dialogs_.chooseColor(model_.Control(C::EditColor).Color)) {
-        model_.ToolbarColor(*color);
-        Sync();
-    }
+    AskColor(C::EditColor, &EditFrame::ToolbarColor);
 }
 
 void EditFrameView::FontEditButtClick() {

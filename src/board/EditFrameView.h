@@ -67,6 +67,8 @@ protected:
 private:
     void ShowError(const EditError& error);
     void AfterCommand(const EditError& error);
+    // The colour dialog from the swatch's colour; `apply` takes the colour chosen.
+    void AskColor(EditControl swatch, void (EditFrame::*apply)(int));
 
     EditFrame& model_;
     Dialogs& dialogs_;
