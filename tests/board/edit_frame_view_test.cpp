@@ -6,9 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,7 +16,7 @@ namespace {
 
 using C = EditControl;
 
-// Answers the dialogs as a script says and keeps the messages shown.
+// Answers the colour dialog as told and keeps the messages shown.
 struct ScriptedDialogs : Dialogs {
     QStringList messages;
     std::optional<int> color;
@@ -36,21 +34,19 @@ struct Frame {
     EditFrameView view{model, dialogs, 616, 86, &window};
 
     Frame() {
-        ShapeRecord circle;
+        ShapeRecord circle; // radius 5 on the origin
         circle.Kind = "CIRCLE";
         circle.X1 = circle.Y1 = 110;
         circle.X2 = circle.Y2 = 210;
         circle.X3 = circle.Y3 = 50;
         list.AppendShape(circle, {});
-        window.resize(638, 480);
         window.show();
+        view.OpenEditFrame(1);
     }
-    template <typename T> T* W(C c) { return static_cast<T*>(view.control(c)); }
     // The control's accessible action, as assistive technology runs it.
     void Act(C c, const QString& action) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(view.control(c));
         ASSERT_TRUE(a && a->actionInterface());
-        ASSERT_TRUE(a->actionInterface()->actionNames().contains(action));
         a->actionInterface()->doAction(action);
     }
 };
@@ -59,47 +55,33 @@ struct Frame {
 
 TEST(EditFrameView, ShowsTheModelAndTakesEnter) {
     Frame f;
-    EXPECT_FALSE(f.view.isVisible());
-    EXPECT_EQ(f.view.geometry(), QRect(5, 390, 616, 86));
-    ASSERT_TRUE(f.view.OpenEditFrame(1));
     EXPECT_TRUE(f.view.isVisible());
-    auto* radius = f.W<QLineEdit>(C::EditX2);
-    EXPECT_EQ(radius->objectName(), "EditX2");
-    EXPECT_EQ(radius->text(), "5");
-    EXPECT_EQ(radius->accessibleName(), "r = ");
-    EXPECT_EQ(radius->geometry(), QRect(232, 8, 60, 21));
-    EXPECT_FALSE(f.view.control(C::EditY2)->isVisible());
+    auto* radius = static_cast<QLineEdit*>(f.view.control(C::EditX2));
+    EXPECT_EQ(std::make_tuple(radius->text(), radius->accessibleName(), radius->geometry()),
+              std::make_tuple(QString("5"), QString("r = "), QRect(232, 8, 60, 21)));
 
-    QSignalSpy changed(&f.view, &EditFrameView::boardChanged);
     radius->selectAll();
     QTest::keyClicks(radius, "2.5");
     QTest::keyClick(radius, Qt::Key_Return);
     EXPECT_EQ(f.list.ExtractShape(1)->X1, 135);
-    EXPECT_EQ(f.list.ExtractShape(1)->X2, 185);
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_TRUE(f.view.isVisible());
 
     // Not a number: the message box, and the frame keeps the text.
     radius->selectAll();
     QTest::keyClicks(radius, "x");
-    QTest::mouseClick(f.W<QPushButton>(C::Update), Qt::LeftButton);
-    ASSERT_EQ(f.dialogs.messages.size(), 1);
-    EXPECT_EQ(f.dialogs.messages[0], "'x' is not a valid floating point value");
+    QTest::keyClick(radius, Qt::Key_Enter);
+    EXPECT_EQ(f.dialogs.messages, QStringList{"'x' is not a valid floating point value"});
     EXPECT_EQ(radius->text(), "x");
     EXPECT_EQ(f.list.ExtractShape(1)->X3, 25);
 }
 
 TEST(EditFrameView, AccessibleActionsActAsClicks) {
     Frame f;
-    f.view.OpenEditFrame(1);
     f.Act(C::FillCheck, QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(f.model.Working().FillMode, "S");
     EXPECT_TRUE(f.view.control(C::EditFillColor)->isVisible());
-
     f.dialogs.color = 255;
     f.Act(C::EditColor, QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(f.model.Control(C::EditColor).Color, 255);
-    EXPECT_EQ(f.view.control(C::EditColor)->accessibleName(), "Color");
 
     QSignalSpy closed(&f.view, &EditFrameView::closed);
     f.Act(C::EditOk, QAccessibleActionInterface::pressAction());
