@@ -25,32 +25,13 @@
 #include <cstdlib>
 
 using namespace pelcor;
+using pelcor::testing::Answer;
+using pelcor::testing::DrawExample;
 using pelcor::testing::TestWindow;
 
 namespace {
 
 constexpr int kBackground = 9153434;
-
-// Adds the example drawing's two shapes as the drawing tools add them: a white line from
-// (100, 100) to (150, 120) and a red circle filled green, centre (160, 160), radius 50.
-void DrawExample(TMainCalc1& w) {
-    ShapeRecord line;
-    line.Kind = "LINE";
-    line.X1 = 150;
-    line.Y1 = 120;
-    line.X2 = 100;
-    line.Y2 = 100;
-    w.document().list().AppendShape(line, {16777215, 0, "W", kBackground});
-    ShapeRecord circle;
-    circle.Kind = "CIRCLE";
-    circle.X1 = circle.Y1 = 110;
-    circle.X2 = circle.Y2 = 210;
-    circle.X3 = circle.Y3 = 50;
-    circle.Aux3 = 30;
-    w.document().list().AppendShape(circle, {255, 65280, "S", kBackground});
-    w.RepaintBoard();
-    w.menuAction("SaveGraphicsFile1")->setEnabled(true);
-}
 
 QString Field(TMainCalc1& w, const char* name) {
     return w.findChild<QLineEdit*>(name)->text();
@@ -72,23 +53,6 @@ bool Near(int color, int expected, int tolerance) {
             return false;
     return true;
 }
-
-// Clicks a question panel's button as soon as it shows; records whether it was asked.
-struct Answer {
-    Answer(TestWindow& t, const QString& button) {
-        QObject::connect(&timer, &QTimer::timeout, [this, &t, button] {
-            QPushButton* b = t.button(button);
-            if (b->isVisible()) {
-                asked = true;
-                timer.stop();
-                b->click();
-            }
-        });
-        timer.start(5);
-    }
-    QTimer timer;
-    bool asked = false;
-};
 
 } // namespace
 

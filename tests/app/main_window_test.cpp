@@ -18,15 +18,8 @@
 #include <QTimer>
 
 using namespace pelcor;
+using pelcor::testing::Answer;
 using pelcor::testing::TestWindow;
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Pelcor Calculator");
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 TEST(MainWindow, OpensOnTheDrawingBoardWithTheDesignedLayout) {
     TestWindow t;
@@ -148,24 +141,6 @@ TEST(MainWindow, SidePanelsOpenOneAtATimeOverTheLeftColumn) {
     EXPECT_FALSE(w.panel("FormulaPanel")->isVisible());
     EXPECT_TRUE(toolbar->isVisible());
 }
-
-// Clicks a button of a question panel as soon as the panel shows; records whether it
-// was asked at all.
-struct Answer {
-    Answer(TestWindow& t, const QString& button) {
-        QObject::connect(&timer, &QTimer::timeout, [this, &t, button] {
-            QPushButton* b = t.button(button);
-            if (b->isVisible()) {
-                asked = true;
-                timer.stop();
-                QTest::mouseClick(b, Qt::LeftButton);
-            }
-        });
-        timer.start(5);
-    }
-    QTimer timer;
-    bool asked = false;
-};
 
 TEST(MainWindow, ExitAsksAndNoKeepsTheWindow) {
     TestWindow t;

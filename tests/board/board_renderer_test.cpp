@@ -1,6 +1,8 @@
 #include "board/BoardRenderer.h"
 #include "geometry/Quadratic.h"
 
+#include "Shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,12 +43,7 @@ struct Board {
 
 ShapeRecord Shape(const char* kind, int x1, int y1, int x2, int y2, int pen = Red,
                   const char* fillMode = "W", int fill = Green) {
-    ShapeRecord s;
-    s.Kind = kind;
-    s.X1 = x1;
-    s.Y1 = y1;
-    s.X2 = x2;
-    s.Y2 = y2;
+    ShapeRecord s = pelcor::testing::Shape(kind, x1, y1, x2, y2);
     s.PenColor = pen;
     s.FillMode = fillMode;
     s.FillColor = fill;

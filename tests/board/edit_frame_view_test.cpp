@@ -95,10 +95,3 @@ TEST(EditFrameView, AccessibleActionsActAsClicks) {
     f.Act(C::EditClose, QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(cancel.count(), 1);
 }
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,5 +1,7 @@
 #include "board/Selection.h"
 
+#include "Shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,22 +14,9 @@ namespace {
 using Outcome = PickReport::Outcome;
 constexpr int RingColor = 16711696;
 
-ShapeRecord Shape(const char* kind, int x1, int y1, int x2 = 0, int y2 = 0) {
-    ShapeRecord s;
-    s.Kind = kind;
-    s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2;
-    return s;
-}
-ShapeRecord Circle(int cx, int cy, int r) {
-    ShapeRecord s = Shape("CIRCLE", cx - r, cy - r, cx + r, cy + r);
-    s.X3 = s.Y3 = r;
-    return s;
-}
-ShapeRecord Triangle() { // centre (160, 160), radius 50, as the tool draws it
-    ShapeRecord s = Shape("TRIANGLE", 160, 160, 50, 50);
-    s.X3 = 160, s.Y3 = 110, s.X4 = 203, s.Y4 = 185, s.Aux1 = 116, s.Aux2 = 185;
-    return s;
-}
+using pelcor::testing::Circle;
+using pelcor::testing::Shape;
+using pelcor::testing::Triangle;
 
 // The first points of a record: X1, Y1, X2, Y2, X3.
 std::vector<int> Points(const ShapeRecord& s) {

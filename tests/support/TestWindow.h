@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 #include <ostream>
@@ -126,6 +127,17 @@ private:
     std::unique_ptr<QTemporaryDir> ownDir_;
     std::unique_ptr<TMainCalc1> window_;
 };
+
+// Clicks a question panel's button as soon as it shows; records whether it was asked.
+struct Answer {
+    Answer(TestWindow& t, const QString& button);
+    QTimer timer;
+    bool asked = false;
+};
+
+// Adds the example drawing's two shapes as the drawing tools add them: a white line from
+// (100, 100) to (150, 120) and a red circle filled green, centre (160, 160), radius 50.
+void DrawExample(TMainCalc1& w);
 
 // The folder the build writes the program and its runtime files to.
 std::string ProgramFolder();

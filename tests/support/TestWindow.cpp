@@ -1,5 +1,8 @@
 #include "TestWindow.h"
 
+#include "platform/Colors.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +51,37 @@ TestWindow::TestWindow(const std::string& programDir) {
 }
 
 TestWindow::~TestWindow() = default;
+
+Answer::Answer(TestWindow& t, const QString& button) {
+    QObject::connect(&timer, &QTimer::timeout, [this, &t, button] {
+        QPushButton* b = t.button(button);
+        if (b && b->isVisible()) {
+            asked = true;
+            timer.stop();
+            b->click();
+        }
+    });
+    timer.start(5);
+}
+
+void DrawExample(TMainCalc1& w) {
+    ShapeRecord line;
+    line.Kind = "LINE";
+    line.X1 = 150;
+    line.Y1 = 120;
+    line.X2 = 100;
+    line.Y2 = 100;
+    w.document().list().AppendShape(line, {16777215, 0, "W", colors::BoardBackground});
+    ShapeRecord circle;
+    circle.Kind = "CIRCLE";
+    circle.X1 = circle.Y1 = 110;
+    circle.X2 = circle.Y2 = 210;
+    circle.X3 = circle.Y3 = 50;
+    circle.Aux3 = 30;
+    w.document().list().AppendShape(circle, {255, 65280, "S", colors::BoardBackground});
+    w.RepaintBoard();
+    w.menuAction("SaveGraphicsFile1")->setEnabled(true);
+}
 
 QPushButton* TestWindow::button(const QString& name) const {
     return window_->findChild<QPushButton*>(name);

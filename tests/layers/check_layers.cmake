@@ -1,0 +1,60 @@
+cmake_minimum_required(VERSION 3.25)
+# The layer rules of the source tree, checked on every test run:
+#  1. a library includes only itself and the libraries below it (the order is in
+#     docs/ARCHITECTURE.md, and in `allowed` below);
+#  2. a model file (anything but a view, a window, or a file of app/ or platform/widgets/)
+#     includes no QtWidgets header and no view.
+# Called as: cmake -DSRC=<src folder> -DWIDGETS=<QtWidgets include folder> -P check_layers.cmake
+
+set(allowed_platform "platform")
+set(allowed_platform/widgets "platform;platform/widgets")
+set(allowed_drawing "platform;drawing")
+set(allowed_geometry "platform;drawing;geometry")
+set(allowed_board "platform;platform/widgets;drawing;geometry;board")
+foreach(feature calc converter gallery reference editor print)
+    set(allowed_${feature} "platform;platform/widgets;${feature}")
+endforeach()
+set(allowed_app "*")
+
+# Views and windows: the files that may use the desktop's controls.
+set(view_pattern "(View|Cell)\\.(h|cpp)$|^converter/Converter\\.|^print/CalcPrinter\\.|^app/|^platform/widgets/")
+
+file(GLOB widget_headers RELATIVE ${WIDGETS} ${WIDGETS}/Q*)
+list(FILTER widget_headers EXCLUDE REGEX "\\.h$")
+string(REPLACE ";" "|" widget_alternatives "${widget_headers}")
+
+file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
+set(problems "")
+foreach(file IN LISTS sources)
+    get_filename_component(folder ${file} DIRECTORY)
+    if(NOT DEFINED allowed_${folder})
+        list(APPEND problems "${file}: folder ${folder} has no place in the layer order")
+        continue()
+    endif()
+    set(is_view FALSE)
+    if(file MATCHES "${view_pattern}")
+        set(is_view TRUE)
+    endif()
+    file(STRINGS ${SRC}/${file} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS includes)
+        if(line MATCHES "#[ \t]*include[ \t]*\"([a-z/]+)/([A-Za-z0-9_]+\\.h)\"")
+            set(target_folder ${CMAKE_MATCH_1})
+            set(target ${CMAKE_MATCH_1}/${CMAKE_MATCH_2})
+            if(NOT allowed_${folder} STREQUAL "*" AND NOT target_folder IN_LIST allowed_${folder})
+                list(APPEND problems "${file}: includes ${target}, a library above or beside ${folder}")
+            endif()
+            if(NOT is_view AND target MATCHES "${view_pattern}")
+                list(APPEND problems "${file}: a model file includes the view ${target}")
+            endif()
+        elseif(NOT is_view AND line MATCHES "#[ \t]*include[ \t]*<(QtWidgets/[A-Za-z]+|${widget_alternatives})>")
+            list(APPEND problems "${file}: a model file includes the widget header ${CMAKE_MATCH_1}")
+        endif()
+    endforeach()
+endforeach()
+
+if(problems)
+    list(JOIN problems "\n  " text)
+    message(FATAL_ERROR "Layer rules broken:\n  ${text}")
+endif()
+list(LENGTH sources count)
+message(STATUS "Layer rules hold for ${count} files")

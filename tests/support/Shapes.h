@@ -1,0 +1,30 @@
+#pragma once
+
+#include "drawing/DrawingList.h"
+
+namespace pelcor::testing {
+
+// Shape records as the drawing tools make them, for the board's tests.
+
+inline ShapeRecord Shape(const char* kind, int x1, int y1, int x2 = 0, int y2 = 0) {
+    ShapeRecord s;
+    s.Kind = kind;
+    s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2;
+    return s;
+}
+
+// A circle of radius `r` about (cx, cy): its bounding square and the radius.
+inline ShapeRecord Circle(int cx, int cy, int r) {
+    ShapeRecord s = Shape("CIRCLE", cx - r, cy - r, cx + r, cy + r);
+    s.X3 = s.Y3 = r;
+    return s;
+}
+
+// The triangle the tool draws about (160, 160) with radius 50.
+inline ShapeRecord Triangle() {
+    ShapeRecord s = Shape("TRIANGLE", 160, 160, 50, 50);
+    s.X3 = 160, s.Y3 = 110, s.X4 = 203, s.Y4 = 185, s.Aux1 = 116, s.Aux2 = 185;
+    return s;
+}
+
+} // namespace pelcor::testing
