@@ -78,6 +78,7 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     wireMenu();
     wireBoard();
     wireOptions();
+    wirePersonalAndViewer();
 
     // The window keeps its size: the client area is 643 x 509 under the menu.
     setFixedSize(643, 509 + menuBar()->sizeHint().height());
@@ -124,8 +125,8 @@ void TMainCalc1::buildParts() {
                                 calculatorView_->keypad()->memLabel()});
     boardView_->setParent(this);
 
-    sidePanels_ = std::make_unique<SidePanelHost>(*screens_, Panel1, boardView_->toolbar(),
-                                                  [this] { pause(); });
+    sidePanels_ =
+        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), [this] { pause(); });
     for (QWidget* w : boardView_->swatchControls())
         sidePanels_->AddToLeftColumn(w);
 
@@ -157,6 +158,7 @@ void TMainCalc1::buildParts() {
     });
 
     buildPlaceholders();
+    buildPersonalAndViewer();
 
     optionsModel_ = std::make_unique<Options>();
     optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
@@ -189,13 +191,10 @@ void TMainCalc1::buildPlaceholders() {
     // Panels whose contents arrive with their own features, each created hidden where it
     // opens.
     MakePanel("TextEditPanel", client_, 2, 4, 628, 478)->hide();
-    MakePanel("PersonalSettingsPanel", client_, 164, 12, 309, 85)->hide();
-    MakePanel("ViewerPanel", client_, 159, 253, 313, 77)->hide();
     MakePanel("EditFrame", client_, 5, 390, 616, 86)->hide();
     const std::pair<const char*, const char*> sides[] = {{"AstronomyPanel", "AstroCloseButt"},
                                                          {"PhysicsPanel", "PhysCloseButt"},
-                                                         {"FormulaPanel", "Button1"},
-                                                         {"PersonalPanel", "PersCloseButt"}};
+                                                         {"FormulaPanel", "Button1"}};
     for (const auto& [name, closeName] : sides) {
         QFrame* p = MakePanel(name, Panel1, 19, 12, 149, 12);
         SetBackground(p, colors::BtnFace);
@@ -204,7 +203,6 @@ void TMainCalc1::buildPlaceholders() {
         sidePanels_->AddPanel(p, QString(name) != "FormulaPanel");
         info_->WatchClearing(p);
     }
-    sidePanels_->AddCompanion(panel("PersonalSettingsPanel"));
 }
 
 QFrame* TMainCalc1::buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
@@ -241,8 +239,7 @@ void TMainCalc1::wireMenu() {
             [this] { sidePanels_->Toggle(panel("PhysicsPanel")); });
     connect(m.Astronomy1, &QAction::triggered, this,
             [this] { sidePanels_->Toggle(panel("AstronomyPanel")); });
-    connect(m.PersonalData1, &QAction::triggered, this,
-            [this] { sidePanels_->Toggle(panel("PersonalPanel")); });
+    connect(m.PersonalData1, &QAction::triggered, this, &TMainCalc1::Personal1Click);
     connect(m.Conversion2, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
     connect(m.AboutUs1, &QAction::triggered, this, &TMainCalc1::AboutUs1Click);
     connect(m.Onlinehelp1, &QAction::triggered, this, &TMainCalc1::Onlinehelp1Click);
@@ -289,7 +286,7 @@ void TMainCalc1::wireOptions() {
         screens_->showDisplayMode();
     });
     connect(&o, &OptionsView::screenModeChosen, this, [this](int mode) {
-        // Modes 1 and 2 show the gallery figure and the picture library once those are kept.
+        // Mode 1 shows the gallery figure once the gallery is kept; mode 2 is the library's.
         if (mode == 0) screens_->showDisplayMode(DisplayMode::Start);
         if (mode == 3) screens_->showDisplayMode(DisplayMode::Board);
     });
@@ -359,9 +356,8 @@ void TMainCalc1::FormCreate() {
     // 6. With no drawing file remembered: the start picture and the pointer's glyph.
     if (settings_.drawingFile.empty()) screens_->showDisplayMode(DisplayMode::Start);
 
-    // 7. The pictures share the board's place; the start picture is the splash picture
-    //    stretched to the screen.
-    panel("ViewerPanel")->setGeometry(screens_->panel()->x() + 4, 253, 313, 77);
+    // 7. The pictures share the board's place (the viewer's panel is placed by the viewer);
+    //    the start picture is the splash picture stretched to the screen.
     screens_->SetStartPicture(splashPicture);
 
     // 8. The lower area is laid out as it was built; the side panels start collapsed.

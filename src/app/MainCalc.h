@@ -23,8 +23,10 @@ class Calculator;
 class CalculatorView;
 class Dialogs;
 class DrawingDocument;
+class ImageViewerView;
 class InfoLine;
 class OptionsView;
+class PersonalDataView;
 class Shell;
 class SidePanelHost;
 class ScreenHost;
@@ -74,6 +76,8 @@ public:
     BoardView& boardView() { return *boardView_; }
     Options& options() { return *optionsModel_; }
     OptionsView& optionsView() { return *optionsView_; }
+    PersonalDataView& personalData() { return *personal_; }
+    ImageViewerView& imageViewer() { return *viewer_; }
     TCalcConv* converter() const { return converter_; }
     const Settings& settings() const { return settings_; }
 
@@ -90,6 +94,8 @@ public:
     void HelpFile1Click();
     void Onlinehelp1Click();
     void AboutUs1Click();
+    // "Personal Data": opens the personal data over the left column, or closes it.
+    void Personal1Click();
     // Clears and redraws the board with the draw-mode options.
     void RepaintBoard();
 
@@ -130,11 +136,12 @@ private:
     QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
                                const QString& no, const QString& yesName, const QString& noName);
     void buildPlaceholders();
+    void buildPersonalAndViewer();
+    void wirePersonalAndViewer();
     void Timer1Timer();
     void modeShown();
     void focusAfterToggle();
     void showDocumentState();
-    void loadSidePicture();
     // Waits, processing window messages, until an exit panel is answered.
     ExitAnswer AskExitPanel(QFrame* panel);
     void FormDestroy();
@@ -164,6 +171,8 @@ private:
     BoardView* boardView_ = nullptr;
     std::unique_ptr<Options> optionsModel_;
     OptionsView* optionsView_ = nullptr;
+    PersonalDataView* personal_ = nullptr;
+    ImageViewerView* viewer_ = nullptr;
     AboutView* about_ = nullptr;
     TCalcConv* converter_ = nullptr;
     QFrame* exitPanel_ = nullptr;

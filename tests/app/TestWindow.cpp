@@ -21,7 +21,7 @@ std::unique_ptr<QTemporaryDir> CopyOfProgramFolder() {
     const fs::path from = ProgramFolder();
     const fs::path to = dir->path().toStdString();
     for (const char* name :
-         {"BmpFiles", "SndFiles", "Splash1.jpg", "Pelcor.jpg", "calculator_help"}) {
+         {"BmpFiles", "SndFiles", "CalcLibrary", "Splash1.jpg", "Pelcor.jpg", "calculator_help"}) {
         std::error_code ec;
         if (fs::exists(from / name, ec))
             fs::copy(from / name, to / name, fs::copy_options::recursive, ec);
