@@ -67,9 +67,11 @@ bool DecodeInto(const std::string& bytes, std::vector<unsigned char>& pixels, in
             pixels.data() + static_cast<size_t>(cinfo.output_scanline) * width * components;
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
+    // Only missing picture data counts: a file that lacks just its end marker is whole.
+    const bool truncated = err.endedEarly;
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
-    if (err.endedEarly) {
+    if (truncated) {
         why = "the JPEG data is truncated";
         return false;
     }
