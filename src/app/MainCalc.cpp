@@ -13,13 +13,21 @@
 #include "calc/CalcKeypadView.h"
 #include "calc/CalculatorView.h"
 #include "converter/Converter.h"
+#include "editor/TextEditorView.h"
+#include "gallery/GalleryView.h"
 #include "platform/Colors.h"
+#include "platform/Cp1252.h"
 #include "platform/Pictures.h"
 #include "platform/Shell.h"
 #include "platform/widgets/DesktopDialogs.h"
 #include "platform/widgets/DesktopSound.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/Widgets.h"
+#include "print/CalcPrinter.h"
+#include "reference/ConstantsView.h"
+#include "reference/FormulaSheets.h"
+#include "reference/OrbitView.h"
+#include "reference/SheetsView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,12 +43,6 @@
 #include <QTimer>
 
 namespace pelcor {
-
-namespace {
-
-constexpr int kIdleTicks = 12000;
-
-} // namespace
 
 TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), files_(options_.programDir) {
@@ -69,15 +71,14 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, &TMainCalc1::Timer1Timer);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName("Timer2");
-    Timer2->setInterval(1000);
-
     menu_ = std::make_unique<MainMenu>(menuBar());
     buildParts();
     wireMenu();
     wireBoard();
     wireOptions();
+    wireReference();
+    wireEditor();
+    QApplication::instance()->installEventFilter(this);
     wirePersonalAndViewer();
 
     // The window keeps its size: the client area is 643 x 509 under the menu.
@@ -109,8 +110,8 @@ void TMainCalc1::buildParts() {
 
     ScreenHost::Hooks hooks;
     hooks.idleTimerRunning = [this](bool running) { running ? Timer1->start() : Timer1->stop(); };
-    hooks.resetIdle = [this] { IdleCountdown = kIdleTicks; };
-    hooks.stopClock = [this] { Timer2->stop(); };
+    hooks.resetIdle = [this] { orbit_->ResetIdle(); };
+    hooks.stopClock = [this] { gallery_->stopClock(); };
     hooks.modeShown = [this] { modeShown(); };
     screens_ = std::make_unique<ScreenHost>(Panel1, *menu_, std::move(hooks));
 
@@ -130,32 +131,27 @@ void TMainCalc1::buildParts() {
     for (QWidget* w : boardView_->swatchControls())
         sidePanels_->AddToLeftColumn(w);
 
-    // The constants' tabs; their cells arrive with the constants library.
-    auto* tabs = new QTabBar(Panel1);
-    tabs->setObjectName("TabControl1");
-    tabs->setGeometry(6, 390, 613, 25);
-    tabs->setExpanding(false);
-    tabs->setStyleSheet("QTabBar::tab { width: 92px; height: 19px; padding: 0px 2px; }");
-    for (const char* tab : {"Solar System", "Solar Masses", "Atomic Values1", "Atomic Values2",
-                            "General Data", "General Data1"})
-        tabs->addTab(tab);
-    const std::pair<const char*, int> panels[] = {
-        {"SolarSysPanel", 13394016}, {"SolarMPanel", 8440960},  {"Atomic1Panel", 13402316},
-        {"Atomic2Panel", 8421580},   {"GeneralPanel", 8441036}, {"GeneralPanel2", 204}};
-    const int top = 390 + 25 - 7;
-    QList<QFrame*> constantPanels;
-    for (const auto& [name, color] : panels) {
-        QFrame* p = MakePanel(name, Panel1, 5, top, 638 - 22, 478 - top - 4);
-        SetBackground(p, color);
-        p->setVisible(constantPanels.isEmpty());
-        constantPanels << p;
-        info_->WatchClearing(p);
-    }
-    tabs->raise();
-    connect(tabs, &QTabBar::currentChanged, this, [constantPanels](int index) {
-        for (int i = 0; i < constantPanels.size(); ++i)
-            constantPanels[i]->setVisible(i == index);
-    });
+    gallery_ = new GalleryView(
+        screens_->Picture1(), *screens_, [this] { return optionsModel_->WireFrame; },
+        [this] { return screens_->isShown(ScreenPicture::Picture11); }, gallery::SystemClock(),
+        this);
+    constants_ =
+        new ConstantsView(Panel1, Panel1, screens_->Image1(), *screens_, reporter(), files_, this);
+    constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
+    constants_->setFormulaListQuery([this] { return !constants_->FormulaPanel->isHidden(); });
+    sidePanels_->AddPanel(constants_->AstronomyPanel, true);
+    sidePanels_->AddPanel(constants_->PhysicsPanel, true);
+    sidePanels_->AddPanel(constants_->FormulaPanel, false);
+    sheets_ = new SheetsView(
+        {screens_->Picture1(), screens_->Picture2(), screens_->RefLabel(), screens_->Picture11()},
+        *screens_, [this] { return board_->renderer().Settings.BackgroundColor; },
+        [this] { return editor_ && editor_->isPanelVisible(); }, this);
+    orbit_ = new OrbitView(screens_->Image1(), *screens_, reporter(), files_, {}, this);
+    editor_ = new TextEditorView(
+        client_, reporter(), *dialogs_,
+        MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
+                   [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
+    printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
 
     buildPlaceholders();
     buildPersonalAndViewer();
@@ -163,7 +159,6 @@ void TMainCalc1::buildParts() {
     optionsModel_ = std::make_unique<Options>();
     optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
     optionsView_->setParent(this);
-    optionsView_->hideOtherPanels = [this] { panel("TextEditPanel")->hide(); };
 
     about_ = new AboutView(*menu_, *shell_, client_, [this] { pause(); });
     about_->setParent(this);
@@ -190,19 +185,7 @@ void TMainCalc1::buildParts() {
 void TMainCalc1::buildPlaceholders() {
     // Panels whose contents arrive with their own features, each created hidden where it
     // opens.
-    MakePanel("TextEditPanel", client_, 2, 4, 628, 478)->hide();
     MakePanel("EditFrame", client_, 5, 390, 616, 86)->hide();
-    const std::pair<const char*, const char*> sides[] = {{"AstronomyPanel", "AstroCloseButt"},
-                                                         {"PhysicsPanel", "PhysCloseButt"},
-                                                         {"FormulaPanel", "Button1"}};
-    for (const auto& [name, closeName] : sides) {
-        QFrame* p = MakePanel(name, Panel1, 19, 12, 149, 12);
-        SetBackground(p, colors::BtnFace);
-        connect(MakeButton(closeName, "X", p, 124, 298, 21, 21), &QPushButton::clicked, this,
-                &TMainCalc1::AstroCloseButtClick);
-        sidePanels_->AddPanel(p, QString(name) != "FormulaPanel");
-        info_->WatchClearing(p);
-    }
 }
 
 QFrame* TMainCalc1::buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
@@ -236,9 +219,9 @@ void TMainCalc1::wireMenu() {
     connect(m.Undo1, &QAction::triggered, this, &TMainCalc1::Undo1Click);
     connect(m.Formulas1, &QAction::triggered, this, &TMainCalc1::FormulasClick);
     connect(m.Physics1, &QAction::triggered, this,
-            [this] { sidePanels_->Toggle(panel("PhysicsPanel")); });
+            [this] { sidePanels_->Toggle(constants_->PhysicsPanel); });
     connect(m.Astronomy1, &QAction::triggered, this,
-            [this] { sidePanels_->Toggle(panel("AstronomyPanel")); });
+            [this] { sidePanels_->Toggle(constants_->AstronomyPanel); });
     connect(m.PersonalData1, &QAction::triggered, this, &TMainCalc1::Personal1Click);
     connect(m.Conversion2, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
     connect(m.AboutUs1, &QAction::triggered, this, &TMainCalc1::AboutUs1Click);
@@ -256,6 +239,9 @@ void TMainCalc1::wireMenu() {
 void TMainCalc1::wireBoard() {
     BoardView& v = *boardView_;
     connect(&v, &BoardView::imageChangeClicked, this, &TMainCalc1::ImageChangeClick);
+    connect(&v, &BoardView::galleryBackClicked, gallery_, &GalleryView::LeftArrowClick);
+    connect(&v, &BoardView::galleryForwardClicked, gallery_, &GalleryView::RightArrowClick);
+    connect(&v, &BoardView::solidClicked, gallery_, &GalleryView::SolidClick);
     connect(&v, &BoardView::soundToggleRequested, optionsView_, &OptionsView::ToggleSound);
     connect(&v, &BoardView::screenHelpToggleRequested, optionsView_,
             &OptionsView::ToggleScreenHelp);
@@ -266,7 +252,7 @@ void TMainCalc1::wireBoard() {
     connect(calculatorView_->keypad()->button("CLSButt"), &QPushButton::clicked, this,
             &TMainCalc1::CLSButtClick);
     v.pointerBlocked = [this] {
-        return !panel("FormulaPanel")->isHidden() || !panel("ViewerPanel")->isHidden();
+        return !constants_->FormulaPanel->isHidden() || !panel("ViewerPanel")->isHidden();
     };
 }
 
@@ -282,14 +268,100 @@ void TMainCalc1::wireOptions() {
         image1->hide();
         image1->setEnabled(false);
         Timer1->start();
-        Timer2->start();
+        gallery_->enableClock();
         screens_->showDisplayMode();
     });
     connect(&o, &OptionsView::screenModeChosen, this, [this](int mode) {
-        // Mode 1 shows the gallery figure once the gallery is kept; mode 2 is the library's.
+        // Mode 2 shows the picture library, wired with the viewer.
         if (mode == 0) screens_->showDisplayMode(DisplayMode::Start);
+        if (mode == 1) gallery_->ShowCurrentFigure();
         if (mode == 3) screens_->showDisplayMode(DisplayMode::Board);
     });
+}
+
+void TMainCalc1::wireReference() {
+    connect(constants_, &ConstantsView::SidePanelCloseClicked, this,
+            &TMainCalc1::AstroCloseButtClick);
+    connect(constants_, &ConstantsView::PointerOverPanel, info_, &InfoLine::ClearInfo);
+    connect(constants_, &ConstantsView::TopicClicked, sheets_, &SheetsView::ShowTopic);
+    info_->onClear = [this] { constants_->RestoreHighlightedConst(); };
+
+    for (QAction* sheet : menu_->TrigonometricSheets)
+        connect(sheet, &QAction::triggered, sheets_, [this, sheet] {
+            if (auto which = TrigSheetOfMenuItem(S(sheet->text()))) sheets_->TrigSheetClick(*which);
+        });
+    connect(menu_->Electricalrefdata1, &QAction::triggered, sheets_,
+            &SheetsView::ElectroPower1Click);
+    connect(sheets_, &SheetsView::leaveBoardInteraction, this, [this] {
+        board_->LeaveInteraction();
+        boardView_->Refresh();
+    });
+    connect(sheets_, &SheetsView::referenceOpened, this, [this] {
+        menu_->Printar->setEnabled(true);
+        menu_->SaveTextFile1->setEnabled(false);
+        info_->InfoLock = 0;
+    });
+    connect(sheets_, &SheetsView::restoreStartPictureRequested, orbit_,
+            &OrbitView::RequestStartPicture);
+
+    connect(calculatorView_->keypad()->button("PlanetButt"), &QPushButton::clicked, orbit_,
+            &OrbitView::PlanetButtClick);
+    connect(orbit_, &OrbitView::focusReturnRequested, this, &TMainCalc1::focusAfterToggle);
+}
+
+void TMainCalc1::wireEditor() {
+    optionsView_->hideOtherPanels = [this] {
+        if (editor_->isPanelVisible()) editor_->EditorCloseButt1Click();
+    };
+    connect(editor_, &TextEditorView::hideOptionPanels, optionsView_, &OptionsView::HidePanels);
+    // While the editor is open the drawing tools rest.
+    board_->textEditOpen = [this] { return editor_->isPanelVisible(); };
+    connect(menu_->Viewcalculations1, &QAction::triggered, this,
+            [this] { editor_->ViewEditor1Click(Q(calculatorView_->calculator().tape())); });
+    connect(menu_->TextEditor2, &QAction::triggered, editor_, &TextEditorView::TextEditor2Click);
+    connect(menu_->CheckEditpczFile1, &QAction::triggered, this,
+            [this] { editor_->CheckFile1Click(Q(Cp1252ToUtf8(document_->Text()))); });
+    connect(menu_->LoadTextFile1, &QAction::triggered, editor_,
+            &TextEditorView::LoadTextFile1Click);
+    connect(menu_->SaveTextFile1, &QAction::triggered, editor_,
+            &TextEditorView::SaveTextFile1Click);
+    connect(menu_->Printar, &QAction::triggered, this, &TMainCalc1::PrintarClick);
+    connect(printWindow_.get(), &TCalcPrint1::printerClosed, this, [this] { show(); });
+}
+
+void TMainCalc1::PrintarClick() {
+    if (editor_->isPanelVisible()) {
+        printWindow_->ShowText(editor_->memoText(), editor_->memoFont());
+    } else {
+        switch (screens_->displayMode()) {
+        case DisplayMode::Gallery:
+            printWindow_->ShowPicture(screens_->Picture1()->canvas().image());
+            break;
+        case DisplayMode::Board:
+            printWindow_->ShowPicture(screens_->Picture11()->canvas().image());
+            break;
+        case DisplayMode::Reference: {
+            QFont design("Arial");
+            design.setPointSize(8);
+            printWindow_->ShowText(screens_->RefLabel()->text(), design);
+            break;
+        }
+        default: return; // "Print" is not offered on the other screens
+        }
+    }
+    hide();
+}
+
+int TMainCalc1::idleCountdown() const {
+    return orbit_->model().idleCountdown();
+}
+
+bool TMainCalc1::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this && orbit_)
+        orbit_->ResetIdle();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction* TMainCalc1::menuAction(const QString& name) const {
@@ -359,6 +431,7 @@ void TMainCalc1::FormCreate() {
     // 7. The pictures share the board's place (the viewer's panel is placed by the viewer);
     //    the start picture is the splash picture stretched to the screen.
     screens_->SetStartPicture(splashPicture);
+    constants_->setStartPicture(screens_->StartPicture());
 
     // 8. The lower area is laid out as it was built; the side panels start collapsed.
 
@@ -372,7 +445,7 @@ void TMainCalc1::FormCreate() {
     boardView_->Refresh();
 
     // 10. Timers and the information line.
-    IdleCountdown = kIdleTicks;
+    orbit_->ResetIdle();
     Timer1->start();
     Panel1->move(2, 4);
     info_->Show("");
@@ -406,8 +479,7 @@ void TMainCalc1::Timer1Timer() {
         --SplashCountdown;
         return;
     }
-    if (IdleCountdown > 0) --IdleCountdown;
-    // The idle animation starts from here once the astronomy panel has one.
+    orbit_->Timer1Idle();
 }
 
 void TMainCalc1::pause() {
@@ -437,21 +509,21 @@ void TMainCalc1::focusAfterToggle() {
 }
 
 void TMainCalc1::FormulasClick() {
-    QFrame* formulas = panel("FormulaPanel");
+    QFrame* formulas = constants_->FormulaPanel;
     if (!sidePanels_->Toggle(formulas)) {
         screens_->showDisplayMode(screens_->savedDisplayMode());
         return;
     }
     screens_->setSavedDisplayMode(screens_->displayMode());
     screens_->showDisplayMode(DisplayMode::Sheets);
-    IdleCountdown = kIdleTicks;
+    orbit_->ResetIdle();
     Timer1->stop();
-    // The formula sheets draw on Picture2 once they are kept.
+    sheets_->ShowChooser();
 }
 
 void TMainCalc1::AstroCloseButtClick() {
     screens_->showDisplayMode(screens_->savedDisplayMode());
-    IdleCountdown = kIdleTicks;
+    orbit_->ResetIdle();
     Timer1->start();
     sidePanels_->CloseAll();
     board_->RedrawAllShapes();
@@ -463,10 +535,14 @@ void TMainCalc1::ImageChangeClick() {
     static constexpr DisplayMode next[] = {DisplayMode::Gallery, DisplayMode::Board,
                                            DisplayMode::Board, DisplayMode::Reference,
                                            DisplayMode::Start};
-    const DisplayMode mode = next[static_cast<int>(screens_->displayMode())];
-    if (mode == DisplayMode::Reference) screens_->setTitle(""); // the electrical reference
+    const DisplayMode from = screens_->displayMode();
+    const DisplayMode mode = next[static_cast<int>(from)];
+    if (mode == DisplayMode::Reference) {
+        screens_->setTitle("");
+        sheets_->PrepareReference(from);
+    }
     screens_->showDisplayMode(mode);
-    IdleCountdown = kIdleTicks;
+    orbit_->ResetIdle();
     Timer1->start();
 }
 
@@ -525,7 +601,7 @@ void TMainCalc1::closeEvent(QCloseEvent* event) {
 void TMainCalc1::FormDestroy() {
     exitPanel_->show();
     Timer1->stop();
-    Timer2->stop();
+    gallery_->stopClock();
     calculatorView_->ReadoutBackToDecimal();
     calculatorView_->readout()->repaint();
     SaveSettings();

@@ -21,6 +21,12 @@ class BoardModel;
 class BoardView;
 class Calculator;
 class CalculatorView;
+class ConstantsView;
+class GalleryView;
+class OrbitView;
+class SheetsView;
+class TCalcPrint1;
+class TextEditorView;
 class Dialogs;
 class DrawingDocument;
 class ImageViewerView;
@@ -60,8 +66,9 @@ public:
     void FormCreate();
 
     // --- the window's own state
-    int IdleCountdown = 0;
     int SplashCountdown = 0;
+    // Ticks of Timer1 left before the orbit animation starts by itself.
+    int idleCountdown() const;
 
     // --- the parts
     const ProgramFiles& programFiles() const { return files_; }
@@ -76,6 +83,12 @@ public:
     BoardView& boardView() { return *boardView_; }
     Options& options() { return *optionsModel_; }
     OptionsView& optionsView() { return *optionsView_; }
+    GalleryView& gallery() { return *gallery_; }
+    ConstantsView& constants() { return *constants_; }
+    SheetsView& sheets() { return *sheets_; }
+    OrbitView& orbit() { return *orbit_; }
+    TextEditorView& editor() { return *editor_; }
+    TCalcPrint1& printWindow() { return *printWindow_; }
     PersonalDataView& personalData() { return *personal_; }
     ImageViewerView& imageViewer() { return *viewer_; }
     TCalcConv* converter() const { return converter_; }
@@ -94,6 +107,9 @@ public:
     void HelpFile1Click();
     void Onlinehelp1Click();
     void AboutUs1Click();
+    // "Print": the screen's picture, or the editor's or the electrical reference's text, to
+    // the print window; the main window hides while it is in use.
+    void PrintarClick();
     // "Personal Data": opens the personal data over the left column, or closes it.
     void Personal1Click();
     // Clears and redraws the board with the draw-mode options.
@@ -117,6 +133,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // User activity anywhere in the window restarts the idle count.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Reporter
@@ -133,6 +151,8 @@ private:
     void wireMenu();
     void wireBoard();
     void wireOptions();
+    void wireReference();
+    void wireEditor();
     QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
                                const QString& no, const QString& yesName, const QString& noName);
     void buildPlaceholders();
@@ -160,7 +180,6 @@ private:
     QWidget* client_ = nullptr;
     QFrame* Panel1 = nullptr;
     QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<ScreenHost> screens_;
     std::unique_ptr<SidePanelHost> sidePanels_;
@@ -174,6 +193,12 @@ private:
     PersonalDataView* personal_ = nullptr;
     ImageViewerView* viewer_ = nullptr;
     AboutView* about_ = nullptr;
+    GalleryView* gallery_ = nullptr;
+    ConstantsView* constants_ = nullptr;
+    SheetsView* sheets_ = nullptr;
+    OrbitView* orbit_ = nullptr;
+    TextEditorView* editor_ = nullptr;
+    std::unique_ptr<TCalcPrint1> printWindow_;
     TCalcConv* converter_ = nullptr;
     QFrame* exitPanel_ = nullptr;
     QFrame* imageChangedPanel_ = nullptr;

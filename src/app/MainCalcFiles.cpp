@@ -11,6 +11,7 @@
 #include "board/DrawingDocument.h"
 #include "calc/CalculatorView.h"
 #include "drawing/DrawingFile.h"
+#include "gallery/GalleryView.h"
 #include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
 #include "platform/Dialogs.h"
@@ -177,8 +178,12 @@ void TMainCalc1::LoadSettings() {
         boardView_->ShowSoundGlyph(optionsModel_->SoundOn);
         document_->SetFileName(settings_.drawingFile);
         if (!settings_.drawingFile.empty()) ReadGraphicsFile(settings_.drawingFile);
-        // The gallery figure is drawn here once the gallery is kept.
-        if (screens_->displayMode() != DisplayMode::Start) screens_->showDisplayMode();
+        gallery_->setFigureIndex(settings_.galleryPosition);
+        if (screens_->displayMode() != DisplayMode::Start) {
+            const DisplayMode restored = screens_->displayMode();
+            gallery_->ShowCurrentFigure();
+            screens_->showDisplayMode(restored);
+        }
     }
     viewer_->LoadSettings(settings_); // the side picture, "Pelcor.jpg" unless one was chosen
     // A drawing loaded at start counts as unchanged.
@@ -189,6 +194,7 @@ void TMainCalc1::LoadSettings() {
 void TMainCalc1::SaveSettings() {
     calculatorView_->SaveSettings(settings_);
     settings_.displayMode = static_cast<int>(screens_->displayMode());
+    settings_.galleryPosition = gallery_->FigureIndex();
     settings_.shapeCount = document_->list().ShapeCount();
     settings_.drawingFile = document_->FileName();
     settings_.info = info_->Text();

@@ -29,6 +29,7 @@ void TMainCalc1::buildPersonalAndViewer() {
     sidePanels_->AddPanel(personal_->PersonalPanel, true);
     sidePanels_->AddCompanion(personal_->PersonalSettingsPanel);
     info_->WatchClearing(personal_->PersonalPanel);
+    personal_->ShareHoverHelp(*constants_);
 }
 
 void TMainCalc1::wirePersonalAndViewer() {

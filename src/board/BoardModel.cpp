@@ -68,7 +68,7 @@ void BoardModel::CloseTextTool() {
 }
 
 void BoardModel::SelectTool(ToolTag tag) {
-    if (textEditOpen_) return;
+    if (textEditOpen && textEditOpen()) return;
     BoardSettings& board = renderer_.Settings;
     RedrawAllShapes();
     if (tag != ToolTag::Fill) {
@@ -174,6 +174,15 @@ void BoardModel::SelectTool(ToolTag tag) {
     default: break; // the other Tags belong to the window's other features
     }
     if (textToolOpen_) RequestFocus(Focus::AddText);
+}
+
+void BoardModel::LeaveInteraction() {
+    BoardSettings& board = renderer_.Settings;
+    board.SelectedShape = board.SecondSelectedShape = 0;
+    tools_.MoveMode = tools_.RotateMode = tools_.FirstPickDone = false;
+    intersectionMode_ = dataMode_ = false;
+    memoVisible_ = false;
+    if (textToolOpen_) CloseTextTool();
 }
 
 // --- text tool ----------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "platform/Reporter.h"
 #include "platform/Screens.h"
 
+#include <functional>
 #include <string>
 
 namespace pelcor {
@@ -41,6 +42,9 @@ public:
     void DrawButt(ToolTag tag);
     // The tool selection routine.
     void SelectTool(ToolTag tag);
+    // Another screen takes over: any selection, move, rotation or pick is dropped and the
+    // text tool closes; the tools' numbers stay.
+    void LeaveInteraction();
 
     bool IntersectionMode() const { return intersectionMode_; }
     bool DataMode() const { return dataMode_; }
@@ -53,8 +57,8 @@ public:
     bool MemoVisible() const { return memoVisible_; }
     void HideMemo() { memoVisible_ = false; }
 
-    // While the text editor's memo is open the tools rest.
-    void SetTextEditOpen(bool open) { textEditOpen_ = open; }
+    // True while the text editor's memo is open: the tools rest.
+    std::function<bool()> textEditOpen;
 
     // --- the text tool
     bool TextToolOpen() const { return textToolOpen_; }
@@ -94,7 +98,6 @@ private:
     bool dataMode_ = false;
     bool pointerUsed_ = false;
     bool textToolOpen_ = false;
-    bool textEditOpen_ = false;
     ToolTag shownTool_ = ToolTag::Pointer;
     std::string memoText_;
     bool memoVisible_ = false;

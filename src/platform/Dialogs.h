@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace pelcor {
@@ -47,6 +48,22 @@ public:
         (void)initial;
         return std::nullopt;
     }
+    // A question with the buttons Yes and No. True for Yes; a question that is not offered
+    // answers No.
+    virtual bool askYesNo(const QString& text) {
+        (void)text;
+        return false;
+    }
+    // The print dialog on `printer`: pages 1 to 99 with a page range to choose, the copies,
+    // the orientation and the destination (a printer, or a PDF file where offered). The
+    // choices are left in `printer`. False when cancelled.
+    virtual bool choosePrinter(QPrinter& printer) {
+        (void)printer;
+        return false;
+    }
+    // Whether the print dialog offers printing to a PDF file, so that printing is possible
+    // on a desktop without printers.
+    virtual bool offersPrintToFile() const { return false; }
 };
 
 } // namespace pelcor

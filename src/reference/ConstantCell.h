@@ -15,6 +15,8 @@ public:
     int tag() const { return tag_; }
     // The cell's own colour, which it shows unless hover help has painted it.
     int color() const { return color_; }
+    // The colour it shows now (white while highlighted).
+    int shownColor() const { return shown_; }
     void paint(int color);
 
 signals:

@@ -1,5 +1,7 @@
 #include "reference/ConstantsView.h"
 
+#include "reference/FormulaTopics.h"
+
 #include "platform/Colors.h"
 #include "platform/NumberText.h"
 #include "platform/Pictures.h"
@@ -60,10 +62,21 @@ ConstantsView::ConstantsView(QWidget* lowerParent, QWidget* sideParent, QLabel* 
     : QObject(parent), image1_(image1), screens_(screens), reporter_(reporter),
       files_(std::move(files)), model_(reporter, *this) {
     buildTabs(lowerParent);
+    auto tagsOf = [](std::span<const Constant> constants) {
+        std::vector<int> tags;
+        for (const Constant& c : constants)
+            tags.push_back(c.tag);
+        return tags;
+    };
     AstronomyPanel = buildSideList(sideParent, "AstronomyPanel", "Label4", "Astronomy Data",
-                                   "AstroCloseButt", "AstroText", AstronomyConstants());
+                                   "AstroCloseButt", "AstroText", tagsOf(AstronomyConstants()));
     PhysicsPanel = buildSideList(sideParent, "PhysicsPanel", "Label5", " Physics Data",
-                                 "PhysCloseButt", "PhysText", PhysicsConstants());
+                                 "PhysCloseButt", "PhysText", tagsOf(PhysicsConstants()));
+    std::vector<int> topics;
+    for (int tag = kFirstTopicTag; tag < kFirstTopicTag + 14; ++tag)
+        topics.push_back(tag);
+    FormulaPanel = buildSideList(sideParent, "FormulaPanel", "FormulaTitle", " Formula Data",
+                                 "Button1", "TopicText", topics);
     Label4 = AstronomyPanel->findChild<QLabel*>("Label4");
     Label5 = PhysicsPanel->findChild<QLabel*>("Label5");
     AstroCloseButt = AstronomyPanel->findChild<QPushButton*>("AstroCloseButt");
@@ -100,8 +113,7 @@ void ConstantsView::buildTabs(QWidget* parent) {
 
 QFrame* ConstantsView::buildSideList(QWidget* parent, const char* name, const char* titleName,
                                      const char* title, const char* closeName,
-                                     const QString& cellPrefix,
-                                     std::span<const Constant> constants) {
+                                     const QString& cellPrefix, const std::vector<int>& tags) {
     QFrame* panel = MakePanel(name, parent, colors::BtnShadow);
     panel->setGeometry(19, 12, kSideListWidth, 12);
     panel->installEventFilter(this);
@@ -123,8 +135,8 @@ QFrame* ConstantsView::buildSideList(QWidget* parent, const char* name, const ch
     static constexpr int kTops[14] = {23,  44,  65,  86,  107, 128, 149,
                                       170, 192, 213, 234, 255, 276, 297};
     int row = 0;
-    for (const Constant& c : constants)
-        addCell(panel, cellPrefix + QString::number(c.tag), c.tag, 4, kTops[row++], 137, 20,
+    for (int tag : tags)
+        addCell(panel, cellPrefix + QString::number(tag), tag, 4, kTops[row++], 137, 20,
                 colors::BtnFace);
     panel->hide();
     return panel;
@@ -132,13 +144,16 @@ QFrame* ConstantsView::buildSideList(QWidget* parent, const char* name, const ch
 
 ConstantCell* ConstantsView::addCell(QWidget* panel, const QString& name, int tag, int left,
                                      int top, int width, int height, int color) {
+    // A formula topic's cell draws its sheet; every other cell is a constant.
     const Constant* c = FindConstant(tag);
-    auto* cell = new ConstantCell(name, tag, QString::fromUtf8(c->caption), color, panel);
+    const QString caption =
+        c ? QString::fromUtf8(c->caption) : QString::fromStdString(TopicCaption(tag));
+    auto* cell = new ConstantCell(name, tag, caption, color, panel);
     cell->setGeometry(left, top, width, height);
     // The blank cells are named by the value they insert.
-    cell->setAccessibleName(*c->caption ? QString::fromUtf8(c->caption)
-                                        : QString::fromStdString(FormatGeneral(c->value)));
-    if (auto text = ConstantDescription(*c))
+    cell->setAccessibleName(!caption.isEmpty() ? caption
+                                               : QString::fromStdString(FormatGeneral(c->value)));
+    if (auto text = c ? ConstantDescription(*c) : std::nullopt)
         cell->setAccessibleDescription(QString::fromStdString(*text));
     connect(cell, &ConstantCell::hovered, this,
             [this, cell] { ShowHelp(cell, cell->tag(), cell->color()); });

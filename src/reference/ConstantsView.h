@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <span>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -50,6 +51,9 @@ public:
     QFrame* TabPanels[6] = {};
     QFrame* AstronomyPanel = nullptr;
     QFrame* PhysicsPanel = nullptr;
+    // The formula topics' list (Tags 401-414): a click draws the topic's sheet.
+    QFrame* FormulaPanel = nullptr;
+    static constexpr int kFirstTopicTag = 401;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QPushButton* AstroCloseButt = nullptr;
@@ -88,7 +92,7 @@ private:
     void buildTabs(QWidget* parent);
     QFrame* buildSideList(QWidget* parent, const char* name, const char* titleName,
                           const char* title, const char* closeName, const QString& cellPrefix,
-                          std::span<const Constant> constants);
+                          const std::vector<int>& tags);
     ConstantCell* addCell(QWidget* panel, const QString& name, int tag, int left, int top,
                           int width, int height, int color);
     void takeScreen();

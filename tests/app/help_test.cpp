@@ -1,6 +1,8 @@
 #include "TestWindow.h"
 
 #include "converter/Converter.h"
+#include "platform/Colors.h"
+#include "reference/ConstantCell.h"
 
 #include <gtest/gtest.h>
 
@@ -70,18 +72,16 @@ TEST(About, PanelTakesOverTheMenuUntilClicked) {
 TEST(InfoLine, PointerMovesClearItUnlessLocked) {
     TestWindow t;
     TMainCalc1& w = t.window();
-    QLabel* constant = new QLabel("(1) radian in deg", w.panel("SolarSysPanel"));
-    constant->setAutoFillBackground(true);
-    QPalette pal = constant->palette();
-    pal.setColor(QPalette::Window, QColor(10, 20, 30));
-    constant->setPalette(pal);
+    auto* constant = w.findChild<ConstantCell*>("StaticText1"); // "Earth polar radius"
+    ASSERT_NE(constant, nullptr);
+    const int own = constant->color();
 
-    w.infoLine().ShowHelp(constant);
-    EXPECT_EQ(constant->palette().color(QPalette::Window), Qt::white);
+    QTest::mouseMove(constant, QPoint(10, 8));
+    EXPECT_EQ(constant->shownColor(), colors::White);
     t.info()->setText("a description");
-    QTest::mouseMove(w.panel("SolarSysPanel"), QPoint(300, 30));
+    QTest::mouseMove(w.panel("SolarSysPanel"), QPoint(300, 60));
     EXPECT_EQ(t.info()->text(), "");
-    EXPECT_EQ(constant->palette().color(QPalette::Window), QColor(10, 20, 30));
+    EXPECT_EQ(constant->shownColor(), own);
 
     // Locked, the message stays until the pointer crosses a picture.
     w.infoLine().InfoLock = 255;

@@ -114,7 +114,7 @@ TEST(MainWindow, ImgStepsThroughTheScreensAndTheMenuFollows) {
         if (static_cast<int>(w.screens().displayMode()) == 4) {
             EXPECT_TRUE(w.findChild<QWidget*>("RefLabel")->isVisible());
         }
-        EXPECT_EQ(w.IdleCountdown, 12000);
+        EXPECT_EQ(w.idleCountdown(), 12000);
     }
     EXPECT_EQ(seen, std::vector<int>({4, 0, 1, 3, 4}));
 }

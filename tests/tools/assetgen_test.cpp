@@ -15,8 +15,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -46,22 +48,32 @@ const std::array<std::pair<const char*, const char*>, 18> kGlyphPairs{{
 
 const QRgb kFace = qRgb(212, 208, 200);
 
-class AssetgenTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
+// One GUI application for the whole run: the pictures need fonts.
+class GuiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "assetgen_test";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
+};
+[[maybe_unused]] auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+// The suite's files, written once into a temporary folder by `Write`.
+template <std::string (*Write)(const std::string&)> class WrittenFiles : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
         dir_ = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(dir_->isValid());
-        error_ = pelcor::assetgen::WriteRuntimeFiles(dir_->path().toStdString());
+        error_ = Write(dir_->path().toStdString());
     }
-    static void TearDownTestSuite() {
-        dir_.reset();
-        app_.reset();
-    }
+    static void TearDownTestSuite() { dir_.reset(); }
 
     static std::string Path(const std::string& name) {
         return dir_->filePath(QString::fromStdString(name)).toStdString();
@@ -70,10 +82,20 @@ protected:
         return Path(std::string("BmpFiles/") + name + ".bmp");
     }
 
-    static inline std::unique_ptr<QGuiApplication> app_;
     static inline std::unique_ptr<QTemporaryDir> dir_;
     static inline std::string error_;
 };
+
+std::string WriteGlyphsSplashAndSounds(const std::string& folder) {
+    if (std::string error = pelcor::assetgen::WriteRuntimePictures(folder); !error.empty())
+        return error;
+    return pelcor::assetgen::WriteRuntimeSounds(folder);
+}
+
+// The glyphs, the splash pictures and the sounds.
+class AssetgenTest : public WrittenFiles<WriteGlyphsSplashAndSounds> {};
+// Everything the build writes, the picture library included.
+class LibraryTest : public WrittenFiles<pelcor::assetgen::WriteRuntimeFiles> {};
 
 int CountPixelsNot(const QImage& image, QRgb colour) {
     int count = 0;
@@ -163,6 +185,107 @@ TEST_F(AssetgenTest, SplashAndSidePicturesDecodeAtTheirSizes) {
     EXPECT_GT(dark, 5000);
 }
 
+struct LibraryFile {
+    const char* name;
+    QSize size;
+};
+
+std::vector<LibraryFile> ExpectedLibrary() {
+    std::vector<LibraryFile> files;
+    for (const char* name :
+         {"EarthP",    "EarthE",    "EarthA",    "PLSun",     "PL0",       "PL10",
+          "PL1",       "PL2",       "PL3",       "PL4",       "PL5",       "PL6",
+          "PL7",       "PL8",       "PL9",       "EarthO",    "EarthR",    "EarthC",
+          "PLSun1",    "PLGVel",    "PLGSpin",   "Fig11_12b", "Fig11_12c", "Fig11_12d",
+          "Fig11_12e", "Fig11_12f", "Fig11_12g", "Fig11_12h", "Fig11_12k"})
+        files.push_back({name, {320, 320}});
+    for (const char* name :
+         {"Venus1", "E1", "mars", "JP1", "JP2", "JP3", "JP4", "JP5", "JP6", "JP7", "JP8"})
+        files.push_back({name, {128, 128}});
+    files.push_back({"Space", {1000, 1000}});
+    files.push_back({"Viewer", {320, 240}});
+    return files;
+}
+
+std::string LibraryPath(const QTemporaryDir& dir, const std::string& name) {
+    return dir.filePath(QString::fromStdString("CalcLibrary/" + name + ".jpg")).toStdString();
+}
+
+// Distinct colours on a grid of samples, each channel cut to 3 bits.
+int ColourVariety(const QImage& image) {
+    std::set<int> colours;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4) {
+            const QRgb c = image.pixel(x, y);
+            colours.insert((qRed(c) >> 5) << 6 | (qGreen(c) >> 5) << 3 | qBlue(c) >> 5);
+        }
+    return static_cast<int>(colours.size());
+}
+
+TEST_F(LibraryTest, LibraryPicturesAreJpegsOfTheirSizesWithSomethingDrawn) {
+    ASSERT_EQ(error_, "");
+    for (const LibraryFile& file : ExpectedLibrary()) {
+        std::string error;
+        const QImage image = pelcor::JpegCodec::ReadFile(LibraryPath(*dir_, file.name), &error);
+        ASSERT_FALSE(image.isNull()) << file.name << ": " << error;
+        EXPECT_EQ(image.size(), file.size) << file.name;
+        EXPECT_GE(ColourVariety(image), 12) << file.name;
+    }
+}
+
+QColor MeanColour(const QImage& image) {
+    double r = 0, g = 0, b = 0;
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qGray(c) < 40) continue; // the black around the disc and its night side
+            r += qRed(c), g += qGreen(c), b += qBlue(c), ++lit;
+        }
+    if (lit == 0) return Qt::black;
+    return QColor(static_cast<int>(r / lit), static_cast<int>(g / lit), static_cast<int>(b / lit));
+}
+
+TEST_F(LibraryTest, PlanetsOfTheOrbitPictureHaveTheirColoursAndJupiterTurns) {
+    const auto read = [](const std::string& name) {
+        return pelcor::JpegCodec::ReadFile(LibraryPath(*dir_, name));
+    };
+    const QColor earth = MeanColour(read("E1")), mars = MeanColour(read("mars")),
+                 venus = MeanColour(read("Venus1"));
+    EXPECT_GT(earth.blue(), earth.red());
+    EXPECT_GT(mars.red(), mars.blue() + 60);
+    EXPECT_GT(venus.green(), venus.blue() + 20);
+    EXPECT_GT(venus.red(), venus.blue() + 20);
+    // Planets sit on black.
+    EXPECT_LT(qGray(read("E1").pixel(1, 1)), 20);
+
+    std::vector<QImage> frames;
+    for (int i = 1; i <= 8; ++i)
+        frames.push_back(read("JP" + std::to_string(i)));
+    for (size_t i = 0; i < frames.size(); ++i) {
+        for (size_t j = i + 1; j < frames.size(); ++j) {
+            double difference = 0;
+            for (int y = 0; y < 128; ++y)
+                for (int x = 0; x < 128; ++x)
+                    difference +=
+                        std::abs(qGray(frames[i].pixel(x, y)) - qGray(frames[j].pixel(x, y)));
+            EXPECT_GT(difference / (128 * 128), 2.0) << "JP" << i + 1 << " and JP" << j + 1;
+        }
+    }
+}
+
+TEST_F(LibraryTest, LibraryIsTheSameOnEveryRun) {
+    QTemporaryDir again;
+    ASSERT_TRUE(again.isValid());
+    ASSERT_EQ(pelcor::assetgen::WriteLibraryPictures(again.path().toStdString()), "");
+    for (const LibraryFile& file : ExpectedLibrary()) {
+        std::string first, second;
+        ASSERT_TRUE(pelcor::ReadWholeFile(LibraryPath(*dir_, file.name), first)) << file.name;
+        ASSERT_TRUE(pelcor::ReadWholeFile(LibraryPath(again, file.name), second)) << file.name;
+        EXPECT_TRUE(first == second) << file.name;
+    }
+}
+
 TEST_F(AssetgenTest, ReportsAFolderItCannotCreate) {
     // A plain file where the output folder should be.
     const std::string blocker = Path("not-a-folder");
@@ -172,6 +295,8 @@ TEST_F(AssetgenTest, ReportsAFolderItCannotCreate) {
     const std::string error = pelcor::assetgen::WriteRuntimePictures(blocker);
     EXPECT_NE(error, "");
     EXPECT_NE(error.find("not-a-folder"), std::string::npos) << error;
+    const std::string library = pelcor::assetgen::WriteLibraryPictures(blocker);
+    EXPECT_NE(library.find("not-a-folder"), std::string::npos) << library;
 }
 
 // A wave file as the program's sound player reads it.

@@ -1,6 +1,7 @@
 #include "AssetWriter.h"
 
 #include "Glyphs.h"
+#include "LibraryPictures.h"
 #include "Pictures.h"
 #include "Sounds.h"
 #include "platform/BmpCodec.h"
@@ -42,8 +43,21 @@ std::string WriteRuntimePictures(const std::string& folder) {
     return {};
 }
 
+std::string WriteLibraryPictures(const std::string& folder) {
+    const QString libraryFolder = QDir(QString::fromStdString(folder)).filePath("CalcLibrary");
+    if (!QDir().mkpath(libraryFolder))
+        return Failed(libraryFolder.toStdString(), "cannot create the folder");
+    for (const LibraryPicture& picture : AllLibraryPictures()) {
+        const std::string path = QDir(libraryFolder).filePath(picture.file).toStdString();
+        if (std::string error = JpegCodec::WriteFile(path, picture.draw()); !error.empty())
+            return Failed(path, error);
+    }
+    return {};
+}
+
 std::string WriteRuntimeFiles(const std::string& folder) {
     if (std::string error = WriteRuntimePictures(folder); !error.empty()) return error;
+    if (std::string error = WriteLibraryPictures(folder); !error.empty()) return error;
     return WriteRuntimeSounds(folder);
 }
 

@@ -1,5 +1,7 @@
 #include "Glyphs.h"
 
+#include "Sketch.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -43,19 +45,9 @@ constexpr std::array<GlyphFiles, 18> kGlyphs{{
     {Glyph::Screen, "Screen.bmp", "Screen1.bmp"},
 }};
 
-QPen Stroke(const QColor& color, double width) {
-    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-// A filled arrow head whose point is at `tip`, pointing along `direction`.
+// A filled arrow head in the glyphs' ink.
 void ArrowHead(QPainter& p, QPointF tip, QPointF direction, double length, double halfWidth) {
-    const double norm = std::hypot(direction.x(), direction.y());
-    const QPointF along = direction / norm;
-    const QPointF across(-along.y(), along.x());
-    const QPointF base = tip - along * length;
-    p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
-    p.drawPolygon(QPolygonF{tip, base + across * halfWidth, base - across * halfWidth});
+    pelcor::assetgen::ArrowHead(p, tip, direction, length, halfWidth, kInk);
 }
 
 void Axes(QPainter& p) {

@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "Sketch.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -21,17 +23,6 @@ const QColor kCyan(110, 215, 255);
 const QColor kRose(255, 120, 165);
 const QColor kTitle(255, 255, 255);
 const QColor kSubtitle(176, 204, 255);
-
-QFont SansFont(int pixelSize, bool bold) {
-    QFont font("Liberation Sans");
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QPen Stroke(const QColor& color, double width) {
-    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
 
 // The deep blue background with a faint square grid, like graph paper.
 void Background(QPainter& p, int width, int height, int gridStep) {

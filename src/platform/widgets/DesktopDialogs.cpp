@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace pelcor {
 
@@ -83,6 +85,26 @@ std::optional<QFont> DesktopDialogs::chooseFont(const QFont& initial) {
     const QFont chosen = QFontDialog::getFont(&ok, initial, parent_);
     if (!ok) return std::nullopt;
     return chosen;
+}
+
+bool DesktopDialogs::askYesNo(const QString& text) {
+    return QMessageBox::question(parent_, QApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool DesktopDialogs::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setMinMax(1, 99);
+    dialog.setFromTo(1, 1);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DesktopDialogs::offersPrintToFile() const {
+    // Qt's own print dialog always lists "Print to File (PDF)" beside the system's printers.
+    return true;
 }
 
 } // namespace pelcor

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace pelcor {
 
-// The desktop's own message boxes.
+// The desktop's own message boxes, file, colour, font and print dialogs.
 class DesktopDialogs : public Dialogs {
 public:
     explicit DesktopDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -17,6 +17,9 @@ public:
                          const FilterChange& onFilterChange = {}) override;
     std::optional<int> chooseColor(int initial) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
+    bool askYesNo(const QString& text) override;
+    bool choosePrinter(QPrinter& printer) override;
+    bool offersPrintToFile() const override;
 
 private:
     QWidget* parent_;

@@ -1,0 +1,104 @@
+#include "board/Selection.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace pelcor;
+
+// A board of `count` shapes away from the bottom-right corner, of the six kinds the drawing
+// tools make; with `curves` four in ten are the toolbar's hyperbolas and parabola and texts
+// instead, so that every kind has about its share.
+struct Board {
+    Canvas canvas{320, 320, DefaultBackgroundColor};
+    DrawingList list;
+    BoardRenderer renderer{canvas};
+    Selection selection{list, renderer};
+
+    Board(int count, bool curves) {
+        const char* tools[] = {"LINE", "SQUARE", "CIRCLE", "ELLIPSE", "TRIANGLE", "HEXAGON"};
+        const char* others[] = {"HYPER", "HYPER1", "PARABOLA", "TEXT"};
+        for (int i = 0; list.ShapeCount() < count; ++i) {
+            const int x = 20 + (i * 37) % 240, y = 20 + (i * 53) % 240, d = 5 + i % 15;
+            ShapeRecord s;
+            s.Kind = curves && i % 10 >= 6 ? others[i % 10 - 6] : tools[i % 6];
+            s.X1 = x, s.Y1 = y, s.X2 = x + d, s.Y2 = y + d;
+            if (s.Kind == "CIRCLE" || s.Kind == "ELLIPSE") s.X3 = s.Y3 = d / 2, s.Aux3 = 30;
+            if (s.Kind == "TRIANGLE")
+                s.X2 = s.Y2 = d, s.X3 = x, s.Y3 = y - d, s.X4 = x + d, s.Y4 = y + d / 2,
+                s.Aux1 = x - d, s.Aux2 = y + d / 2;
+            if (s.Kind == "HEXAGON") s.X2 = d, s.Y2 = 6, s.Aux1 = 15, s.Aux3 = 30, s.Aux4 = 6;
+            if (s.Kind == "HYPER") s.X2 = 300, s.Y2 = 200;
+            if (s.Kind == "HYPER1") s.X2 = 50, s.Y2 = 0;
+            if (s.Kind == "PARABOLA") s.X2 = s.Y2 = 0, s.X3 = 5, s.Aux1 = -50, s.Aux2 = -125;
+            if (s.Kind == "TEXT") s.Text = "Text", s.FontName = "Sans", s.FontSize = "8";
+            list.AppendShape(s, {});
+        }
+    }
+};
+
+// A press on the handle of the last of 10,000 shapes: the whole list is searched.
+void BM_HitTestLastOfTenThousand(benchmark::State& state) {
+    Board b(9999, true);
+    ShapeRecord circle;
+    circle.Kind = "CIRCLE";
+    circle.X1 = circle.Y1 = 290;
+    circle.X2 = circle.Y2 = 310;
+    circle.X3 = circle.Y3 = 10;
+    b.list.AppendShape(circle, {});
+    for (auto _ : state) {
+        const HitReport hit = b.selection.HitTest(300, 301);
+        if (hit.Shape != 10000) state.SkipWithError("the last shape was not hit");
+        benchmark::DoNotOptimize(hit.Memo.data());
+    }
+}
+BENCHMARK(BM_HitTestLastOfTenThousand)->Unit(benchmark::kMicrosecond);
+
+// One drag step of a selected rectangle: its record rewritten and the board repainted.
+void DragStep(benchmark::State& state, bool curves) {
+    Board b(1000, curves);
+    const int number = b.list.AppendShape(
+        [] {
+            ShapeRecord r;
+            r.Kind = "SQUARE";
+            r.X1 = r.Y1 = 280;
+            r.X2 = r.Y2 = 300;
+            return r;
+        }(),
+        {});
+    b.selection.HitTest(290, 290);
+    if (b.selection.SelectedShape() != number) state.SkipWithError("nothing selected");
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        b.selection.MoveSelected(280 + step % 20, 280 + step % 15, false, false);
+        benchmark::DoNotOptimize(b.canvas.pixel(0, 0));
+    }
+}
+void BM_DragSelectedOnAThousandToolShapes(benchmark::State& state) {
+    DragStep(state, false);
+}
+void BM_DragSelectedOnAThousandMixedShapes(benchmark::State& state) {
+    DragStep(state, true);
+}
+BENCHMARK(BM_DragSelectedOnAThousandToolShapes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragSelectedOnAThousandMixedShapes)->Unit(benchmark::kMillisecond);
+
+// The repaint alone, for comparison: what the drag step costs beyond it is the move's own.
+void Repaint(benchmark::State& state, bool curves) {
+    Board b(1001, curves);
+    for (auto _ : state) {
+        b.renderer.RepaintBoard(b.list);
+        benchmark::DoNotOptimize(b.canvas.pixel(0, 0));
+    }
+}
+void BM_RepaintAThousandToolShapes(benchmark::State& state) {
+    Repaint(state, false);
+}
+void BM_RepaintAThousandMixedShapes(benchmark::State& state) {
+    Repaint(state, true);
+}
+BENCHMARK(BM_RepaintAThousandToolShapes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintAThousandMixedShapes)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,242 @@
+#include "editor/TextEditorView.h"
+
+#include "platform/Colors.h"
+#include "platform/Dialogs.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace pelcor {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, int x, int y,
+                  int w) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(x, y, w, 22);
+    return label;
+}
+
+// A field that shows a value and opens the font dialog when clicked.
+QLineEdit* MakeField(const QString& name, const QString& accessibleName, QWidget* parent, int x,
+                     int w) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setGeometry(x, 9, w, 22);
+    field->setReadOnly(true);
+    field->setCursor(Qt::PointingHandCursor);
+    field->setAccessibleName(accessibleName);
+    return field;
+}
+
+const QString kNoFile = "(No file active)";
+
+} // namespace
+
+TextEditorView::TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dialogs,
+                               MenuAccess menu)
+    : QFrame(parent), dialogs_(dialogs), menu_(std::move(menu)), editor_(reporter) {
+    setObjectName("TextEditPanel");
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(colors::BtnFace));
+    setPalette(pal);
+
+    FontPanel = new QFrame(this);
+    FontPanel->setObjectName("FontPanel");
+    FontPanel->setGeometry(4, 8, 601, 40);
+    FontPanel->setFrameShape(QFrame::Panel);
+    FontPanel->setFrameShadow(QFrame::Sunken);
+
+    TextFontButt = new QPushButton("Font", FontPanel);
+    TextFontButt->setObjectName("TextFontButt");
+    TextFontButt->setGeometry(6, 8, 50, 24);
+    connect(TextFontButt, &QPushButton::clicked, this, &TextEditorView::TextFontButtClick);
+
+    MakeLabel("FontNameLabel", "Name", FontPanel, 62, 9, 38);
+    Font1 = MakeField("Font1", "Font name", FontPanel, 102, 106);
+    MakeLabel("FontSizeLabel", "Size", FontPanel, 214, 9, 26);
+    Size1 = MakeField("Size1", "Font size", FontPanel, 242, 32);
+    MakeLabel("FontColorLabel", "Colour", FontPanel, 282, 9, 40);
+    Color1 = MakeField("Color1", "Font colour", FontPanel, 324, 40);
+    Color1->setText("ABC");
+    for (QLineEdit* field : {Font1, Size1, Color1})
+        field->installEventFilter(this);
+
+    MakeLabel("FileLabel", "File =", FontPanel, 372, 9, 36);
+    TextFileNme = MakeLabel("TextFileNme", kNoFile, FontPanel, 410, 9, 154);
+    TextFileNme->setAccessibleName("File");
+
+    EditorCloseButt1 = new QPushButton("X", FontPanel);
+    EditorCloseButt1->setObjectName("EditorCloseButt1");
+    EditorCloseButt1->setGeometry(570, 8, 24, 24);
+    EditorCloseButt1->setAccessibleName("X");
+    EditorCloseButt1->setToolTip("Close the editor");
+    connect(EditorCloseButt1, &QPushButton::clicked, this, &TextEditorView::EditorCloseButt1Click);
+
+    Storetext = new QPlainTextEdit(this);
+    Storetext->setObjectName("Storetext");
+    Storetext->setAccessibleName("Text");
+    Storetext->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Storetext->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Storetext->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Storetext->setFont(editor_.Font);
+    Storetext->installEventFilter(this);
+    connect(Storetext, &QPlainTextEdit::textChanged, this, [this] {
+        if (!filling_) StoretextKeyUp(); // pasting and cutting with the mouse count as typing
+    });
+
+    refreshFontFields();
+    hide();
+}
+
+// --- opening and closing ---------------------------------------------------------------------
+
+void TextEditorView::placeAndShow() {
+    const QWidget* mainWindow = window() == this ? parentWidget() : window();
+    const int w = mainWindow ? mainWindow->width() : 643;
+    const int h = mainWindow ? mainWindow->height() : 555;
+    setGeometry(2, 2, w - 4, h - 50);
+    Storetext->setGeometry(1, 55, width() - 10, height() - 90);
+    FontPanel->show();
+    refreshFontFields();
+    show();
+    raise();
+    Storetext->setFocus();
+}
+
+void TextEditorView::runCommand(EditorUse command, const QString* fill) {
+    if (command == EditorUse::DrawingList && !editor_.isOpen()) emit hideOptionPanels();
+    const bool exportEnabled = menu_.isEnabled && menu_.isEnabled("SaveImageBitmap1");
+    const TextEditor::Step step = editor_.Command(command, exportEnabled);
+    if (step.opened) {
+        placeAndShow();
+        if (fill) setMemoText(*fill);
+    } else {
+        hide();
+        if (step.clearMemo) setMemoText({});
+    }
+    apply(step.menu);
+}
+
+void TextEditorView::ViewEditor1Click(const QString& tapeText) {
+    runCommand(EditorUse::Calculations, &tapeText);
+}
+
+void TextEditorView::TextEditor2Click() {
+    runCommand(EditorUse::TextFile, nullptr);
+}
+
+void TextEditorView::CheckFile1Click(const QString& drawingListText) {
+    runCommand(EditorUse::DrawingList, &drawingListText);
+}
+
+void TextEditorView::EditorCloseButt1Click() {
+    const TextEditor::Step step = editor_.CloseButton();
+    hide();
+    if (step.clearMemo) setMemoText({});
+    apply(step.menu);
+}
+
+// --- files -----------------------------------------------------------------------------------
+
+void TextEditorView::LoadTextFile1Click() {
+    const QString chosen = dialogs_.openFileName(TextEditor::kFilter, 1, Q(editor_.TextFileName));
+    if (chosen.isEmpty()) {
+        // A cancelled dialog leaves the name it proposed.
+        TextFileNme->setText(editor_.TextFileName.empty() ? kNoFile : Q(editor_.TextFileName));
+        return;
+    }
+    std::string memo;
+    if (!editor_.LoadFile(chosen.toStdString(), memo)) return;
+    setMemoText(Q(memo));
+    apply(TextEditor::SaveOffered());
+    TextFileNme->setText(chosen);
+}
+
+void TextEditorView::SaveTextFile1Click() {
+    int filterIndex = 1;
+    const QString chosen =
+        dialogs_.saveFileName(TextEditor::kFilter, filterIndex, Q(editor_.TextFileName));
+    if (chosen.isEmpty()) return;
+    const std::string path = TextEditor::SaveName(chosen.toStdString(), filterIndex);
+    // The dialog asked about the name as typed; with ".txt" added it may be another file
+    // that already exists.
+    if (Q(path) != chosen && QFileInfo::exists(Q(path)) &&
+        !dialogs_.askYesNo(Q(path) + " already exists.\nDo you want to replace it?"))
+        return;
+    if (editor_.SaveFile(path, memoText().toStdString())) TextFileNme->setText(Q(path));
+}
+
+// --- the memo and its font -------------------------------------------------------------------
+
+QString TextEditorView::memoText() const {
+    QString text = Storetext->toPlainText();
+    text.replace('\n', "\r\n");
+    return text;
+}
+
+void TextEditorView::setMemoText(const QString& crlfText) {
+    QString text = crlfText;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    filling_ = true;
+    Storetext->setPlainText(text);
+    filling_ = false;
+}
+
+void TextEditorView::StoretextKeyUp() {
+    apply(TextEditor::AfterTyping(Storetext->document()->isEmpty()));
+}
+
+void TextEditorView::TextFontButtClick() {
+    const std::optional<QFont> chosen = dialogs_.chooseFont(editor_.Font);
+    if (!chosen) return;
+    editor_.Font = *chosen;
+    Storetext->setFont(editor_.Font);
+    refreshFontFields();
+}
+
+void TextEditorView::refreshFontFields() {
+    Font1->setText(editor_.Font.family());
+    const int points = editor_.Font.pointSize() > 0 ? editor_.Font.pointSize()
+                                                    : QFontInfo(editor_.Font).pointSize();
+    Size1->setText(QString::number(points));
+    QPalette pal = Color1->palette();
+    pal.setColor(QPalette::Text, ToQColor(editor_.FontColor));
+    Color1->setPalette(pal);
+    QPalette memoPal = Storetext->palette();
+    memoPal.setColor(QPalette::Text, ToQColor(editor_.FontColor));
+    Storetext->setPalette(memoPal);
+}
+
+void TextEditorView::apply(const MenuStates& states) {
+    if (!menu_.setEnabled) return;
+    for (const MenuState& s : states)
+        menu_.setEnabled(Q(s.name), s.enabled);
+}
+
+bool TextEditorView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Storetext && event->type() == QEvent::KeyRelease) {
+        StoretextKeyUp();
+    } else if ((watched == Font1 || watched == Size1 || watched == Color1) &&
+               event->type() == QEvent::MouseButtonRelease) {
+        TextFontButtClick();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+} // namespace pelcor
