@@ -79,6 +79,7 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     wireReference();
     wireEditor();
     QApplication::instance()->installEventFilter(this);
+    wirePersonalAndViewer();
 
     // The window keeps its size: the client area is 643 x 509 under the menu.
     setFixedSize(643, 509 + menuBar()->sizeHint().height());
@@ -125,8 +126,8 @@ void TMainCalc1::buildParts() {
                                 calculatorView_->keypad()->memLabel()});
     boardView_->setParent(this);
 
-    sidePanels_ = std::make_unique<SidePanelHost>(*screens_, Panel1, boardView_->toolbar(),
-                                                  [this] { pause(); });
+    sidePanels_ =
+        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), [this] { pause(); });
     for (QWidget* w : boardView_->swatchControls())
         sidePanels_->AddToLeftColumn(w);
 
@@ -153,6 +154,7 @@ void TMainCalc1::buildParts() {
     printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
 
     buildPlaceholders();
+    buildPersonalAndViewer();
 
     optionsModel_ = std::make_unique<Options>();
     optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
@@ -183,15 +185,7 @@ void TMainCalc1::buildParts() {
 void TMainCalc1::buildPlaceholders() {
     // Panels whose contents arrive with their own features, each created hidden where it
     // opens.
-    MakePanel("PersonalSettingsPanel", client_, 164, 12, 309, 85)->hide();
-    MakePanel("ViewerPanel", client_, 159, 253, 313, 77)->hide();
     MakePanel("EditFrame", client_, 5, 390, 616, 86)->hide();
-    QFrame* personal = MakePanel("PersonalPanel", Panel1, 19, 12, 149, 12);
-    connect(MakeButton("PersCloseButt", "Close", personal, 96, 4, 41, 17), &QPushButton::clicked,
-            this, &TMainCalc1::AstroCloseButtClick);
-    sidePanels_->AddPanel(personal, true);
-    info_->WatchClearing(personal);
-    sidePanels_->AddCompanion(panel("PersonalSettingsPanel"));
 }
 
 QFrame* TMainCalc1::buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
@@ -228,8 +222,7 @@ void TMainCalc1::wireMenu() {
             [this] { sidePanels_->Toggle(constants_->PhysicsPanel); });
     connect(m.Astronomy1, &QAction::triggered, this,
             [this] { sidePanels_->Toggle(constants_->AstronomyPanel); });
-    connect(m.PersonalData1, &QAction::triggered, this,
-            [this] { sidePanels_->Toggle(panel("PersonalPanel")); });
+    connect(m.PersonalData1, &QAction::triggered, this, &TMainCalc1::Personal1Click);
     connect(m.Conversion2, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
     connect(m.AboutUs1, &QAction::triggered, this, &TMainCalc1::AboutUs1Click);
     connect(m.Onlinehelp1, &QAction::triggered, this, &TMainCalc1::Onlinehelp1Click);
@@ -279,7 +272,7 @@ void TMainCalc1::wireOptions() {
         screens_->showDisplayMode();
     });
     connect(&o, &OptionsView::screenModeChosen, this, [this](int mode) {
-        // Mode 2 shows the picture library once it is kept.
+        // Mode 2 shows the picture library, wired with the viewer.
         if (mode == 0) screens_->showDisplayMode(DisplayMode::Start);
         if (mode == 1) gallery_->ShowCurrentFigure();
         if (mode == 3) screens_->showDisplayMode(DisplayMode::Board);
@@ -435,9 +428,8 @@ void TMainCalc1::FormCreate() {
     // 6. With no drawing file remembered: the start picture and the pointer's glyph.
     if (settings_.drawingFile.empty()) screens_->showDisplayMode(DisplayMode::Start);
 
-    // 7. The pictures share the board's place; the start picture is the splash picture
-    //    stretched to the screen.
-    panel("ViewerPanel")->setGeometry(screens_->panel()->x() + 4, 253, 313, 77);
+    // 7. The pictures share the board's place (the viewer's panel is placed by the viewer);
+    //    the start picture is the splash picture stretched to the screen.
     screens_->SetStartPicture(splashPicture);
     constants_->setStartPicture(screens_->StartPicture());
 

@@ -29,8 +29,10 @@ class TCalcPrint1;
 class TextEditorView;
 class Dialogs;
 class DrawingDocument;
+class ImageViewerView;
 class InfoLine;
 class OptionsView;
+class PersonalDataView;
 class Shell;
 class SidePanelHost;
 class ScreenHost;
@@ -87,6 +89,8 @@ public:
     OrbitView& orbit() { return *orbit_; }
     TextEditorView& editor() { return *editor_; }
     TCalcPrint1& printWindow() { return *printWindow_; }
+    PersonalDataView& personalData() { return *personal_; }
+    ImageViewerView& imageViewer() { return *viewer_; }
     TCalcConv* converter() const { return converter_; }
     const Settings& settings() const { return settings_; }
 
@@ -106,6 +110,8 @@ public:
     // "Print": the screen's picture, or the editor's or the electrical reference's text, to
     // the print window; the main window hides while it is in use.
     void PrintarClick();
+    // "Personal Data": opens the personal data over the left column, or closes it.
+    void Personal1Click();
     // Clears and redraws the board with the draw-mode options.
     void RepaintBoard();
 
@@ -150,11 +156,12 @@ private:
     QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
                                const QString& no, const QString& yesName, const QString& noName);
     void buildPlaceholders();
+    void buildPersonalAndViewer();
+    void wirePersonalAndViewer();
     void Timer1Timer();
     void modeShown();
     void focusAfterToggle();
     void showDocumentState();
-    void loadSidePicture();
     // Waits, processing window messages, until an exit panel is answered.
     ExitAnswer AskExitPanel(QFrame* panel);
     void FormDestroy();
@@ -183,6 +190,8 @@ private:
     BoardView* boardView_ = nullptr;
     std::unique_ptr<Options> optionsModel_;
     OptionsView* optionsView_ = nullptr;
+    PersonalDataView* personal_ = nullptr;
+    ImageViewerView* viewer_ = nullptr;
     AboutView* about_ = nullptr;
     GalleryView* gallery_ = nullptr;
     ConstantsView* constants_ = nullptr;

@@ -6,7 +6,6 @@
 #include "app/MainMenu.h"
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
-#include "app/SidePanelHost.h"
 #include "board/BoardModel.h"
 #include "board/BoardView.h"
 #include "board/DrawingDocument.h"
@@ -17,9 +16,10 @@
 #include "platform/BmpCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/JpegCodec.h"
-#include "platform/Pictures.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/Widgets.h"
+#include "reference/ImageViewerView.h"
+#include "reference/PersonalDataView.h"
 
 #include <QAction>
 #include <QLabel>
@@ -163,15 +163,6 @@ void TMainCalc1::SaveImageBitmap1Click() {
 
 // --- settings -------------------------------------------------------------------------------
 
-void TMainCalc1::loadSidePicture() {
-    if (settings_.sidePicture.empty()) settings_.sidePicture = files_.resolve("Pelcor.jpg");
-    const QImage picture = LoadPicture(settings_.sidePicture);
-    if (picture.isNull()) return;
-    QLabel* image2 = sidePanels_->SidePicture();
-    image2->setPixmap(QPixmap::fromImage(picture.scaled(image2->size(), Qt::IgnoreAspectRatio)
-                                             .convertToFormat(QImage::Format_RGB888)));
-}
-
 void TMainCalc1::LoadSettings() {
     std::string bytes;
     if (ReadWholeFile(files_.resolve(kTapeFile), bytes)) calculatorView_->LoadTapeFile(bytes);
@@ -183,6 +174,7 @@ void TMainCalc1::LoadSettings() {
         info_->Show(settings_.info);
         optionsModel_->LoadSettings(settings_);
         optionsView_->Refresh();
+        personal_->LoadSettings(settings_);
         boardView_->ShowSoundGlyph(optionsModel_->SoundOn);
         document_->SetFileName(settings_.drawingFile);
         if (!settings_.drawingFile.empty()) ReadGraphicsFile(settings_.drawingFile);
@@ -193,7 +185,7 @@ void TMainCalc1::LoadSettings() {
             screens_->showDisplayMode(restored);
         }
     }
-    loadSidePicture();
+    viewer_->LoadSettings(settings_); // the side picture, "Pelcor.jpg" unless one was chosen
     // A drawing loaded at start counts as unchanged.
     document_->SetBaseline();
     document_->TakeUndoSnapshot(false);
@@ -207,7 +199,8 @@ void TMainCalc1::SaveSettings() {
     settings_.drawingFile = document_->FileName();
     settings_.info = info_->Text();
     optionsModel_->SaveSettings(settings_);
-    if (settings_.sidePicture.empty()) settings_.sidePicture = files_.resolve("Pelcor.jpg");
+    personal_->SaveSettings(settings_);
+    viewer_->SaveSettings(settings_);
 
     std::string failure =
         WriteFileAtomically(files_.resolve(kTapeFile), calculatorView_->TapeFileBytes());

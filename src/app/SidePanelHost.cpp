@@ -4,7 +4,6 @@
 #include "platform/widgets/Widgets.h"
 
 #include <QFrame>
-#include <QLabel>
 
 namespace pelcor {
 
@@ -15,15 +14,9 @@ constexpr int kOpen = 322;
 
 } // namespace
 
-SidePanelHost::SidePanelHost(Screens& screens, QWidget* parent, QWidget* toolbar,
-                             std::function<void()> pause)
+SidePanelHost::SidePanelHost(Screens& screens, QWidget* toolbar, std::function<void()> pause)
     : screens_(screens), toolbar_(toolbar), pause_(std::move(pause)) {
-    image2_ = MakeLabel("Image2", {}, parent, 5, 208, 145, 97);
-    image2_->setToolTip("Right click to change image -- Left click to open image viewer");
-    image2_->setAccessibleName(image2_->toolTip());
-    image2_->setScaledContents(true);
-    image2_->setFrameShape(QFrame::Box);
-    leftColumn_ << toolbar << image2_;
+    leftColumn_ << toolbar;
 }
 
 void SidePanelHost::AddToLeftColumn(QWidget* widget) {

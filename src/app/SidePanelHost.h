@@ -5,7 +5,6 @@
 #include <functional>
 
 class QFrame;
-class QLabel;
 class QWidget;
 
 namespace pelcor {
@@ -18,10 +17,7 @@ class Screens;
 // this host to open or close them.
 class SidePanelHost {
 public:
-    // The side picture `Image2` is made here, under the toolbar in `parent`.
-    SidePanelHost(Screens& screens, QWidget* parent, QWidget* toolbar, std::function<void()> pause);
-
-    QLabel* SidePicture() const { return image2_; }
+    SidePanelHost(Screens& screens, QWidget* toolbar, std::function<void()> pause);
 
     // The controls a side panel covers.
     void AddToLeftColumn(QWidget* widget);
@@ -44,7 +40,6 @@ public:
 private:
     Screens& screens_;
     QWidget* toolbar_;
-    QLabel* image2_;
     std::function<void()> pause_;
     QList<QWidget*> leftColumn_;
     QList<QFrame*> panels_;

@@ -9,6 +9,8 @@
 
 #include <jpeglib.h>
 
+#include <jerror.h>
+
 namespace pelcor::JpegCodec {
 
 namespace {
@@ -17,6 +19,7 @@ struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    bool endedEarly = false; // the data ran out before the picture was complete
 };
 
 void OnError(j_common_ptr cinfo) {
@@ -25,7 +28,11 @@ void OnError(j_common_ptr cinfo) {
     std::longjmp(err->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {} // warnings are not shown
+// Warnings are not shown; a picture cut short is noted, so it can be refused.
+void OnMessage(j_common_ptr cinfo, int level) {
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+        reinterpret_cast<ErrorManager*>(cinfo->err)->endedEarly = true;
+}
 
 // The parts of decoding that must not hold objects with destructors across longjmp.
 bool DecodeInto(const std::string& bytes, std::vector<unsigned char>& pixels, int& width,
@@ -60,8 +67,14 @@ bool DecodeInto(const std::string& bytes, std::vector<unsigned char>& pixels, in
             pixels.data() + static_cast<size_t>(cinfo.output_scanline) * width * components;
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
+    // Only missing picture data counts: a file that lacks just its end marker is whole.
+    const bool truncated = err.endedEarly;
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
+    if (truncated) {
+        why = "the JPEG data is truncated";
+        return false;
+    }
     return true;
 }
 

@@ -58,7 +58,12 @@ Settings Settings::FromFileBytes(const std::string& bytes) {
 
 std::string Settings::ToFileBytes() const {
     std::string out;
-    auto add = [&out](const std::string& text) { out += Utf8ToCp1252(text) + "\r\n"; };
+    auto add = [&out](std::string text) {
+        // One value a line: a line break inside a text would shift every line after it.
+        for (char& c : text)
+            if (c == '\r' || c == '\n') c = ' ';
+        out += Utf8ToCp1252(text) + "\r\n";
+    };
     add(readout);
     for (const std::string& m : memories)
         add(m);

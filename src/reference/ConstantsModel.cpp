@@ -28,9 +28,11 @@ std::optional<CellPaint> ConstHighlight::Restore() {
 }
 
 PictureAction DecidePicture(const Constant* constant, const ConstantScreenState& state) {
+    // A cell the table does not know (a personal entry) only takes the highlight.
+    if (!constant) return PictureAction::None;
     if (state.displayMode == DisplayMode::Reference || state.formulaListVisible)
         return PictureAction::None;
-    if (state.screenHelpOn && constant && constant->picture) return PictureAction::ShowConstant;
+    if (state.screenHelpOn && constant->picture) return PictureAction::ShowConstant;
     return state.boardVisible ? PictureAction::None : PictureAction::RestoreStart;
 }
 

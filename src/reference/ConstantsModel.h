@@ -55,7 +55,8 @@ enum class PictureAction {
     RestoreStart, // the start picture goes back into Image1 and takes the screen
 };
 
-// The picture rule for a constant (nullptr: a Tag the table does not know).
+// The picture rule for a constant; a Tag the table does not know (nullptr) leaves the screen
+// as it is.
 PictureAction DecidePicture(const Constant* constant, const ConstantScreenState& state);
 
 // The screen side of the constants, carried out by the view.

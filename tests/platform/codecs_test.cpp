@@ -76,3 +76,15 @@ TEST(JpegCodec, EncodesWithDefaultsAndDecodesWithinJpegTolerance) {
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(LoadPicture(dir.filePath("missing.jpg").toStdString(), &error).isNull());
 }
+
+TEST(JpegCodec, RefusesAPictureCutShort) {
+    QImage noise(120, 90, QImage::Format_RGB32);
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 120; ++x)
+            noise.setPixel(x, y, qRgb(x * 37 % 256, x * y % 256, y * 53 % 256));
+    std::string bytes, error;
+    ASSERT_EQ(JpegCodec::Encode(noise, bytes), "");
+    EXPECT_FALSE(JpegCodec::Decode(bytes, &error).isNull());
+    EXPECT_TRUE(JpegCodec::Decode(bytes.substr(0, bytes.size() * 2 / 3), &error).isNull());
+    EXPECT_EQ(error, "the JPEG data is truncated");
+}

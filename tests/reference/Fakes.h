@@ -41,7 +41,8 @@ public:
 class FakeReporter : public pelcor::Reporter {
 public:
     std::vector<std::string> messages;
-    void showInfo(const std::string&) override {}
+    std::string info;
+    void showInfo(const std::string& text) override { info = text; }
     void beep() override {}
     void showMessage(const std::string& text) override { messages.push_back(text); }
 };
