@@ -472,6 +472,7 @@ void TMainCalc1::FormCreate() {
 
     // 13. The readout takes the keys.
     calculatorView_->FocusReadoutAtEnd();
+    if (!startupProblem_.empty()) info_->Show(startupProblem_);
 }
 
 void TMainCalc1::Timer1Timer() {

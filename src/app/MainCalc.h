@@ -121,7 +121,8 @@ public:
     void SaveGraphicsFile1Click();
     void LoadGraphicsFile1Click();
     void WriteGraphicsFile(const std::string& name);
-    void ReadGraphicsFile(const std::string& name);
+    // False when the file is missing or does not read (the drawing stays as it was).
+    bool ReadGraphicsFile(const std::string& name);
     void New1Click();
     void CLSButtClick();
     void Undo1Click();
@@ -206,6 +207,7 @@ private:
     QEventLoop* exitWait_ = nullptr;
     bool closing_ = false;
     bool saveFailureReported_ = false;
+    std::string startupProblem_;
 };
 
 } // namespace pelcor

@@ -67,10 +67,10 @@ void TMainCalc1::LoadGraphicsFile1Click() {
     screens_->showDisplayMode(DisplayMode::Board);
 }
 
-void TMainCalc1::ReadGraphicsFile(const std::string& name) {
+bool TMainCalc1::ReadGraphicsFile(const std::string& name) {
     if (!document_->Read(name)) {
         showDocumentState();
-        return;
+        return false;
     }
     menu_->SaveGraphicsFile1->setEnabled(true);
     screens_->setTitle("");
@@ -78,6 +78,7 @@ void TMainCalc1::ReadGraphicsFile(const std::string& name) {
     screens_->Picture1()->hide();
     RepaintBoard();
     showDocumentState();
+    return true;
 }
 
 // --- clearing and undo ----------------------------------------------------------------------
@@ -177,7 +178,10 @@ void TMainCalc1::LoadSettings() {
         personal_->LoadSettings(settings_);
         boardView_->ShowSoundGlyph(optionsModel_->SoundOn);
         document_->SetFileName(settings_.drawingFile);
-        if (!settings_.drawingFile.empty()) ReadGraphicsFile(settings_.drawingFile);
+        // A remembered drawing that does not open is said again once start-up has cleared
+        // the information line.
+        if (!settings_.drawingFile.empty() && !ReadGraphicsFile(settings_.drawingFile))
+            startupProblem_ = info_->Text();
         gallery_->setFigureIndex(settings_.galleryPosition);
         if (screens_->displayMode() != DisplayMode::Start) {
             const DisplayMode restored = screens_->displayMode();

@@ -28,7 +28,12 @@ ScreenHost::ScreenHost(QWidget* parent, MainMenu& menu, Hooks hooks)
     SetBackground(refLabel_, colors::White);
     textLabel_ = MakeLabel("TextLabel", "Text", panel_, 40, 60, 30, 16);
     clabel_ = MakeLabel("Clabel", {}, panel_, 0, 300, 320, 20);
-    formula_ = MakeLabel("Formula", {}, panel_, 0, 280, 320, 20);
+    // A sheet's title: white, centred, over whatever the screen shows.
+    formula_ = MakeLabel("Formula", {}, panel_, 0, 286, 320, 24);
+    formula_->setAlignment(Qt::AlignCenter);
+    formula_->setFont(ArialFont(16, true));
+    formula_->setAttribute(Qt::WA_TranslucentBackground);
+    SetFontColor(formula_, colors::White);
     for (QWidget* w :
          std::initializer_list<QWidget*>{picture1_, picture2_, picture11_, image3_, viewerImage_,
                                          refLabel_, textLabel_, clabel_, formula_})

@@ -7,11 +7,14 @@
 #include "platform/SettingsFile.h"
 #include "platform/widgets/Widgets.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace pelcor {
 
@@ -93,6 +96,12 @@ void CalculatorView::Sync() {
 
 void CalculatorView::FocusReadout(int start, int length) {
     readout_->setFocus(Qt::OtherFocusReason);
+    // A menu that is closing gives the focus back to where it was before the menu opened;
+    // a menu command's focus must outlast that, so it is given again once the menu is gone.
+    if (QApplication::activePopupWidget() || qobject_cast<QMenuBar*>(QApplication::focusWidget()))
+        QTimer::singleShot(0, readout_, [r = readout_] {
+            if (!r->hasFocus() && r->isVisible()) r->setFocus(Qt::OtherFocusReason);
+        });
     const int size = static_cast<int>(readout_->text().size());
     start = std::clamp(start, 0, size);
     if (start + length > size) length = size - start;

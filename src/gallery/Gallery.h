@@ -36,6 +36,9 @@ public:
 
     int CaptionFormula() const { return captionFormula_; }
     bool ClockRunning() const { return clockRunning_; }
+    // Another picture takes Picture1 or the toolbar is used: the clock stops until the
+    // clock figure is shown again.
+    void StopClock() { clockRunning_ = false; }
 
     // Clears the picture and draws figure FigureIndex. The clock figure sets ClockRunning
     // and runs one tick; every other figure clears it.

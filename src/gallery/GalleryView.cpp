@@ -49,6 +49,7 @@ void GalleryView::SolidClick() {
 
 void GalleryView::stopClock() {
     timer2_->stop();
+    gallery_.StopClock();
 }
 
 void GalleryView::enableClock() {

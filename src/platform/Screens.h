@@ -38,8 +38,8 @@ public:
     virtual void resetIdle() = 0;
     // Timer1, which counts the idle time and drives the orbit animation.
     virtual void setIdleTimerRunning(bool running) = 0;
-    // Timer2, the gallery clock's: stopped by the toolbar and by pictures that take the
-    // screen.
+    // The gallery clock stops (Timer2, and the clock until its figure is shown again): the
+    // toolbar stops it, and so does every picture that takes the gallery's place.
     virtual void stopClock() = 0;
 
     // Shows `picture` and hides the other pictures of the screen, leaving DisplayMode as it

@@ -62,6 +62,7 @@ SheetsView::SheetsView(Pictures pictures, Screens& screens, std::function<int()>
 }
 
 void SheetsView::TrigSheetClick(TrigSheet sheet) {
+    screens_.stopClock(); // the sheet takes the gallery's picture
     if (screens_.isShown(ScreenPicture::RefLabel)) {
         screens_.showDisplayMode();
         pictures_.RefLabel->hide();

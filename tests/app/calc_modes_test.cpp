@@ -5,9 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace pelcor;
@@ -106,4 +110,32 @@ TEST(Memories, ButtonsKeepTheValueInTheirHintsAndShowMarks) {
     t.click("Mem1Butt"); // storing "0" clears the marks
     EXPECT_EQ(t.button("MR1Butt")->palette().color(QPalette::ButtonText), Qt::black);
     EXPECT_EQ(t.button("MR1Butt")->toolTip(), "0");
+}
+
+TEST(CalcModes, AfterAMenuCommandTheNextKeyReachesTheReadout) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QMenuBar* bar = w.menuBar();
+    auto choose = [&](const char* item) {
+        // The focus is elsewhere when the menu opens, as after a click on the tape.
+        w.findChild<QWidget*>("TotalStrg")->setFocus();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(w.menuAction("CalcMode1")).center());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(w.menuAction(item)).center());
+        QApplication::processEvents();
+    };
+    choose("Hexidecimal1");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(w.windowHandle(), Qt::Key_A, Qt::NoModifier);
+    QTest::keyClick(w.windowHandle(), Qt::Key_7, Qt::NoModifier);
+    EXPECT_EQ(t.readout()->text(), "A7");
+    choose("Binary1");
+    QTest::keyClick(w.windowHandle(), Qt::Key_1, Qt::NoModifier);
+    EXPECT_EQ(t.readout()->text(), "1");
+    choose("Decimal1");
+    QTest::keyClick(w.windowHandle(), Qt::Key_9, Qt::NoModifier);
+    EXPECT_EQ(t.readout()->text(), "9");
 }

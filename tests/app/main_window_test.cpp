@@ -309,3 +309,22 @@ TEST(MainWindow, TheBoardIsRenderedAtStartAndFollowsTheDrawMode) {
     EXPECT_FALSE(w.panel("DrawModePanel")->isVisible());
     EXPECT_EQ(board->canvas().pixel(10, 10), 16777215); // the wire-frame board is white
 }
+
+TEST(MainWindow, TheCoordinatesHideWhenThePointerLeavesTheBoard) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QWidget* board = w.findChild<QWidget*>("Picture11");
+    QWidget* coordinates = w.findChild<QWidget*>("MemLabel");
+    // Bare places of the window, of Panel1, of the toolbar and of the keypad.
+    const std::pair<const char*, QPoint> elsewhere[] = {{"Panel1", {268, 345}},
+                                                        {"CalcPanel2", {10, 190}},
+                                                        {"CalcPanel", {146, 320}},
+                                                        {"ClientArea", {636, 300}}};
+    for (const auto& [name, place] : elsewhere) {
+        QTest::mouseMove(board, QPoint(159, 150));
+        EXPECT_TRUE(coordinates->isVisible());
+        EXPECT_EQ(static_cast<QLabel*>(coordinates)->text(), "X = -0.1   Y = 1.000") << name;
+        QTest::mouseMove(w.findChild<QWidget*>(name), place);
+        EXPECT_FALSE(coordinates->isVisible()) << name;
+    }
+}

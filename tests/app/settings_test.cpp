@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -263,4 +265,56 @@ TEST(Settings, TheRememberedDrawingIsLoadedAtStartAndCountsAsUnchanged) {
     EXPECT_EQ(w.findChild<QLineEdit*>("ImagesTotal")->text(), "2");
     EXPECT_EQ(w.findChild<QLineEdit*>("CurrentFile")->text(), pcz);
     EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
+}
+
+TEST(Settings, ARememberedDrawingThatDoesNotOpenIsReportedAfterStartUp) {
+    auto folder = pelcor::testing::CopyOfProgramFolder();
+    const QString broken = QDir(folder->path()).filePath("broken.pcz");
+    WriteText(broken, ":(1)[LINE][1][2]\r\n");
+    Settings s;
+    s.drawingFile = broken.toStdString();
+    WriteText(QDir(folder->path()).filePath("Pelcor.ini"), s.ToFileBytes());
+    {
+        TestWindow t(folder->path().toStdString());
+        EXPECT_TRUE(t.info()->text().startsWith("*** Not loaded: "))
+            << t.info()->text().toStdString();
+        EXPECT_EQ(t.window().document().list().ShapeCount(), 0);
+    }
+    s.drawingFile = QDir(folder->path()).filePath("gone.pcz").toStdString();
+    WriteText(QDir(folder->path()).filePath("Pelcor.ini"), s.ToFileBytes());
+    TestWindow t(folder->path().toStdString());
+    EXPECT_EQ(t.info()->text(),
+              QString::fromStdString("*** Invalid file name error ***" + s.drawingFile));
+}
+
+TEST(SoundOptions, EveryBoxActsAlikeByClickSpaceBarAndAccessibleToggle) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    auto toggle = [](QCheckBox* box) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box);
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    w.optionsView().SetupSound();
+    auto* sound = w.findChild<QCheckBox*>("SndCheckBox0");
+    toggle(sound);
+    EXPECT_FALSE(w.options().SoundOn);
+    EXPECT_EQ(sound->text(), "Sound is disabled");
+    QTest::keyClick(sound, Qt::Key_Space);
+    EXPECT_TRUE(w.options().SoundOn);
+
+    w.menuAction("DrawMode1")->trigger();
+    toggle(w.findChild<QCheckBox*>("WireFrame1"));
+    QTest::keyClick(w.findChild<QCheckBox*>("BlackWhite1"), Qt::Key_Space);
+    EXPECT_TRUE(w.options().WireFrame);
+    EXPECT_TRUE(w.options().BlackWhite);
+
+    w.optionsView().SetupScreen();
+    toggle(w.findChild<QCheckBox*>("ScrnCheckBox1"));
+    EXPECT_TRUE(w.options().ScreenHelpOn);
+    toggle(w.findChild<QCheckBox*>("ScrnModeBox0"));
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 0);
+    EXPECT_FALSE(w.panel("ScreenPanel2")->isVisible());
+    w.optionsView().SetupScreen();
+    QTest::keyClick(w.findChild<QCheckBox*>("ScrnModeBox3"), Qt::Key_Space);
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);
 }
