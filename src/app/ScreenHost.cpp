@@ -48,6 +48,8 @@ void ScreenHost::SetStartPicture(const QImage& picture) {
 }
 
 void ScreenHost::showDisplayMode() {
+    // A sheet's title belongs to the sheet on the gallery's picture.
+    if (mode_ != DisplayMode::Gallery) setTitle("");
     image1_->setVisible(mode_ == DisplayMode::Start);
     picture1_->setVisible(mode_ == DisplayMode::Gallery);
     picture2_->setVisible(mode_ == DisplayMode::Sheets);

@@ -47,6 +47,8 @@ void BoardView::buildToolbar(QWidget* parent) {
             MakeButton(t.name, t.caption, toolbar_, 4 + 36 * t.column, 4 + 28 * t.row, 33, 25);
         b->setProperty("Tag", TagOf(t.tag));
         b->setFont(ArialFont(11, true));
+        // A click leaves the keyboard focus where it was (the readout); Tab still reaches it.
+        b->setFocusPolicy(Qt::TabFocus);
         if (*t.hint) b->setToolTip(t.hint);
         if (!*t.caption) b->setAccessibleName(t.hint);
         if (*t.normal) {

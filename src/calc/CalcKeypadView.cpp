@@ -137,6 +137,8 @@ QPushButton* CalcKeypadView::add(const QString& name, const QString& caption, in
     b->setObjectName(name);
     b->setGeometry(left, top, width, height);
     b->setProperty("Tag", tag);
+    // A click leaves the keyboard focus with the readout; Tab still reaches the key.
+    b->setFocusPolicy(Qt::TabFocus);
     QFont f("Arial");
     f.setPixelSize(11);
     f.setBold(true);

@@ -131,6 +131,10 @@ PrintRect PrintLayout::KeepOnPage(const PrintRect& r, int pageHeight, int captio
 void PrintLayout::DrawFramedPicture(QPainter& painter, const QImage& picture, const PrintRect& r,
                                     const QString& caption, const QFont& captionFont,
                                     int penWidth) {
+    // Made smaller (the preview) the picture is smoothed so thin lines stay whole; made
+    // larger (a page) every pixel stays a sharp square.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          r.width() < picture.width() || r.height() < picture.height());
     painter.drawImage(r.toQRect(), picture);
     painter.setFont(captionFont);
     painter.setPen(Qt::black);

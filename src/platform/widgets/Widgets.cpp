@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QAbstractScrollArea>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -22,8 +24,11 @@ void SetBackground(QWidget* w, int color) {
     w->setAutoFillBackground(true);
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, ToQColor(color));
-    pal.setColor(QPalette::Base, ToQColor(color));
-    pal.setColor(QPalette::Button, ToQColor(color));
+    // Only the control's own face: a panel's colour must not reach the edit boxes and
+    // buttons inside it.
+    if (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QLineEdit*>(w))
+        pal.setColor(QPalette::Base, ToQColor(color));
+    if (qobject_cast<QAbstractButton*>(w)) pal.setColor(QPalette::Button, ToQColor(color));
     w->setPalette(pal);
 }
 
