@@ -3,6 +3,7 @@
 #include "platform/Cp1252.h"
 #include "platform/NumberText.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 
@@ -126,9 +127,35 @@ std::string FieldReader::NextField() {
     return std::string(text_.substr(open + 1, close - open - 1));
 }
 
+std::uint64_t DrawingList::NextRevision() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
+DrawingList::DrawingList(DrawingList&& other) noexcept
+    : shapes_(std::move(other.shapes_)), startUpEmpty_(other.startUpEmpty_),
+      revision_(other.revision_) {
+    other.shapes_.clear();
+    other.startUpEmpty_ = true;
+    other.Changed();
+}
+
+DrawingList& DrawingList::operator=(DrawingList&& other) noexcept {
+    if (this != &other) {
+        shapes_ = std::move(other.shapes_);
+        startUpEmpty_ = other.startUpEmpty_;
+        revision_ = other.revision_;
+        other.shapes_.clear();
+        other.startUpEmpty_ = true;
+        other.Changed();
+    }
+    return *this;
+}
+
 void DrawingList::Clear() {
     shapes_.clear();
     startUpEmpty_ = true;
+    Changed();
 }
 
 ShapeRecord DrawingList::Storable(ShapeRecord shape) {
@@ -167,6 +194,7 @@ int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& st
     shape.FillColor = style.FillMode == "S" ? style.FillColor : style.BackgroundColor;
     shapes_.push_back(Storable(std::move(shape)));
     startUpEmpty_ = false;
+    Changed();
     return ShapeCount();
 }
 
@@ -178,6 +206,7 @@ std::optional<ShapeRecord> DrawingList::ExtractShape(int number) const {
 bool DrawingList::ReplaceShape(int number, const ShapeRecord& shape) {
     if (number < 1 || number > ShapeCount()) return false;
     shapes_[number - 1] = Storable(shape);
+    Changed();
     return true;
 }
 
@@ -186,6 +215,7 @@ std::optional<ShapeRecord> DrawingList::DeleteShape(int number) {
     ShapeRecord removed = std::move(shapes_[number - 1]);
     shapes_.erase(shapes_.begin() + (number - 1));
     startUpEmpty_ = false;
+    Changed();
     return removed;
 }
 
@@ -243,6 +273,7 @@ std::string DrawingList::SetText(std::string_view text) {
     }
     shapes_ = std::move(shapes);
     startUpEmpty_ = false;
+    Changed();
     return {};
 }
 

@@ -106,13 +106,18 @@ std::vector<ShapeRecord> Mix(unsigned seed, int count, const char* fillMode) {
     return shapes;
 }
 
-// One repaint of `list` with `settings` on a fresh board.
+// A repaint of `list` with `settings` on a fresh board; a second one, with the curves
+// already known and the board touched so that it is drawn again, must be the same.
 QImage Drawn(const DrawingList& list, const BoardSettings& settings = {}) {
     Canvas canvas(320, 320, Bg);
     BoardRenderer renderer(canvas);
     renderer.Settings = settings;
     renderer.RepaintBoard(list);
-    return canvas.image();
+    const QImage first = canvas.image();
+    canvas.setPixel(0, 0, 0);
+    renderer.RepaintBoard(list);
+    EXPECT_TRUE(canvas.image() == first);
+    return first;
 }
 
 ShapeRecord Polygon(int cx, int cy, int radius, int edges, int sides, int form, int start,
