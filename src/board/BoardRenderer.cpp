@@ -1,5 +1,6 @@
 #include "board/BoardRenderer.h"
 
+#include "board/CoveredShapes.h"
 #include "board/RectHyperbola.h"
 #include "drawing/Coordinates.h"
 #include "platform/NumberText.h"
@@ -19,8 +20,15 @@ namespace {
 constexpr double kFar = 1 << 22;
 
 // A computed coordinate, truncated toward zero.
-int Pt(double v) {
+inline int Pt(double v) {
+    if (v > -kFar && v < kFar) return static_cast<int>(v); // the same, sooner
     return TruncToInt(std::clamp(v, -kFar, kFar));
+}
+
+// std::trunc, sooner where a conversion to a whole number is exact.
+inline double Trunc(double v) {
+    if (v > -4e18 && v < 4e18) return static_cast<double>(static_cast<long long>(v));
+    return std::trunc(v);
 }
 
 // A sum or difference of integer coordinates, without overflow.
@@ -53,20 +61,26 @@ double AngleStep(int sides) {
 // steps: a larger edge count draws the same picture as its last 720 edges.
 constexpr long long kDistinctEdges = 720;
 
-// The HYPER parameter's values and their cosines and tangents, the same for every curve.
-struct HyperbolaStep {
-    double cosine, tangent;
+// The cosines and tangents of the HYPER parameter's values, the same for every curve.
+struct HyperbolaSteps {
+    std::vector<double> cosines, tangents;
 };
 
-const std::vector<HyperbolaStep>& HyperbolaSteps() {
-    static const std::vector<HyperbolaStep> steps = [] {
-        std::vector<HyperbolaStep> v;
-        for (double t = 0; t < 360; t += 0.025)
-            v.push_back({std::cos(t), std::tan(t)});
+const HyperbolaSteps& HyperbolaStepValues() {
+    static const HyperbolaSteps steps = [] {
+        HyperbolaSteps v;
+        for (double t = 0; t < 360; t += 0.025) { // used as radians
+            v.cosines.push_back(std::cos(t));
+            v.tangents.push_back(std::tan(t));
+        }
         return v;
     }();
     return steps;
 }
+
+// Centres this near the board let a hyperbola's points be taken in whole numbers (below).
+constexpr int kNear = 1'000'000;
+constexpr double kHeld = 8e6;
 
 // Whether two settings draw the same board.
 bool SameBoard(const BoardSettings& a, const BoardSettings& b) {
@@ -96,26 +110,71 @@ public:
         auto [at, added] = entries_.try_emplace(key);
         at->second.pass = pass_;
         if (!added) return at->second.pixels;
-        if (seen_.size() != static_cast<std::size_t>(key.width) * key.height) {
-            seen_.assign(static_cast<std::size_t>(key.width) * key.height, 0);
+        const std::size_t size = static_cast<std::size_t>(key.width) * key.height;
+        if (seen_.size() != size) {
+            seen_.assign(size, 0);
             stamp_ = 0;
         }
         if (++stamp_ == 0) { // the marks wrapped: start them again
             std::fill(seen_.begin(), seen_.end(), 0);
             stamp_ = 1;
         }
-        std::vector<QPoint>& pixels = at->second.pixels;
-        const unsigned w = static_cast<unsigned>(key.width), h = static_cast<unsigned>(key.height);
+        // Points come thick and on and off the board at random, so they are taken without
+        // branches: first every point on the board that differs from the one before, then
+        // those not found before.
+        const std::size_t w = static_cast<std::size_t>(key.width);
+        const std::size_t h = static_cast<std::size_t>(key.height);
+        if (points_.size() < 4096) points_.resize(4096);
+        Point* out = points_.data();
+        std::size_t count = 0, room = points_.size();
+        std::uint64_t last = ~0ull;
         compute([&](int x, int y) {
-            if (static_cast<unsigned>(x) >= w || static_cast<unsigned>(y) >= h) return;
-            std::uint32_t& mark = seen_[static_cast<std::size_t>(y) * w + static_cast<unsigned>(x)];
-            if (mark == stamp_) return;
-            mark = stamp_;
-            pixels.emplace_back(x, y);
+            if (count == room) {
+                points_.resize(2 * room);
+                out = points_.data();
+                room = points_.size();
+            }
+            const std::size_t ux = static_cast<unsigned>(x), uy = static_cast<unsigned>(y);
+            const std::size_t on = (ux < w) & (uy < h);
+            const std::uint64_t place = uy * w + ux;
+            out[count] = {static_cast<std::uint32_t>(place), x, y};
+            count += on & (place != last);
+            last = on ? place : last;
         });
-        pixels.shrink_to_fit();
-        kept_ += pixels.size();
+        std::uint32_t* const seen = seen_.data();
+        const std::uint32_t stamp = stamp_;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const Point p = out[i];
+            out[kept] = p;
+            kept += seen[p.place] != stamp;
+            seen[p.place] = stamp;
+        }
+        std::vector<QPoint>& pixels = at->second.pixels;
+        pixels.resize(kept);
+        for (std::size_t i = 0; i < kept; ++i)
+            pixels[i] = QPoint(out[i].x, out[i].y);
+        kept_ += kept;
         return pixels;
+    }
+
+    // The values of c a rectangular hyperbola's loop plots for a centre on `row` (0 to 319)
+    // and a centre column on a board of 320 columns or fewer, leaping over its stretches
+    // below -320; walked once.
+    const std::vector<double>& RowWalk(int row) {
+        auto [at, added] = rows_.try_emplace(row);
+        if (added)
+            WalkRectHyperbola(row, true, [&](double c) {
+                at->second.push_back(c);
+                return true;
+            });
+        return at->second;
+    }
+
+    // Room for `n` whole numbers, for a computation's own use.
+    std::vector<int>& Offsets(std::size_t n) {
+        if (offsets_.size() < n) offsets_.resize(n);
+        return offsets_;
     }
 
     // A pass begins; curves not drawn in the last passes go once too many are kept.
@@ -154,6 +213,13 @@ private:
     std::uint64_t pass_ = 0;
     std::vector<std::uint32_t> seen_; // marks of the pixels found for the curve being computed
     std::uint32_t stamp_ = 0;
+    struct Point {
+        std::uint32_t place; // y * width + x
+        int x, y;
+    };
+    std::vector<Point> points_; // the curve's pixels found so far
+    std::vector<int> offsets_;
+    std::unordered_map<int, std::vector<double>> rows_; // walks by centre row
 };
 
 // The last pass drawn: what decided its pixels and what it left in the canvas's state.
@@ -280,13 +346,28 @@ std::string BoardRenderer::RedrawAllShapes(const DrawingList& list) {
     highlightedInPass_ = false;
     parabolaSolved_ = false;
     curves_->NewPass();
-    int number = 1;
-    for (const ShapeRecord& shape : list.Shapes()) {
-        SetShapeColors(shape);
-        error = DrawShape(shape, number++);
+    // The pass ends after the first shape in move mode, and at a text it cannot draw.
+    const std::vector<ShapeRecord>& shapes = list.Shapes();
+    std::size_t count = Settings.MoveMode ? std::min<std::size_t>(shapes.size(), 1) : shapes.size();
+    for (std::size_t i = 0; i < count; ++i)
+        if (shapes[i].IsText() && !ParseInteger(shapes[i].FontSize)) count = i + 1;
+    const std::vector<char> covered =
+        copying && !DrawCoveredShapes && count > 1
+            ? CoveredShapes(shapes, count, canvas_.width(), canvas_.height(),
+                            Settings.SelectedShape, Settings.SecondSelectedShape)
+            : std::vector<char>();
+    for (std::size_t i = 0; i < count; ++i) {
+        const ShapeRecord& shape = shapes[i];
+        const int number = static_cast<int>(i) + 1;
         pass->anyDrawn = true;
+        if (!covered.empty() && covered[i]) {
+            PassOver(shape, number);
+        } else {
+            SetShapeColors(shape);
+            error = DrawShape(shape, number);
+        }
         if (shape.IsText() && error.empty()) pass->textDrawn = true;
-        if (!error.empty() || Settings.MoveMode) break;
+        if (!error.empty()) break;
     }
     canvas_.moveTo(penX, penY);
     canvas_.setPenColor(penColor);
@@ -306,6 +387,25 @@ std::string BoardRenderer::RedrawAllShapes(const DrawingList& list) {
     else
         lastPass_.reset();
     return error;
+}
+
+void BoardRenderer::PassOver(const ShapeRecord& shape, int number) {
+    if (number == Settings.SelectedShape || number == Settings.SecondSelectedShape) {
+        lastHighlightedKind_ = shape.Kind;
+        highlightedInPass_ = true;
+    }
+    if (shape.Kind == kind::Parabola) {
+        const double a = shape.X3 / 10.0;
+        Quadratic.SolveQuadratic(a, 0, 0);
+        if (a != 0) parabolaSolved_ = true;
+    } else if (shape.IsText()) {
+        SetShapeColors(shape);
+        canvas_.setFontColor(canvas_.penColor());
+        canvas_.setFontStyle(shape.FontStyle == "Bold", shape.FontStyle == "Italic");
+    }
+    canvas_.setPenMode(Canvas::PenMode::Copy);
+    canvas_.setPenStyle(Canvas::PenStyle::Solid);
+    canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
 }
 
 std::string BoardRenderer::RepaintBoard(const DrawingList& list) {
@@ -536,13 +636,13 @@ void BoardRenderer::DrawParabola(const ShapeRecord& shape, double step) {
         for (double s = -8; s < 0; s += step) {
             const double y = a * s * s;
             if (shape.Y4 == 0) {
-                const int py = Pt(y1 + std::trunc(-10 * y));
-                put(Pt(x1 - std::trunc(10 * s)), py);
-                put(Pt(x1 + std::trunc(10 * s)), py);
+                const int py = Pt(y1 + Trunc(-10 * y));
+                put(Pt(x1 - Trunc(10 * s)), py);
+                put(Pt(x1 + Trunc(10 * s)), py);
             } else {
-                const int px = Pt(x1 + std::trunc(10 * y));
-                put(px, Pt(y1 + std::trunc(10 * s)));
-                put(px, Pt(y1 - std::trunc(10 * s)));
+                const int px = Pt(x1 + Trunc(10 * y));
+                put(px, Pt(y1 + Trunc(10 * s)));
+                put(px, Pt(y1 - Trunc(10 * s)));
             }
         }
     };
@@ -570,14 +670,38 @@ void BoardRenderer::DrawHyperbola(const ShapeRecord& shape) {
     const Curves::Key key{1, shape.X1, shape.Y1, shape.X2,        shape.Y2,
                           0, sideways, false,    canvas_.width(), canvas_.height()};
     Plot(curves_->Pixels(key, [&](auto put) {
-        // t from 0 while t < 360 in steps of 0.025, used as radians.
-        for (const HyperbolaStep& t : HyperbolaSteps()) {
-            const double across = std::trunc(10 * a / t.cosine);
-            const double along = std::trunc(10 * b * t.tangent);
+        const HyperbolaSteps& t = HyperbolaStepValues();
+        const std::size_t n = t.cosines.size();
+        const double across10 = 10 * a, along10 = 10 * b;
+        if (std::abs(shape.X1) > kNear || std::abs(shape.Y1) > kNear || canvas_.width() > kNear ||
+            canvas_.height() > kNear) {
+            for (std::size_t i = 0; i < n; ++i) {
+                const double across = Trunc(across10 / t.cosines[i]);
+                const double along = Trunc(along10 * t.tangents[i]);
+                if (sideways)
+                    put(Pt(x1 + across), Pt(y1 - along));
+                else
+                    put(Pt(x1 + along), Pt(y1 - across));
+            }
+            return;
+        }
+        // Offsets held within 8 million and truncated to whole numbers: an offset beyond that
+        // puts the point far off the board either way, and the sums are exact.
+        std::vector<int>& offsets = curves_->Offsets(2 * n);
+        int* const across = offsets.data();
+        int* const along = across + n;
+        const double* const cosines = t.cosines.data();
+        const double* const tangents = t.tangents.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            across[i] = static_cast<int>(std::min(std::max(across10 / cosines[i], -kHeld), kHeld));
+            along[i] = static_cast<int>(std::min(std::max(along10 * tangents[i], -kHeld), kHeld));
+        }
+        const int cx = shape.X1, cy = shape.Y1;
+        for (std::size_t i = 0; i < n; ++i) {
             if (sideways)
-                put(Pt(x1 + across), Pt(y1 - along));
+                put(cx + across[i], cy - along[i]);
             else
-                put(Pt(x1 + along), Pt(y1 - across));
+                put(cx + along[i], cy - across[i]);
         }
     }));
     const double slope = 160 * b / a;
@@ -597,13 +721,7 @@ void BoardRenderer::DrawRectHyperbola(const ShapeRecord& shape) {
     const bool other = shape.Y4 != 0;
     const Curves::Key key{2, shape.X1, shape.Y1, shape.X2, 0, 0, other, false, w, h};
     Plot(curves_->Pixels(key, [&](auto put) {
-        // Far below the board (y1 >= 162.25) c only grows, from 0.25 towards 160, so the
-        // points only rise towards the centre's row: once both are below the board, every
-        // later one is.
-        const bool rising = y1 >= 162.25;
-        // Where c <= -320 both points are beside a board of 320 columns or fewer.
-        const bool leap = shape.X1 >= w - 320 && shape.X1 < 320 && shape.Y1 >= 0;
-        WalkRectHyperbola(shape.Y1, leap, [&](double c) {
+        auto plot = [&](double c) {
             const double g = 10 * k / c;
             const int ya = Pt(y1 - g), yb = Pt(y1 + g);
             if (other) {
@@ -613,6 +731,23 @@ void BoardRenderer::DrawRectHyperbola(const ShapeRecord& shape) {
                 put(Pt(x1 + c), ya);
                 put(Pt(x1 - c), yb);
             }
+            return std::pair(ya, yb);
+        };
+        // Where c <= -320 both points are beside a board of 320 columns or fewer.
+        const bool leap = shape.X1 >= w - 320 && shape.X1 < 320 && shape.Y1 >= 0;
+        if (leap && shape.Y1 < std::min(h, 320)) {
+            // A centre row on the board: its walk is the same for every centre column and
+            // constant, and is kept.
+            for (double c : curves_->RowWalk(shape.Y1))
+                plot(c);
+            return;
+        }
+        // Far below the board (y1 >= 162.25) c only grows, from 0.25 towards 160, so the
+        // points only rise towards the centre's row: once both are below the board, every
+        // later one is.
+        const bool rising = y1 >= 162.25;
+        WalkRectHyperbola(shape.Y1, leap, [&](double c) {
+            const auto [ya, yb] = plot(c);
             return !(rising && ya >= h && yb >= h);
         });
     }));

@@ -44,15 +44,19 @@ struct BoardSettings {
 //
 // At start-up and after every change of the list: RepaintBoard(list).
 //
-// The pixels of curves are computed once and kept while their record is unchanged. A pass
-// asked for again over a picture that has not changed since the same pass drew it (same
-// list, settings and canvas state) is known to change nothing, and is not drawn again.
+// The pixels of curves are computed once and kept while their record is unchanged. Shapes
+// that filled rectangles drawn after them paint over are not drawn. A pass asked for again
+// over a picture that has not changed since the same pass drew it (same list, settings and
+// canvas state) is known to change nothing, and is not drawn again.
 class BoardRenderer {
 public:
     explicit BoardRenderer(Canvas& canvas);
     ~BoardRenderer();
 
     BoardSettings Settings;
+    // Draw even the shapes that the filled rectangles after them paint over (normally they
+    // are passed over, with the same result).
+    bool DrawCoveredShapes = false;
     // The shared solver of a x² + b x + c; the parabola drawing leaves its results here.
     QuadraticSolver Quadratic;
 
@@ -94,7 +98,9 @@ private:
 
     void Line(int x1, int y1, int x2, int y2);
     void Handle(int x, int y, int color);
-    std::string DrawShapes(const DrawingList& list);
+    // What drawing a shape painted over later leaves besides pixels: the highlighted kind,
+    // the solver's results, a text's font colour and style, the pen and brush styles.
+    void PassOver(const ShapeRecord& shape, int number);
     // Whether the pass about to be drawn is the one that drew the canvas last; if it is,
     // its effects on the canvas state and the results are taken again.
     bool Repeats(const Pass& pass, std::string& error);

@@ -1,4 +1,5 @@
 #include "board/BoardRenderer.h"
+#include "board/CoveredShapes.h"
 #include "board/RectHyperbola.h"
 #include "geometry/Quadratic.h"
 
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <set>
 
 using namespace pelcor;
@@ -574,4 +576,61 @@ TEST(SolveQuadratic, GivesRootCodesRootsAndVertex) {
     q.SolveQuadratic(1, 1, 1); // no real root: the roots stay
     EXPECT_EQ(q.RootCode, 2);
     EXPECT_DOUBLE_EQ(q.X1, 3);
+}
+
+TEST(BoardRenderer, ShapesPaintedOverAreLeftOutWithTheSameResult) {
+    // Crowded boards of every kind with many filled rectangles, drawn leaving out what the
+    // rectangles cover and drawing everything: pixels, canvas state and results must agree.
+    std::mt19937 g(9);
+    auto in = [&g](int lo, int hi) { return lo + static_cast<int>(g() % unsigned(hi - lo + 1)); };
+    const char* kinds[] = {"LINE",     "SQUARE", "CIRCLE", "ELLIPSE", "TRIANGLE", "HEXAGON",
+                           "PARABOLA", "HYPER",  "HYPER1", "TEXT",    "SQUARE",   "SQUARE"};
+    for (int round = 0; round < 5; ++round) {
+        Board fast, full;
+        full.renderer.DrawCoveredShapes = true;
+        for (int i = 0; i < 600; ++i) {
+            const int x = in(-40, 340), y = in(-40, 340);
+            ShapeRecord s = Shape(kinds[in(0, 11)], x, y, x + in(-90, 90), y + in(-90, 90),
+                                  in(0, 0xFFFFFF), in(0, 2) ? "S" : "W", in(0, 0xFFFFFF));
+            s.X3 = in(-20, 20), s.Y3 = y + in(-40, 40), s.X4 = x + in(-40, 40);
+            s.Y4 = s.Kind == "TRIANGLE" ? y + in(-40, 40) : in(0, 1);
+            s.Aux1 = in(-40, 40), s.Aux2 = in(0, 4), s.Aux3 = in(0, 40), s.Aux4 = in(3, 12);
+            if (s.Kind == "HEXAGON") s.X2 = in(2, 50), s.Y2 = in(0, 12);
+            if (s.Kind == "HYPER1") s.X2 = in(-30, 30);
+            if (s.Kind == "SQUARE") s.X2 = x + in(-250, 250), s.Y2 = y + in(-250, 250);
+            s.Text = "Wq";
+            s.FontSize = std::to_string(in(6, 20));
+            s.FontStyle = in(0, 1) ? "Bold" : "Italic";
+            for (Board* b : {&fast, &full}) {
+                b->Add(s);
+                b->list.ReplaceShape(b->list.ShapeCount(), s);
+            }
+        }
+        const int first = in(1, 600), second = round == 1 ? 0 : in(1, 600);
+        for (Board* b : {&fast, &full}) {
+            BoardSettings& set = b->renderer.Settings;
+            set.SelectedShape = first;
+            set.SecondSelectedShape = second;
+            set.WireFrame = round == 2;
+            set.BlackWhite = round == 3;
+            if (round == 4) {
+                ShapeRecord bad = *b->list.ExtractShape(500);
+                bad.Kind = "TEXT";
+                bad.FontSize = "x";
+                b->list.ReplaceShape(500, bad);
+            }
+        }
+        const std::vector<char> covered =
+            CoveredShapes(fast.list.Shapes(), 600, 320, 320, first, second);
+        EXPECT_GT(std::count(covered.begin(), covered.end(), 1), 150); // many are left out
+        EXPECT_EQ(fast.Repaint(), full.Repaint());
+        EXPECT_TRUE(fast.canvas.image() == full.canvas.image()) << "round " << round;
+        const Canvas &p = fast.canvas, &q = full.canvas;
+        EXPECT_EQ(std::make_tuple(p.penX(), p.penY(), p.penColor(), p.brushColor(), p.fontColor(),
+                                  p.fontBold(), p.fontItalic(), p.brushStyle(), p.penStyle()),
+                  std::make_tuple(q.penX(), q.penY(), q.penColor(), q.brushColor(), q.fontColor(),
+                                  q.fontBold(), q.fontItalic(), q.brushStyle(), q.penStyle()));
+        EXPECT_EQ(fast.renderer.LastHighlightedKind(), full.renderer.LastHighlightedKind());
+        EXPECT_EQ(fast.renderer.Quadratic.RootCode, full.renderer.Quadratic.RootCode);
+    }
 }
