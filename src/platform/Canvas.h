@@ -104,9 +104,9 @@ public:
     // same number show the same picture (a copy keeps its original's number).
     std::uint64_t generation() const { return generation_; }
 
+private:
     struct TextPicture; // the pixels of a text in a font, kept for drawing it again
 
-private:
     static QRgb Rgb(int color) {
         return 0xFF000000u | (static_cast<QRgb>(color & 0xFF) << 16) |
                static_cast<QRgb>(color & 0xFF00) | (static_cast<QRgb>(color >> 16) & 0xFFu);
