@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <string>
@@ -21,13 +22,9 @@ inline QImage Sheet(const std::vector<QImage>& tiles, int columns) {
     const int rows = (static_cast<int>(tiles.size()) + columns - 1) / columns;
     QImage sheet(w * columns, h * rows, QImage::Format_RGB32);
     sheet.fill(0);
-    for (std::size_t i = 0; i < tiles.size(); ++i) {
-        const QImage tile = tiles[i].convertToFormat(QImage::Format_RGB32);
-        const int left = static_cast<int>(i) % columns * w, top = static_cast<int>(i) / columns * h;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                sheet.setPixel(left + x, top + y, tile.pixel(x, y));
-    }
+    QPainter p(&sheet); // same format, no scaling: the pixels are copied
+    for (std::size_t i = 0; i < tiles.size(); ++i)
+        p.drawImage(static_cast<int>(i) % columns * w, static_cast<int>(i) / columns * h, tiles[i]);
     return sheet;
 }
 

@@ -40,48 +40,29 @@ const char* const kKinds[] = {"LINE",    "SQUARE",   "CIRCLE", "ELLIPSE", "TRIAN
 ShapeRecord RandomShape(Rng& r, const std::string& kind, const char* fillMode) {
     ShapeRecord s;
     s.Kind = kind;
-    s.PenColor = r.color();
-    s.FillColor = r.color();
+    s.PenColor = r.color(), s.FillColor = r.color();
     s.FillMode = fillMode;
-    s.X1 = r.in(-60, 380);
-    s.Y1 = r.in(-60, 380);
+    s.X1 = r.in(-60, 380), s.Y1 = r.in(-60, 380);
     if (kind == "LINE" || kind == "SQUARE" || kind == "ELLIPSE" || kind == "WAVE") {
-        s.X2 = s.X1 + r.in(-120, 120);
-        s.Y2 = s.Y1 + r.in(-120, 120);
-        s.X3 = std::abs(s.X2 - s.X1) / 2;
-        s.Y3 = std::abs(s.Y2 - s.Y1) / 2;
+        s.X2 = s.X1 + r.in(-120, 120), s.Y2 = s.Y1 + r.in(-120, 120);
     } else if (kind == "CIRCLE") {
         const int radius = r.in(1, 70);
-        s.X2 = s.X1 + 2 * radius;
-        s.Y2 = s.Y1 + 2 * radius;
-        s.X3 = s.Y3 = radius;
-        s.Aux1 = r.in(0, 60);
-        s.Aux2 = r.in(0, 5);
-        s.Aux3 = 30;
+        s.X2 = s.X1 + 2 * radius, s.Y2 = s.Y1 + 2 * radius;
+        s.Aux1 = r.in(0, 60), s.Aux2 = r.in(0, 5);
     } else if (kind == "TRIANGLE") {
         s.X2 = s.Y2 = r.in(5, 90);
         s.X3 = s.X1 + r.in(-90, 90), s.Y3 = s.Y1 + r.in(-90, 90);
         s.X4 = s.X1 + r.in(-90, 90), s.Y4 = s.Y1 + r.in(-90, 90);
         s.Aux1 = s.X1 + r.in(-90, 90), s.Aux2 = s.Y1 + r.in(-90, 90);
     } else if (kind == "HEXAGON") {
-        s.X2 = r.in(3, 80);
-        s.Y2 = r.in(0, 14);
-        s.Aux1 = r.in(0, 90);
-        s.Aux2 = r.in(0, 4);
-        s.Aux3 = r.in(0, 60);
-        s.Aux4 = r.in(3, 12);
+        s.X2 = r.in(3, 80), s.Y2 = r.in(0, 14);
+        s.Aux1 = r.in(0, 90), s.Aux2 = r.in(0, 4), s.Aux3 = r.in(0, 60), s.Aux4 = r.in(3, 12);
     } else if (kind == "PARABOLA") {
-        s.X3 = r.in(-30, 30);
-        s.Y4 = r.in(0, 1);
+        s.X3 = r.in(-30, 30), s.Y4 = r.in(0, 1);
     } else if (kind == "HYPER") {
-        s.X2 = r.in(20, 400);
-        s.Y2 = r.in(20, 400);
-        s.Y4 = r.in(0, 1);
+        s.X2 = r.in(20, 400), s.Y2 = r.in(20, 400), s.Y4 = r.in(0, 1);
     } else if (kind == "HYPER1") {
-        s.X1 = r.in(0, 319);
-        s.Y1 = r.in(0, 319);
-        s.X2 = r.in(-60, 60);
-        s.Y4 = r.in(0, 1);
+        s.X1 = r.in(0, 319), s.Y1 = r.in(0, 319), s.X2 = r.in(-60, 60), s.Y4 = r.in(0, 1);
     }
     return s;
 }
@@ -120,34 +101,32 @@ QImage Drawn(const DrawingList& list, const BoardSettings& settings = {}) {
     return first;
 }
 
+// A record of `kind` with its fields in the order of the file, X1 to Aux4.
+ShapeRecord Record(const char* kind, std::initializer_list<int> fields, int pen,
+                   const char* fillMode = "W", int fill = Bg) {
+    ShapeRecord s;
+    s.Kind = kind;
+    int* const at[] = {&s.X1, &s.Y1, &s.X2,   &s.Y2,   &s.X3,   &s.Y3,
+                       &s.X4, &s.Y4, &s.Aux1, &s.Aux2, &s.Aux3, &s.Aux4};
+    int i = 0;
+    for (int v : fields)
+        *at[i++] = v;
+    s.PenColor = pen, s.FillMode = fillMode, s.FillColor = fill;
+    return s;
+}
+
 ShapeRecord Polygon(int cx, int cy, int radius, int edges, int sides, int form, int start,
                     int height, int pen) {
-    ShapeRecord s;
-    s.Kind = "HEXAGON";
-    s.X1 = cx, s.Y1 = cy, s.X2 = radius, s.Y2 = edges;
-    s.Aux1 = start, s.Aux2 = form, s.Aux3 = height, s.Aux4 = sides;
-    s.PenColor = pen;
-    return s;
+    return Record("HEXAGON", {cx, cy, radius, edges, 0, 0, 0, 0, start, form, height, sides}, pen);
 }
 
 ShapeRecord Box(const char* kind, int x1, int y1, int x2, int y2, int pen, const char* fillMode,
                 int fill) {
-    ShapeRecord s;
-    s.Kind = kind;
-    s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2;
-    s.X3 = std::abs(x2 - x1) / 2, s.Y3 = std::abs(y2 - y1) / 2;
-    s.PenColor = pen;
-    s.FillMode = fillMode;
-    s.FillColor = fill;
-    return s;
+    return Record(kind, {x1, y1, x2, y2}, pen, fillMode, fill);
 }
 
 ShapeRecord Curve(const char* kind, int x1, int y1, int x2, int y2, int x3, int y4, int pen) {
-    ShapeRecord s;
-    s.Kind = kind;
-    s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2, s.X3 = x3, s.Y4 = y4;
-    s.PenColor = pen;
-    return s;
+    return Record(kind, {x1, y1, x2, y2, x3, 0, 0, y4}, pen);
 }
 
 // Every side count (valid or not) in every form, with edge counts short of, equal to and
@@ -176,8 +155,7 @@ std::vector<ShapeRecord> Boxes() {
                             i % 2 ? "S" : "W", kPalette[(i + 5) % 11]);
         const int d = 8 + (i * 7) % 38;
         c.X2 = c.X1 + d, c.Y2 = c.Y1 + d;
-        c.X3 = c.Y3 = d / 2;
-        c.Aux1 = (i * 11) % 40, c.Aux2 = i % 6, c.Aux3 = 30;
+        c.Aux1 = (i * 11) % 40, c.Aux2 = i % 6;
         shapes.push_back(c);
     }
     const int boxes[][4] = {{10, 220, 60, 250},   {70, 250, 120, 220},  {130, 220, 131, 300},
@@ -300,18 +278,13 @@ TEST(BoardGolden, HighlightsOfEveryKind) {
 
 TEST(BoardGolden, DisplayOptionsAndFlags) {
     const DrawingList mix = ListOf(Mix(4, 60, "S")), outline = ListOf(Mix(5, 60, "W"));
-    BoardSettings wire, dark, both, hidden, suppressed, moving;
-    wire.WireFrame = true;
-    dark.BlackWhite = true;
-    both = Selecting(2, 5);
-    both.WireFrame = both.BlackWhite = true;
-    hidden.WireFrame = true;
+    BoardSettings wire, dark, both = Selecting(2, 5), hidden, suppressed, moving;
+    wire.WireFrame = hidden.WireFrame = both.WireFrame = true;
+    dark.BlackWhite = both.BlackWhite = true;
     hidden.BoardVisible = false;
     suppressed.HandlesSuppressed = true;
-    suppressed.PenX = 77, suppressed.PenY = 99;
-    suppressed.BackgroundColor = 16777215;
-    moving.MoveMode = true;
-    moving.BackgroundColor = 0;
+    suppressed.PenX = 77, suppressed.PenY = 99, suppressed.BackgroundColor = 16777215;
+    moving.MoveMode = true, moving.BackgroundColor = 0;
     EXPECT_TRUE(golden::Matches(
         golden::Sheet({Drawn(mix, wire), Drawn(outline, wire), Drawn(mix, dark), Drawn(mix, both),
                        Drawn(outline, hidden), Drawn(ListOf(Polygons()), suppressed),
@@ -325,17 +298,10 @@ TEST(BoardGolden, TextInItsStylesAndSizes) {
     const char* fonts[] = {"Arial", "Times New Roman", "Courier New"};
     const char* styles[] = {"Normal", "Bold", "Italic", "Bold Italic", "0"};
     for (int i = 0; i < 15; ++i) {
-        ShapeRecord t;
-        t.Kind = "TEXT";
-        t.X1 = -20 + (i % 3) * 120;
-        t.Y1 = 5 + i * 21;
+        ShapeRecord t = Record("TEXT", {-20 + (i % 3) * 120, 5 + i * 21}, kPalette[i % 11],
+                               i % 2 ? "S" : "W", kPalette[(i + 4) % 11]);
         t.Text = i % 2 ? "Wave 1.5 [x] qg" : "Angle 30 deg";
-        t.FontName = fonts[i % 3];
-        t.FontSize = std::to_string(6 + i);
-        t.FontStyle = styles[i % 5];
-        t.PenColor = kPalette[i % 11];
-        t.FillMode = i % 2 ? "S" : "W";
-        t.FillColor = kPalette[(i + 4) % 11];
+        t.FontName = fonts[i % 3], t.FontSize = std::to_string(6 + i), t.FontStyle = styles[i % 5];
         texts.push_back(t);
     }
     const DrawingList list = ListOf(texts);
@@ -367,21 +333,18 @@ TEST(BoardGolden, ToolPreviewsAndReleases) {
     for (int t : drawing) {
         if (i == 3) tools.ToggleFill(); // filled from the ellipse on
         tools.ActiveTool = t;
-        tools.PenColor = kPalette[i % 11];
-        tools.FillColor = kPalette[(i + 3) % 11];
-        const int x = 60 + i * 37, y = 80 + i * 29;
+        tools.PenColor = kPalette[i % 11], tools.FillColor = kPalette[(i + 3) % 11];
+        const int x = 60 + i * 37, y = 80 + i * 29, toX = x - 30 + i * 5, toY = y + 45 - i * 3;
         tools.MouseDown(x, y, false);
         tools.MouseMove(x + 40, y + 25, true);
-        tools.MouseMove(x - 30 + i * 5, y + 45 - i * 3, true);
-        if (i % 2 == 0) tiles.push_back(canvas.image()); // mid-drag: the preview over the shapes
-        tools.MouseUp(x - 30 + i * 5, y + 45 - i * 3);
-        ++i;
+        tools.MouseMove(toX, toY, true);
+        if (i++ % 2 == 0) tiles.push_back(canvas.image()); // mid-drag: the preview over the shapes
+        tools.MouseUp(toX, toY);
     }
     tiles.push_back(canvas.image());
     tools.PenColor = 255;
-    tools.AddFixedShape(6);
-    tools.AddFixedShape(7);
-    tools.AddFixedShape(8);
+    for (int tag : {6, 7, 8})
+        tools.AddFixedShape(tag);
     tiles.push_back(canvas.image());
     EXPECT_EQ(list.ShapeCount(), 39);
     EXPECT_TRUE(golden::Matches(golden::Sheet(tiles, 3), kFolder, "tools.png"));

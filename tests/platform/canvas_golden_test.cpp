@@ -35,10 +35,7 @@ void Scatter(Canvas& c, Rng& r, int count) {
         const int size = r.in(0, 9) == 0 ? 400 : r.in(0, 3) == 0 ? 6 : 90;
         const int x2 = x1 + r.in(-size, size), y2 = y1 + r.in(-size, size);
         switch (r.in(0, 5)) {
-        case 0:
-            c.moveTo(x1, y1);
-            c.lineTo(x2, y2);
-            break;
+        case 0: c.moveTo(x1, y1), c.lineTo(x2, y2); break;
         case 1: c.rectangle(x1, y1, x2, y2); break;
         case 2:
         case 3: c.ellipse(x1, y1, x2, y2); break;

@@ -1,13 +1,8 @@
 #include "platform/Canvas.h"
-#include "platform/Colors.h"
 
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
-#include <QPainter>
-
 #include <climits>
-#include <random>
 
 using pelcor::Canvas;
 
@@ -158,82 +153,4 @@ TEST(Canvas, ExtremeCoordinatesAndSizesAreSafe) {
     c.textOut(0, 0, "W");
     c.setFontSize(INT_MIN);
     EXPECT_GT(c.textHeight("W"), 0);
-}
-
-namespace {
-
-// A line as QPainter draws it with the pen the canvas describes, its end pixel left out:
-// what the canvas must match.
-void PainterLine(QImage& image, int x1, int y1, int x2, int y2, int pen, int brush, bool dotted,
-                 bool solidBrush) {
-    const bool leaveOutEnd = image.rect().contains(x2, y2) && (x1 != x2 || y1 != y2);
-    const QRgb keep = leaveOutEnd ? image.pixel(x2, y2) : 0;
-    QPainter p(&image);
-    QPen q(pelcor::ToQColor(pen));
-    q.setWidth(0);
-    q.setCapStyle(Qt::FlatCap);
-    const QLineF line(x1, y1, x2, y2);
-    if (dotted && solidBrush) {
-        QPen gaps = q;
-        gaps.setColor(pelcor::ToQColor(brush));
-        p.setPen(gaps);
-        p.drawLine(line);
-    }
-    if (dotted) q.setStyle(Qt::DotLine);
-    p.setPen(q);
-    p.drawLine(line);
-    p.end();
-    if (leaveOutEnd) image.setPixel(x2, y2, keep);
-}
-
-} // namespace
-
-TEST(Canvas, LinesLightTheSamePixelsAsThePainter) {
-    std::mt19937 g(3);
-    auto in = [&g](int lo, int hi) { return lo + static_cast<int>(g() % unsigned(hi - lo + 1)); };
-    Canvas c(48, 40, 9153434);
-    QImage expected = c.image().copy();
-    for (int i = 0; i < 20000; ++i) {
-        const int range = i % 4 == 0 ? 4'000'000 : i % 4 == 1 ? 200 : 30;
-        const int x1 = in(-range, 48 + range), y1 = in(-range, 40 + range);
-        const int x2 = i % 5 == 0 ? x1 + in(-3, 3) : in(-range, 48 + range);
-        const int y2 = i % 5 == 0 ? y1 + in(-3, 3) : in(-range, 40 + range);
-        const int pen = in(0, 0xFFFFFF), brush = in(0, 0xFFFFFF);
-        const bool dotted = i % 3 == 0, solidBrush = i % 2 == 0;
-        c.setPenColor(pen);
-        c.setBrushColor(brush);
-        c.setPenStyle(dotted ? Canvas::PenStyle::Dot : Canvas::PenStyle::Solid);
-        c.setBrushStyle(solidBrush ? Canvas::BrushStyle::Solid : Canvas::BrushStyle::Clear);
-        c.moveTo(x1, y1);
-        c.lineTo(x2, y2);
-        PainterLine(expected, x1, y1, x2, y2, pen, brush, dotted, solidBrush);
-        ASSERT_TRUE(c.image() == expected) << x1 << "," << y1 << " to " << x2 << "," << y2;
-    }
-}
-
-TEST(Canvas, TextIsTheSameWhereverItIsDrawn) {
-    // The canvas keeps the pixels of a text once drawn; drawn again elsewhere, it must light
-    // what the painter lights there, also partly off the picture.
-    Canvas c(120, 60, 9153434);
-    c.setBrushStyle(Canvas::BrushStyle::Clear);
-    QImage expected = c.image().copy();
-    int i = 0;
-    for (int x : {-15, 0, 3, 57, 100})
-        for (int y : {-9, 0, 20, 51}) {
-            c.setFont(i % 2 ? "Times New Roman" : "Arial", 10 + i % 2, 255 * (i % 5), i % 2 == 0,
-                      i % 2 == 1);
-            c.textOut(x, y, "Wave 7 [q]");
-            QPainter p(&expected);
-            QFont f(c.fontName());
-            f.setPixelSize((c.fontSize() * 96 + 36) / 72);
-            f.setBold(c.fontBold());
-            f.setItalic(c.fontItalic());
-            f.setStyleStrategy(QFont::NoAntialias);
-            p.setFont(f);
-            p.setPen(pelcor::ToQColor(c.fontColor()));
-            p.drawText(QPointF(x, y + QFontMetrics(f).ascent()), "Wave 7 [q]");
-            p.end();
-            ASSERT_TRUE(c.image() == expected) << x << "," << y;
-            ++i;
-        }
 }
