@@ -8,22 +8,15 @@
 // whatever it computes.
 
 #include "BenchShapes.h"
-#include "app/MainCalc.h"
 #include "board/BoardTools.h"
 #include "drawing/DrawingFile.h"
 #include "platform/Colors.h"
-#include "platform/Dialogs.h"
-#include "platform/Sound.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <ctime>
@@ -387,10 +380,8 @@ void BM_FullMix(benchmark::State& state) {
     Repaint(state, Cached("mix " + std::to_string(count), [count] { return Mixed(count, 11); }));
 }
 
-// The same with nothing kept from an earlier repaint: a renderer made for each repaint.
-void BM_FullMixFirstRepaint(benchmark::State& state) {
-    const int count = static_cast<int>(state.range(0));
-    Prepared& p = Cached("mix " + std::to_string(count), [count] { return Mixed(count, 11); });
+// A repaint with nothing kept from an earlier one: a renderer made for each repaint.
+void FirstRepaint(benchmark::State& state, Prepared& p) {
     Canvas canvas(320, 320, DefaultBackgroundColor);
     QImage image(320, 320, QImage::Format_RGB32);
     SideBySide(
@@ -404,6 +395,12 @@ void BM_FullMixFirstRepaint(benchmark::State& state) {
             p.plain->Draw(image, true);
             benchmark::DoNotOptimize(image.constBits());
         });
+}
+
+void BM_FullMixFirstRepaint(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    FirstRepaint(state,
+                 Cached("mix " + std::to_string(count), [count] { return Mixed(count, 11); }));
 }
 
 // One drag step of the circle tool on 1,000 mixed shapes: every shape drawn again over the
@@ -452,18 +449,8 @@ void BM_RectHyperbolaAtRow(benchmark::State& state) {
     Repaint(state, RectHyperbola(static_cast<int>(state.range(0))));
 }
 
-// The same with nothing kept from an earlier repaint.
 void BM_RectHyperbolaAtRowFirstRepaint(benchmark::State& state) {
-    Prepared& p = RectHyperbola(static_cast<int>(state.range(0)));
-    Canvas canvas(320, 320, DefaultBackgroundColor);
-    QImage image(320, 320, QImage::Format_RGB32);
-    SideBySide(
-        state,
-        [&] {
-            BoardRenderer renderer(canvas);
-            renderer.RepaintBoard(p.list);
-        },
-        [&] { p.plain->Draw(image, true); });
+    FirstRepaint(state, RectHyperbola(static_cast<int>(state.range(0))));
 }
 
 void BM_ClearAndAxes(benchmark::State& state) {
@@ -506,69 +493,8 @@ void BM_Load200000(benchmark::State& state) {
         [&] { p.plain->Draw(image, true); });
 }
 
-struct QuietDialogs : Dialogs {
-    void showMessage(const QString&) override {}
-};
-
-struct QuietSound : Sound {
-    void beep() override {}
-    void playWave(const std::string&) override {}
-};
-
-// From the end of the splash to the main window shown and painted, with the settings file
-// remembering a drawing of `range(0)` records (none for 0): mixed, or lines alone when
-// range(1) is 1. The program folder is a copy of build/bin made of links, with its own
-// settings file.
-void BM_StartUpWithADrawing(benchmark::State& state) {
-    const int count = static_cast<int>(state.range(0));
-    const bool lines = state.range(1) == 1;
-    QTemporaryDir folder;
-    const QDir bin(PELCOR_BIN_DIR);
-    for (const QString& entry : bin.entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
-        if (entry.compare("Pelcor.ini", Qt::CaseInsensitive) != 0)
-            QFile::link(bin.filePath(entry), folder.filePath(entry));
-    std::string settings;
-    const std::string drawing = folder.filePath("big.pcz").toStdString();
-    for (int line = 1; line <= 44; ++line)
-        settings += (line == 12 && count > 0 ? drawing : line == 6 ? "3" : "") + "\r\n";
-    QFile ini(folder.filePath("Pelcor.ini"));
-    ini.open(QIODevice::WriteOnly);
-    ini.write(settings.data(), static_cast<qint64>(settings.size()));
-    ini.close();
-    if (count > 0) {
-        const std::string bytes =
-            DrawingFile::FileBytes(lines ? OfKind("LINE", count, 13) : Mixed(count, 13));
-        QFile pcz(QString::fromStdString(drawing));
-        pcz.open(QIODevice::WriteOnly);
-        pcz.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
-    QuietDialogs dialogs;
-    QuietSound sound;
-    for (auto _ : state) {
-        MainCalcOptions options;
-        options.programDir = folder.path().toStdString();
-        options.splashTicks = 0;
-        options.animate = false;
-        options.dialogs = &dialogs;
-        options.sound = &sound;
-        TMainCalc1 window(std::move(options));
-        window.FormCreate();
-        QApplication::processEvents();
-        benchmark::DoNotOptimize(window.isVisible());
-        state.PauseTiming();
-        window.hide();
-        state.ResumeTiming();
-    }
-}
-
 } // namespace
 
-BENCHMARK(BM_StartUpWithADrawing)
-    ->Args({0, 0})
-    ->Args({200000, 1})
-    ->Args({200000, 0})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
 BENCHMARK_CAPTURE(BM_Kind, line, "LINE")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Kind, filled_rectangle, "SQUARE")
     ->UseManualTime()

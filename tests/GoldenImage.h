@@ -11,10 +11,21 @@
 #include <QPainter>
 #include <QString>
 
+#include <random>
 #include <string>
 #include <vector>
 
 namespace pelcor::golden {
+
+// Numbers the same everywhere: the raw output of the 32-bit Mersenne twister.
+struct Rng {
+    std::mt19937 g;
+    explicit Rng(unsigned seed) : g(seed) {}
+    int in(int lo, int hi) {
+        return lo + static_cast<int>(g() % static_cast<unsigned>(hi - lo + 1));
+    }
+    template <std::size_t n> int of(const int (&values)[n]) { return values[in(0, n - 1)]; }
+};
 
 // Boards side by side in one picture: tile i is at column i % columns, row i / columns.
 inline QImage Sheet(const std::vector<QImage>& tiles, int columns) {

@@ -41,40 +41,28 @@ void RasterLine(double x1, double y1, double x2, double y2, int w, int h, bool d
         plot(static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1)));
         return;
     }
-    // The cut: each end beyond a bound moves along the line onto it, in this order.
-    const double xmin = -1, xmax = w + 1.0, ymin = -1, ymax = h + 1.0;
-    if (x1 < xmin) {
-        if (x2 <= xmin) return;
-        y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-        x1 = xmin;
-    } else if (x1 > xmax) {
-        if (x2 >= xmax) return;
-        y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-        x1 = xmax;
-    }
-    if (x2 < xmin) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-        x2 = xmin;
-    } else if (x2 > xmax) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-        x2 = xmax;
-    }
-    if (y1 < ymin) {
-        if (y2 <= ymin) return;
-        x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-        y1 = ymin;
-    } else if (y1 > ymax) {
-        if (y2 >= ymax) return;
-        x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-        y1 = ymax;
-    }
-    if (y2 < ymin) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-        y2 = ymin;
-    } else if (y2 > ymax) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-        y2 = ymax;
-    }
+    // The cut: each end beyond a bound moves along the line onto it, first across x, then
+    // across y. False when the line lies wholly beyond a bound.
+    auto cut = [](double& a1, double& b1, double& a2, double& b2, double low, double high) {
+        if (a1 < low) {
+            if (a2 <= low) return false;
+            b1 += (b2 - b1) / (a2 - a1) * (low - a1);
+            a1 = low;
+        } else if (a1 > high) {
+            if (a2 >= high) return false;
+            b1 += (b2 - b1) / (a2 - a1) * (high - a1);
+            a1 = high;
+        }
+        if (a2 < low) {
+            b2 += (b2 - b1) / (a2 - a1) * (low - a2);
+            a2 = low;
+        } else if (a2 > high) {
+            b2 += (b2 - b1) / (a2 - a1) * (high - a2);
+            a2 = high;
+        }
+        return true;
+    };
+    if (!cut(x1, y1, x2, y2, -1, w + 1.0) || !cut(y1, x1, y2, x2, -1, h + 1.0)) return;
     int a1 = static_cast<int>(x1 * 64), b1 = static_cast<int>(y1 * 64); // 26.6 fixed point
     int a2 = static_cast<int>(x2 * 64), b2 = static_cast<int>(y2 * 64);
     const bool steep = std::abs(a2 - a1) < std::abs(b2 - b1);

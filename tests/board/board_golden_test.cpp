@@ -9,7 +9,6 @@
 
 #include <QFontInfo>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -23,15 +22,7 @@ const int kPalette[] = {255,     65280,    16711680, 0,       16777215, 65535,  
 
 const QString kFolder = PELCOR_GOLDEN_DIR;
 
-// Deterministic everywhere: the raw output of the 32-bit Mersenne twister.
-struct Rng {
-    std::mt19937 g;
-    explicit Rng(unsigned seed) : g(seed) {}
-    int in(int lo, int hi) {
-        return lo + static_cast<int>(g() % static_cast<unsigned>(hi - lo + 1));
-    }
-    int color() { return kPalette[in(0, std::size(kPalette) - 1)]; }
-};
+using golden::Rng;
 
 const char* const kKinds[] = {"LINE",    "SQUARE",   "CIRCLE", "ELLIPSE", "TRIANGLE",
                               "HEXAGON", "PARABOLA", "HYPER",  "HYPER1",  "WAVE"};
@@ -40,7 +31,7 @@ const char* const kKinds[] = {"LINE",    "SQUARE",   "CIRCLE", "ELLIPSE", "TRIAN
 ShapeRecord RandomShape(Rng& r, const std::string& kind, const char* fillMode) {
     ShapeRecord s;
     s.Kind = kind;
-    s.PenColor = r.color(), s.FillColor = r.color();
+    s.PenColor = r.of(kPalette), s.FillColor = r.of(kPalette);
     s.FillMode = fillMode;
     s.X1 = r.in(-60, 380), s.Y1 = r.in(-60, 380);
     if (kind == "LINE" || kind == "SQUARE" || kind == "ELLIPSE" || kind == "WAVE") {

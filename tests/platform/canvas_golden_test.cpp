@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <random>
 
 using pelcor::Canvas;
 
@@ -17,20 +16,13 @@ namespace {
 const QString kFolder = PELCOR_GOLDEN_DIR;
 const int kColors[] = {255, 65280, 16711680, 0, 16777215, 65535, 8388736, 4227327, 9153434};
 
-struct Rng {
-    std::mt19937 g;
-    explicit Rng(unsigned seed) : g(seed) {}
-    int in(int lo, int hi) {
-        return lo + static_cast<int>(g() % static_cast<unsigned>(hi - lo + 1));
-    }
-    int color() { return kColors[in(0, std::size(kColors) - 1)]; }
-};
+using pelcor::golden::Rng;
 
 // `count` random primitives; boxes are mostly small, some far beyond the picture.
 void Scatter(Canvas& c, Rng& r, int count) {
     for (int i = 0; i < count; ++i) {
-        c.setPenColor(r.color());
-        c.setBrushColor(r.color());
+        c.setPenColor(r.of(kColors));
+        c.setBrushColor(r.of(kColors));
         const int x1 = r.in(-40, 360), y1 = r.in(-40, 360);
         const int size = r.in(0, 9) == 0 ? 400 : r.in(0, 3) == 0 ? 6 : 90;
         const int x2 = x1 + r.in(-size, size), y2 = y1 + r.in(-size, size);
@@ -40,7 +32,7 @@ void Scatter(Canvas& c, Rng& r, int count) {
         case 2:
         case 3: c.ellipse(x1, y1, x2, y2); break;
         case 4: c.fillRect(x1, y1, x2, y2); break;
-        default: c.setPixel(x1, y1, r.color()); break;
+        default: c.setPixel(x1, y1, r.of(kColors)); break;
         }
     }
 }
