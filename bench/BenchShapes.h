@@ -34,7 +34,7 @@ inline ShapeRecord Spread(Rng& r, const std::string& kind, bool filledAndPlain =
     s.Y1 = r.in(0, 319);
     s.PenColor = kPalette[r.in(0, 8)];
     s.FillColor = kPalette[r.in(0, 8)];
-    s.FillMode = filledAndPlain || r.in(0, 1) ? "S" : "W";
+    if (filledAndPlain || r.in(0, 1)) s.FillMode.assign(1, 'S'); // otherwise "W"
     auto sign = [&r] { return r.in(0, 1) ? 1 : -1; };
     if (kind == "LINE") {
         s.X2 = s.X1 + r.in(-100, 100);
