@@ -1,11 +1,15 @@
 #include "board/BoardRenderer.h"
 
+#include "board/CoveredShapes.h"
+#include "board/RectHyperbola.h"
 #include "drawing/Coordinates.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <unordered_map>
+#include <vector>
 
 namespace pelcor {
 
@@ -16,8 +20,15 @@ namespace {
 constexpr double kFar = 1 << 22;
 
 // A computed coordinate, truncated toward zero.
-int Pt(double v) {
+inline int Pt(double v) {
+    if (v > -kFar && v < kFar) return static_cast<int>(v); // the same, sooner
     return TruncToInt(std::clamp(v, -kFar, kFar));
+}
+
+// std::trunc, sooner where a conversion to a whole number is exact.
+inline double Trunc(double v) {
+    if (v > -4e18 && v < 4e18) return static_cast<double>(static_cast<long long>(v));
+    return std::trunc(v);
 }
 
 // A sum or difference of integer coordinates, without overflow.
@@ -50,11 +61,198 @@ double AngleStep(int sides) {
 // steps: a larger edge count draws the same picture as its last 720 edges.
 constexpr long long kDistinctEdges = 720;
 
-// Enough steps for any centre on the board (the worst needs about 7.2 million); the loop
-// of a centre far off the board can otherwise run without end.
-constexpr long long kMaxRectHyperbolaSteps = 10'000'000;
+// The cosines and tangents of the HYPER parameter's values, the same for every curve.
+struct HyperbolaSteps {
+    std::vector<double> cosines, tangents;
+};
+
+const HyperbolaSteps& HyperbolaStepValues() {
+    static const HyperbolaSteps steps = [] {
+        HyperbolaSteps v;
+        for (double t = 0; t < 360; t += 0.025) { // used as radians
+            v.cosines.push_back(std::cos(t));
+            v.tangents.push_back(std::tan(t));
+        }
+        return v;
+    }();
+    return steps;
+}
+
+// Centres this near the board let a hyperbola's points be taken in whole numbers (below).
+constexpr int kNear = 1'000'000;
+constexpr double kHeld = 8e6;
+
+// Whether two settings draw the same board.
+bool SameBoard(const BoardSettings& a, const BoardSettings& b) {
+    return a.BackgroundColor == b.BackgroundColor && a.WireFrame == b.WireFrame &&
+           a.BlackWhite == b.BlackWhite && (!a.WireFrame || a.BoardVisible == b.BoardVisible) &&
+           a.SelectedShape == b.SelectedShape && a.SecondSelectedShape == b.SecondSelectedShape &&
+           a.HandlesSuppressed == b.HandlesSuppressed && a.MoveMode == b.MoveMode &&
+           a.PenX == b.PenX && a.PenY == b.PenY;
+}
 
 } // namespace
+
+// The pixels of the curves drawn lately, found by everything their computation reads.
+class BoardRenderer::Curves {
+public:
+    struct Key {
+        int kind; // 0 parabola, 1 hyperbola, 2 rectangular hyperbola
+        int x1, y1, x2, y2, x3, y4;
+        bool fine; // a parabola's step of 0.025
+        int width, height;
+        bool operator==(const Key&) const = default;
+    };
+
+    // The board pixels of the curve `key`, each once; `compute` finds them by calling its
+    // argument with every point the curve's loop plots.
+    template <typename Compute> const std::vector<QPoint>& Pixels(const Key& key, Compute compute) {
+        auto [at, added] = entries_.try_emplace(key);
+        at->second.pass = pass_;
+        if (!added) return at->second.pixels;
+        const std::size_t size = static_cast<std::size_t>(key.width) * key.height;
+        if (seen_.size() != size) {
+            seen_.assign(size, 0);
+            stamp_ = 0;
+        }
+        if (++stamp_ == 0) { // the marks wrapped: start them again
+            std::fill(seen_.begin(), seen_.end(), 0);
+            stamp_ = 1;
+        }
+        // Points come thick and on and off the board at random, so they are taken without
+        // branches: first every point on the board that differs from the one before, then
+        // those not found before.
+        const std::size_t w = static_cast<std::size_t>(key.width);
+        const std::size_t h = static_cast<std::size_t>(key.height);
+        if (points_.size() < 4096) points_.resize(4096);
+        Point* out = points_.data();
+        std::size_t count = 0, room = points_.size();
+        std::uint64_t last = ~0ull;
+        compute([&](int x, int y) {
+            if (count == room) {
+                points_.resize(2 * room);
+                out = points_.data();
+                room = points_.size();
+            }
+            const std::size_t ux = static_cast<unsigned>(x), uy = static_cast<unsigned>(y);
+            const std::size_t on = (ux < w) & (uy < h);
+            const std::uint64_t place = uy * w + ux;
+            out[count] = {static_cast<std::uint32_t>(place), x, y};
+            count += on & (place != last);
+            last = on ? place : last;
+        });
+        std::uint32_t* const seen = seen_.data();
+        const std::uint32_t stamp = stamp_;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const Point p = out[i];
+            out[kept] = p;
+            kept += seen[p.place] != stamp;
+            seen[p.place] = stamp;
+        }
+        std::vector<QPoint>& pixels = at->second.pixels;
+        pixels.resize(kept);
+        for (std::size_t i = 0; i < kept; ++i)
+            pixels[i] = QPoint(out[i].x, out[i].y);
+        kept_ += kept;
+        return pixels;
+    }
+
+    // The values of c a rectangular hyperbola's loop plots for a centre on `row` (0 to 319)
+    // and a centre column on a board of 320 columns or fewer, leaping over its stretches
+    // below -320; walked once.
+    const std::vector<double>& RowWalk(int row) {
+        auto [at, added] = rows_.try_emplace(row);
+        if (added)
+            WalkRectHyperbola(row, true, [&](double c) {
+                at->second.push_back(c);
+                return true;
+            });
+        return at->second;
+    }
+
+    // Room for `n` whole numbers, for a computation's own use.
+    std::vector<int>& Offsets(std::size_t n) {
+        if (offsets_.size() < n) offsets_.resize(n);
+        return offsets_;
+    }
+
+    // A pass begins; curves not drawn in the last passes go once too many are kept.
+    void NewPass() {
+        ++pass_;
+        if (kept_ <= kMaxKept) return;
+        for (auto it = entries_.begin(); it != entries_.end();) {
+            if (it->second.pass + 1 < pass_) {
+                kept_ -= it->second.pixels.size();
+                it = entries_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+
+private:
+    static constexpr std::size_t kMaxKept = 4'000'000; // pixels, about 32 MB
+
+    struct Hash {
+        std::size_t operator()(const Key& k) const {
+            std::size_t h = 1469598103934665603ull;
+            for (int v :
+                 {k.kind, k.x1, k.y1, k.x2, k.y2, k.x3, k.y4, int(k.fine), k.width, k.height})
+                h = (h ^ static_cast<std::size_t>(static_cast<unsigned>(v))) * 1099511628211ull;
+            return h;
+        }
+    };
+    struct Entry {
+        std::vector<QPoint> pixels;
+        std::uint64_t pass = 0;
+    };
+
+    std::unordered_map<Key, Entry, Hash> entries_;
+    std::size_t kept_ = 0;
+    std::uint64_t pass_ = 0;
+    std::vector<std::uint32_t> seen_; // marks of the pixels found for the curve being computed
+    std::uint32_t stamp_ = 0;
+    struct Point {
+        std::uint32_t place; // y * width + x
+        int x, y;
+    };
+    std::vector<Point> points_; // the curve's pixels found so far
+    std::vector<int> offsets_;
+    std::unordered_map<int, std::vector<double>> rows_; // walks by centre row
+};
+
+// The last pass drawn: what decided its pixels and what it left in the canvas's state.
+struct BoardRenderer::Pass {
+    bool repaint = false; // the board cleared and its axes drawn first
+    std::uint64_t list = 0;
+    BoardSettings settings;
+    int penWidth = 1; // the canvas as the pass found it
+    Canvas::PenStyle penStyle = Canvas::PenStyle::Solid;
+    QString fontName;
+    bool fontBold = false, fontItalic = false;
+    std::uint64_t picture = 0; // the canvas's generation after it
+
+    int penX = 0, penY = 0; // a repaint: where its axes' labels left the pen
+    bool anyDrawn = false;  // some shape was drawn (each ends with a clear brush)
+    bool textDrawn = false; // a text was drawn: it left the font's colour and style
+    int fontColor = 0;
+    bool textBold = false, textItalic = false;
+    bool highlighted = false;
+    std::string highlightedKind;
+    bool solved = false; // a parabola called the solver
+    QuadraticSolver solver;
+    std::string error;
+};
+
+BoardRenderer::BoardRenderer(Canvas& canvas)
+    : canvas_(canvas), curves_(std::make_shared<Curves>()) {}
+
+BoardRenderer::~BoardRenderer() = default;
+
+void BoardRenderer::Plot(const std::vector<QPoint>& pixels) {
+    canvas_.setPixels(pixels.data(), pixels.size(), canvas_.penColor());
+}
 
 void BoardRenderer::Line(int x1, int y1, int x2, int y2) {
     canvas_.moveTo(x1, y1);
@@ -98,28 +296,145 @@ void BoardRenderer::DrawAxes() {
     canvas_.setFontColor(fontColor);
 }
 
+bool BoardRenderer::Repeats(const Pass& pass, std::string& error) {
+    // Drawing a pass again over its own picture changes no pixel: each shape sets the same
+    // pixels to the same colours whatever is beneath (with the pen in copy mode).
+    const Pass* last = lastPass_.get();
+    if (!last || last->picture != canvas_.generation() || last->list != pass.list ||
+        !SameBoard(last->settings, pass.settings) || canvas_.penMode() != Canvas::PenMode::Copy ||
+        pass.penWidth != last->penWidth || pass.fontName != last->fontName)
+        return false;
+    if (pass.repaint) {
+        if (!last->repaint || pass.fontBold != last->fontBold ||
+            pass.fontItalic != last->fontItalic)
+            return false;
+        // What the clear and the axes leave.
+        canvas_.setBrushColor(Settings.WireFrame && Settings.BoardVisible
+                                  ? boardcolor::White
+                                  : Settings.BackgroundColor);
+        canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
+        canvas_.setPenStyle(Canvas::PenStyle::Solid);
+        canvas_.setFontSize(8);
+        canvas_.moveTo(last->penX, last->penY);
+    } else if (pass.penStyle != (last->repaint ? Canvas::PenStyle::Solid : last->penStyle)) {
+        return false; // the first shape takes the pen's style
+    }
+    if (last->anyDrawn) canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
+    if (last->textDrawn) {
+        canvas_.setFontColor(last->fontColor);
+        canvas_.setFontStyle(last->textBold, last->textItalic);
+    }
+    if (last->highlighted) lastHighlightedKind_ = last->highlightedKind;
+    if (last->solved) Quadratic = last->solver;
+    error = last->error;
+    return true;
+}
+
 std::string BoardRenderer::RedrawAllShapes(const DrawingList& list) {
+    auto pass = std::make_shared<Pass>();
+    pass->list = list.Revision();
+    pass->settings = Settings;
+    pass->penWidth = canvas_.penWidth();
+    pass->penStyle = canvas_.penStyle();
+    pass->fontName = canvas_.fontName();
+    std::string error;
+    if (Repeats(*pass, error)) return error;
+    const bool copying = canvas_.penMode() == Canvas::PenMode::Copy;
     const int penX = canvas_.penX(), penY = canvas_.penY();
     const int penColor = canvas_.penColor(), brushColor = canvas_.brushColor();
     const Canvas::PenStyle penStyle = canvas_.penStyle();
-    std::string error;
-    int number = 1;
-    for (const ShapeRecord& shape : list.Shapes()) {
-        SetShapeColors(shape);
-        error = DrawShape(shape, number++);
-        if (!error.empty() || Settings.MoveMode) break;
+    highlightedInPass_ = false;
+    parabolaSolved_ = false;
+    curves_->NewPass();
+    // The pass ends after the first shape in move mode, and at a text it cannot draw.
+    const std::vector<ShapeRecord>& shapes = list.Shapes();
+    std::size_t count = Settings.MoveMode ? std::min<std::size_t>(shapes.size(), 1) : shapes.size();
+    for (std::size_t i = 0; i < count; ++i)
+        if (shapes[i].IsText() && !ParseInteger(shapes[i].FontSize)) count = i + 1;
+    const std::vector<char> covered =
+        copying && !DrawCoveredShapes && count > 1
+            ? CoveredShapes(shapes, count, canvas_.width(), canvas_.height(),
+                            Settings.SelectedShape, Settings.SecondSelectedShape)
+            : std::vector<char>();
+    for (std::size_t i = 0; i < count; ++i) {
+        const ShapeRecord& shape = shapes[i];
+        const int number = static_cast<int>(i) + 1;
+        pass->anyDrawn = true;
+        if (!covered.empty() && covered[i]) {
+            PassOver(shape, number);
+        } else {
+            SetShapeColors(shape);
+            error = DrawShape(shape, number);
+        }
+        if (shape.IsText() && error.empty()) pass->textDrawn = true;
+        if (!error.empty()) break;
     }
     canvas_.moveTo(penX, penY);
     canvas_.setPenColor(penColor);
     canvas_.setBrushColor(brushColor);
     canvas_.setPenStyle(penStyle);
+    pass->highlighted = highlightedInPass_;
+    pass->highlightedKind = lastHighlightedKind_;
+    pass->solved = parabolaSolved_;
+    pass->solver = Quadratic;
+    pass->fontColor = canvas_.fontColor();
+    pass->textBold = canvas_.fontBold();
+    pass->textItalic = canvas_.fontItalic();
+    pass->error = error;
+    pass->picture = canvas_.generation();
+    if (copying)
+        lastPass_ = std::move(pass);
+    else
+        lastPass_.reset();
     return error;
 }
 
+void BoardRenderer::PassOver(const ShapeRecord& shape, int number) {
+    if (number == Settings.SelectedShape || number == Settings.SecondSelectedShape) {
+        lastHighlightedKind_ = shape.Kind;
+        highlightedInPass_ = true;
+    }
+    if (shape.Kind == kind::Parabola) {
+        const double a = shape.X3 / 10.0;
+        Quadratic.SolveQuadratic(a, 0, 0);
+        if (a != 0) parabolaSolved_ = true;
+    } else if (shape.IsText()) {
+        SetShapeColors(shape);
+        canvas_.setFontColor(canvas_.penColor());
+        canvas_.setFontStyle(shape.FontStyle == "Bold", shape.FontStyle == "Italic");
+    }
+    canvas_.setPenMode(Canvas::PenMode::Copy);
+    canvas_.setPenStyle(Canvas::PenStyle::Solid);
+    canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
+}
+
 std::string BoardRenderer::RepaintBoard(const DrawingList& list) {
+    Pass pass;
+    pass.repaint = true;
+    pass.list = list.Revision();
+    pass.settings = Settings;
+    pass.penWidth = canvas_.penWidth();
+    pass.fontName = canvas_.fontName();
+    pass.fontBold = canvas_.fontBold();
+    pass.fontItalic = canvas_.fontItalic();
+    std::string error;
+    if (Repeats(pass, error)) return error;
+    const bool copying = canvas_.penMode() == Canvas::PenMode::Copy;
     ClearBoard(Settings.BackgroundColor);
     DrawAxes();
-    return RedrawAllShapes(list);
+    const int penX = canvas_.penX(), penY = canvas_.penY();
+    error = RedrawAllShapes(list);
+    if (lastPass_ && copying) {
+        // The pass just drawn, taken as the whole repaint.
+        lastPass_->repaint = true;
+        lastPass_->fontBold = pass.fontBold;
+        lastPass_->fontItalic = pass.fontItalic;
+        lastPass_->penX = penX;
+        lastPass_->penY = penY;
+    } else {
+        lastPass_.reset();
+    }
+    return error;
 }
 
 void BoardRenderer::SetShapeColors(const ShapeRecord& shape) {
@@ -152,6 +467,7 @@ std::string BoardRenderer::DrawShape(const ShapeRecord& shape, int number) {
         canvas_.setBrushColor(shape.FillColor);
         canvas_.setBrushStyle(Canvas::BrushStyle::DiagCross);
         lastHighlightedKind_ = k;
+        highlightedInPass_ = true;
     }
     canvas_.moveTo(Settings.PenX, Settings.PenY);
 
@@ -314,35 +630,80 @@ void BoardRenderer::DrawCircleForm(const ShapeRecord& shape) {
 void BoardRenderer::DrawParabola(const ShapeRecord& shape, double step) {
     const double a = shape.X3 / 10.0;
     Quadratic.SolveQuadratic(a, 0, 0); // the vertex is the record's point
-    const int color = canvas_.penColor();
-    const double x1 = shape.X1, y1 = shape.Y1;
-    for (double s = -8; s < 0; s += step) {
-        const double y = a * s * s;
-        if (shape.Y4 == 0) {
-            const int py = Pt(y1 + std::trunc(-10 * y));
-            canvas_.setPixel(Pt(x1 - std::trunc(10 * s)), py, color);
-            canvas_.setPixel(Pt(x1 + std::trunc(10 * s)), py, color);
-        } else {
-            const int px = Pt(x1 + std::trunc(10 * y));
-            canvas_.setPixel(px, Pt(y1 + std::trunc(10 * s)), color);
-            canvas_.setPixel(px, Pt(y1 - std::trunc(10 * s)), color);
+    if (a != 0) parabolaSolved_ = true;
+    auto compute = [&](auto put) {
+        const double x1 = shape.X1, y1 = shape.Y1;
+        for (double s = -8; s < 0; s += step) {
+            const double y = a * s * s;
+            if (shape.Y4 == 0) {
+                const int py = Pt(y1 + Trunc(-10 * y));
+                put(Pt(x1 - Trunc(10 * s)), py);
+                put(Pt(x1 + Trunc(10 * s)), py);
+            } else {
+                const int px = Pt(x1 + Trunc(10 * y));
+                put(px, Pt(y1 + Trunc(10 * s)));
+                put(px, Pt(y1 - Trunc(10 * s)));
+            }
         }
+    };
+    if (step != 0.025 && step != 0.1) { // a step of its own: not kept
+        compute([this](int x, int y) { canvas_.setPixel(x, y, canvas_.penColor()); });
+        return;
     }
+    const Curves::Key key{0,
+                          shape.X1,
+                          shape.Y1,
+                          0,
+                          0,
+                          shape.X3,
+                          shape.Y4 != 0,
+                          step == 0.025,
+                          canvas_.width(),
+                          canvas_.height()};
+    Plot(curves_->Pixels(key, compute));
 }
 
 void BoardRenderer::DrawHyperbola(const ShapeRecord& shape) {
     const double a = shape.X2 / 100.0, b = shape.Y2 / 100.0;
     const double x1 = shape.X1, y1 = shape.Y1;
-    const int color = canvas_.penColor();
     const bool sideways = shape.Y4 == 1;
-    for (double t = 0; t < 360; t += 0.025) {
-        const double across = std::trunc(10 * a / std::cos(t));
-        const double along = std::trunc(10 * b * std::tan(t));
-        if (sideways)
-            canvas_.setPixel(Pt(x1 + across), Pt(y1 - along), color);
-        else
-            canvas_.setPixel(Pt(x1 + along), Pt(y1 - across), color);
-    }
+    const Curves::Key key{1, shape.X1, shape.Y1, shape.X2,        shape.Y2,
+                          0, sideways, false,    canvas_.width(), canvas_.height()};
+    Plot(curves_->Pixels(key, [&](auto put) {
+        const HyperbolaSteps& t = HyperbolaStepValues();
+        const std::size_t n = t.cosines.size();
+        const double across10 = 10 * a, along10 = 10 * b;
+        if (std::abs(shape.X1) > kNear || std::abs(shape.Y1) > kNear || canvas_.width() > kNear ||
+            canvas_.height() > kNear) {
+            for (std::size_t i = 0; i < n; ++i) {
+                const double across = Trunc(across10 / t.cosines[i]);
+                const double along = Trunc(along10 * t.tangents[i]);
+                if (sideways)
+                    put(Pt(x1 + across), Pt(y1 - along));
+                else
+                    put(Pt(x1 + along), Pt(y1 - across));
+            }
+            return;
+        }
+        // Offsets held within 8 million and truncated to whole numbers: an offset beyond that
+        // puts the point far off the board either way, and the sums are exact.
+        std::vector<int>& offsets = curves_->Offsets(2 * n);
+        int* const across = offsets.data();
+        int* const along = across + n;
+        const double* const cosines = t.cosines.data();
+        const double* const tangents = t.tangents.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            across[i] = static_cast<int>(std::min(std::max(across10 / cosines[i], -kHeld), kHeld));
+            along[i] = static_cast<int>(std::min(std::max(along10 * tangents[i], -kHeld), kHeld));
+        }
+        const int cx = shape.X1, cy = shape.Y1;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (sideways)
+                put(cx + across[i], cy - along[i]);
+            else
+                put(cx + along[i], cy - across[i]);
+        }
+    }));
     const double slope = 160 * b / a;
     if (sideways) {
         Line(Pt(x1 - 160), Pt(y1 - slope), Pt(x1 + 160), Pt(y1 + slope));
@@ -356,23 +717,40 @@ void BoardRenderer::DrawHyperbola(const ShapeRecord& shape) {
 void BoardRenderer::DrawRectHyperbola(const ShapeRecord& shape) {
     const double k = shape.X2;
     const double x1 = shape.X1, y1 = shape.Y1;
-    const int color = canvas_.penColor();
-    long long steps = 0;
-    for (double c = 0.25; c < 160 && steps < kMaxRectHyperbolaSteps; ++steps) {
-        const double g = 10 * k / c;
-        if (shape.Y4 != 0) {
-            canvas_.setPixel(Pt(x1 - c), Pt(y1 - g), color);
-            canvas_.setPixel(Pt(x1 + c), Pt(y1 + g), color);
-        } else {
-            canvas_.setPixel(Pt(x1 + c), Pt(y1 - g), color);
-            canvas_.setPixel(Pt(x1 - c), Pt(y1 + g), color);
+    const int w = canvas_.width(), h = canvas_.height();
+    const bool other = shape.Y4 != 0;
+    const Curves::Key key{2, shape.X1, shape.Y1, shape.X2, 0, 0, other, false, w, h};
+    Plot(curves_->Pixels(key, [&](auto put) {
+        auto plot = [&](double c) {
+            const double g = 10 * k / c;
+            const int ya = Pt(y1 - g), yb = Pt(y1 + g);
+            if (other) {
+                put(Pt(x1 - c), ya);
+                put(Pt(x1 + c), yb);
+            } else {
+                put(Pt(x1 + c), ya);
+                put(Pt(x1 - c), yb);
+            }
+            return std::pair(ya, yb);
+        };
+        // Where c <= -320 both points are beside a board of 320 columns or fewer.
+        const bool leap = shape.X1 >= w - 320 && shape.X1 < 320 && shape.Y1 >= 0;
+        if (leap && shape.Y1 < std::min(h, 320)) {
+            // A centre row on the board: its walk is the same for every centre column and
+            // constant, and is kept.
+            for (double c : curves_->RowWalk(shape.Y1))
+                plot(c);
+            return;
         }
-        // The step shrinks as c nears the centre's row. A zero divisor (a centre on the
-        // top row, at the first step) counts as one pixel.
-        double divisor = y1 - c + 0.25;
-        if (divisor == 0) divisor = 1;
-        c += 5 / divisor;
-    }
+        // Far below the board (y1 >= 162.25) c only grows, from 0.25 towards 160, so the
+        // points only rise towards the centre's row: once both are below the board, every
+        // later one is.
+        const bool rising = y1 >= 162.25;
+        WalkRectHyperbola(shape.Y1, leap, [&](double c) {
+            const auto [ya, yb] = plot(c);
+            return !(rising && ya >= h && yb >= h);
+        });
+    }));
     Line(0, shape.Y1, BoardSize, shape.Y1);
     Line(shape.X1, 0, shape.X1, BoardSize);
 }

@@ -4,6 +4,8 @@
 #include "geometry/Quadratic.h"
 #include "platform/Canvas.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace pelcor {
@@ -41,11 +43,20 @@ struct BoardSettings {
 // DrawingList with its colours, highlight and handle dots.
 //
 // At start-up and after every change of the list: RepaintBoard(list).
+//
+// The pixels of curves are computed once and kept while their record is unchanged. Shapes
+// that filled rectangles drawn after them paint over are not drawn. A pass asked for again
+// over a picture that has not changed since the same pass drew it (same list, settings and
+// canvas state) is known to change nothing, and is not drawn again.
 class BoardRenderer {
 public:
-    explicit BoardRenderer(Canvas& canvas) : canvas_(canvas) {}
+    explicit BoardRenderer(Canvas& canvas);
+    ~BoardRenderer();
 
     BoardSettings Settings;
+    // Draw even the shapes that the filled rectangles after them paint over (normally they
+    // are passed over, with the same result).
+    bool DrawCoveredShapes = false;
     // The shared solver of a x² + b x + c; the parabola drawing leaves its results here.
     QuadraticSolver Quadratic;
 
@@ -81,11 +92,27 @@ public:
     const std::string& LastHighlightedKind() const { return lastHighlightedKind_; }
 
 private:
+    struct CanvasState;
+    struct Pass;
+    class Curves;
+
     void Line(int x1, int y1, int x2, int y2);
     void Handle(int x, int y, int color);
+    // What drawing a shape painted over later leaves besides pixels: the highlighted kind,
+    // the solver's results, a text's font colour and style, the pen and brush styles.
+    void PassOver(const ShapeRecord& shape, int number);
+    // Whether the pass about to be drawn is the one that drew the canvas last; if it is,
+    // its effects on the canvas state and the results are taken again.
+    bool Repeats(const Pass& pass, std::string& error);
+    // Plots a curve's pixels in the pen colour.
+    void Plot(const std::vector<QPoint>& pixels);
 
     Canvas& canvas_;
     std::string lastHighlightedKind_;
+    std::shared_ptr<Curves> curves_;
+    std::shared_ptr<Pass> lastPass_; // the pass that drew the canvas last, if known
+    bool parabolaSolved_ = false;    // the pass being drawn has called the solver
+    bool highlightedInPass_ = false; // ... has drawn a shape highlighted
 };
 
 } // namespace pelcor

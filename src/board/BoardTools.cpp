@@ -219,11 +219,11 @@ int BoardTools::AddFixedShape(int tag) {
         s.Aux1 = -50;
         s.Aux2 = static_cast<int>(10 * (-25 * 0.5));
     }
+    // Drawn once over the board, then added; the window's repaint that follows shows the
+    // list with its colour rules, so the list is walked once.
     renderer_.canvas().setPenColor(PenColor);
     renderer_.DrawShape(s, 0);
-    const int added = list_.AppendShape(s, Style());
-    renderer_.RepaintBoard(list_);
-    return added;
+    return list_.AppendShape(s, Style());
 }
 
 int BoardTools::AddText(const std::string& text, const std::string& fontName, int fontSize,

@@ -54,8 +54,8 @@ public:
     // The cursor over pixel (x, y): the handle colours show the size-all or drag cursor.
     BoardCursor CursorAt(int x, int y) const;
 
-    // The fixed shapes of the toolbar: HYPER (6), HYPER1 (7) and PARABOLA (8). Drawn,
-    // then added; returns the new shape's number.
+    // The fixed shapes of the toolbar: HYPER (6), HYPER1 (7) and PARABOLA (8). Drawn once
+    // over the board, then added (the caller repaints); returns the new shape's number.
     int AddFixedShape(int tag);
 
     // Adds a TEXT shape at the pen position and moves the pen one line down by

@@ -48,8 +48,13 @@ std::string WithExtension(const std::string& name) {
 
 std::string Parse(std::string_view bytes, Contents& out) {
     if (bytes.empty()) return "The file is empty";
-    const std::string text = LinesWithCrLf(bytes);
-    const std::string_view view = text;
+    // A file whose lines all end in CR LF is read as it is.
+    bool crLf = bytes.back() == '\n';
+    for (std::size_t lf = bytes.find('\n'); crLf && lf != std::string_view::npos;
+         lf = bytes.find('\n', lf + 1))
+        crLf = lf > 0 && bytes[lf - 1] == '\r';
+    const std::string text = crLf ? std::string() : LinesWithCrLf(bytes);
+    const std::string_view view = crLf ? bytes : std::string_view(text);
 
     // The list part and where the lines after it begin.
     std::string_view listText;

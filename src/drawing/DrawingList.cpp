@@ -3,6 +3,9 @@
 #include "platform/Cp1252.h"
 #include "platform/NumberText.h"
 
+#include <algorithm>
+#include <atomic>
+#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 
@@ -22,10 +25,20 @@ int HalfDistance(int a, int b) {
 }
 
 // A field text as it stands in the file: Windows-1252, brackets and line breaks replaced.
-std::string FieldBytes(std::string_view utf8) {
-    std::string bytes = Utf8ToCp1252(utf8);
-    std::string out;
-    out.reserve(bytes.size());
+void AppendFieldBytes(std::string& out, std::string_view utf8) {
+    // Most fields are plain ASCII without brackets or line breaks: they stand as they are.
+    bool plain = true;
+    for (char c : utf8)
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '[' || c == ']' || c == '\r' ||
+            c == '\n') {
+            plain = false;
+            break;
+        }
+    if (plain) {
+        out += utf8;
+        return;
+    }
+    const std::string bytes = Utf8ToCp1252(utf8);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c == '[')
@@ -40,17 +53,49 @@ std::string FieldBytes(std::string_view utf8) {
         else
             out += c;
     }
+}
+
+std::string FieldBytes(std::string_view utf8) {
+    std::string out;
+    AppendFieldBytes(out, utf8);
     return out;
 }
 
-void Field(std::string& out, std::string_view bytes) {
+void TextField(std::string& out, std::string_view utf8) {
     out += '[';
-    out += bytes;
+    AppendFieldBytes(out, utf8);
     out += ']';
 }
 
 void Field(std::string& out, int value) {
-    Field(out, std::to_string(value));
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out += '[';
+    out.append(digits, end);
+    out += ']';
+}
+
+// The record text of `shape` numbered `number`, after `out`.
+void AppendRecordText(std::string& out, int number, const ShapeRecord& shape) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out += ":(";
+    out.append(digits, end);
+    out += ')';
+    TextField(out, shape.Kind);
+    Field(out, shape.X1);
+    Field(out, shape.Y1);
+    if (shape.IsText()) {
+        for (const std::string* t : {&shape.Text, &shape.FontName, &shape.FontSize,
+                                     &shape.FontStyle, &shape.TextRes5, &shape.TextRes6})
+            TextField(out, *t);
+    } else {
+        for (int v : {shape.X2, shape.Y2, shape.X3, shape.Y3, shape.X4, shape.Y4})
+            Field(out, v);
+    }
+    for (int v : {shape.Aux1, shape.Aux2, shape.Aux3, shape.Aux4, shape.PenColor, shape.FillColor})
+        Field(out, v);
+    TextField(out, shape.FillMode);
 }
 
 std::string NotAnInteger(std::string_view text) {
@@ -60,57 +105,63 @@ std::string NotAnInteger(std::string_view text) {
 // Parses one record line (without its CR LF) that must carry the number `number`.
 // Returns an empty string on success, otherwise what is wrong.
 std::string ParseRecord(std::string_view line, int number, ShapeRecord& shape) {
-    const std::string head = ":(" + std::to_string(number) + ")";
-    const std::string where = "Shape record " + std::to_string(number) + ": ";
-    if (line.substr(0, head.size()) != head) {
-        if (line.substr(0, 2) == ":(") return where + "it carries the wrong number";
-        return where + "it does not begin with \":(" + std::to_string(number) + ")\"";
+    char digits[16];
+    const std::size_t numberSize = static_cast<std::size_t>(
+        std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    const std::string_view numberText(digits, numberSize);
+    const std::size_t headSize = numberSize + 3; // ":(" number ")"
+    auto where = [&] { return "Shape record " + std::string(numberText) + ": "; };
+    if (line.size() < headSize || line.substr(0, 2) != ":(" ||
+        line.substr(2, numberSize) != numberText || line[headSize - 1] != ')') {
+        if (line.substr(0, 2) == ":(") return where() + "it carries the wrong number";
+        return where() + "it does not begin with \":(" + std::string(numberText) + ")\"";
     }
-    // Exactly sixteen bracketed fields follow, with nothing between or after them.
-    std::size_t pos = head.size();
-    for (int i = 0; i < 16; ++i) {
-        if (pos >= line.size() || line[pos] != '[') return where + "a field is missing";
+    // Exactly sixteen bracketed fields follow, with nothing between or after them. An empty
+    // field reads as "0".
+    std::string_view fields[16];
+    std::size_t pos = headSize;
+    for (std::string_view& field : fields) {
+        if (pos >= line.size() || line[pos] != '[') return where() + "a field is missing";
         const std::size_t close = line.find_first_of("[]", pos + 1);
         if (close == std::string_view::npos || line[close] != ']')
-            return where + "a field is not closed";
+            return where() + "a field is not closed";
+        field = close == pos + 1 ? std::string_view("0") : line.substr(pos + 1, close - pos - 1);
         pos = close + 1;
     }
-    if (pos != line.size()) return where + "there is text after the last field";
+    if (pos != line.size()) return where() + "there is text after the last field";
 
-    FieldReader reader(line, head.size());
+    std::size_t next = 0;
     std::string error;
     auto integer = [&](int& target) {
-        const std::string field = reader.NextField();
+        const std::string_view field = fields[next++];
         if (!error.empty()) return;
         if (auto value = ParseInteger(field))
             target = *value;
         else
-            error = where + NotAnInteger(field);
+            error = where() + NotAnInteger(field);
     };
-    auto text = [&](std::string& target) { target = Cp1252ToUtf8(reader.NextField()); };
+    auto text = [&](std::string& target) { target = Cp1252ToUtf8(fields[next++]); };
 
-    ShapeRecord parsed;
-    text(parsed.Kind);
-    integer(parsed.X1);
-    integer(parsed.Y1);
-    if (parsed.IsText()) {
-        for (std::string* t : {&parsed.Text, &parsed.FontName, &parsed.FontSize, &parsed.FontStyle,
-                               &parsed.TextRes5, &parsed.TextRes6})
+    text(shape.Kind); // into a fresh record
+
+    integer(shape.X1);
+    integer(shape.Y1);
+    if (shape.IsText()) {
+        for (std::string* t : {&shape.Text, &shape.FontName, &shape.FontSize, &shape.FontStyle,
+                               &shape.TextRes5, &shape.TextRes6})
             text(*t);
         // The size is read as an integer when the text is drawn.
-        if (!ParseInteger(Utf8ToCp1252(parsed.FontSize)))
-            error = where + NotAnInteger(Utf8ToCp1252(parsed.FontSize));
+        if (!ParseInteger(Utf8ToCp1252(shape.FontSize)))
+            error = where() + NotAnInteger(Utf8ToCp1252(shape.FontSize));
     } else {
-        for (int* v : {&parsed.X2, &parsed.Y2, &parsed.X3, &parsed.Y3, &parsed.X4, &parsed.Y4})
+        for (int* v : {&shape.X2, &shape.Y2, &shape.X3, &shape.Y3, &shape.X4, &shape.Y4})
             integer(*v);
     }
-    for (int* v : {&parsed.Aux1, &parsed.Aux2, &parsed.Aux3, &parsed.Aux4, &parsed.PenColor,
-                   &parsed.FillColor})
+    for (int* v :
+         {&shape.Aux1, &shape.Aux2, &shape.Aux3, &shape.Aux4, &shape.PenColor, &shape.FillColor})
         integer(*v);
-    text(parsed.FillMode);
-    if (!error.empty()) return error;
-    shape = std::move(parsed);
-    return {};
+    text(shape.FillMode);
+    return error;
 }
 
 } // namespace
@@ -126,9 +177,35 @@ std::string FieldReader::NextField() {
     return std::string(text_.substr(open + 1, close - open - 1));
 }
 
+std::uint64_t DrawingList::NextRevision() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
+DrawingList::DrawingList(DrawingList&& other) noexcept
+    : shapes_(std::move(other.shapes_)), startUpEmpty_(other.startUpEmpty_),
+      revision_(other.revision_) {
+    other.shapes_.clear();
+    other.startUpEmpty_ = true;
+    other.Changed();
+}
+
+DrawingList& DrawingList::operator=(DrawingList&& other) noexcept {
+    if (this != &other) {
+        shapes_ = std::move(other.shapes_);
+        startUpEmpty_ = other.startUpEmpty_;
+        revision_ = other.revision_;
+        other.shapes_.clear();
+        other.startUpEmpty_ = true;
+        other.Changed();
+    }
+    return *this;
+}
+
 void DrawingList::Clear() {
     shapes_.clear();
     startUpEmpty_ = true;
+    Changed();
 }
 
 ShapeRecord DrawingList::Storable(ShapeRecord shape) {
@@ -167,6 +244,7 @@ int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& st
     shape.FillColor = style.FillMode == "S" ? style.FillColor : style.BackgroundColor;
     shapes_.push_back(Storable(std::move(shape)));
     startUpEmpty_ = false;
+    Changed();
     return ShapeCount();
 }
 
@@ -178,6 +256,7 @@ std::optional<ShapeRecord> DrawingList::ExtractShape(int number) const {
 bool DrawingList::ReplaceShape(int number, const ShapeRecord& shape) {
     if (number < 1 || number > ShapeCount()) return false;
     shapes_[number - 1] = Storable(shape);
+    Changed();
     return true;
 }
 
@@ -186,33 +265,22 @@ std::optional<ShapeRecord> DrawingList::DeleteShape(int number) {
     ShapeRecord removed = std::move(shapes_[number - 1]);
     shapes_.erase(shapes_.begin() + (number - 1));
     startUpEmpty_ = false;
+    Changed();
     return removed;
 }
 
 std::string DrawingList::RecordText(int number, const ShapeRecord& shape) {
-    std::string out = ":(" + std::to_string(number) + ")";
-    Field(out, FieldBytes(shape.Kind));
-    Field(out, shape.X1);
-    Field(out, shape.Y1);
-    if (shape.IsText()) {
-        for (const std::string* t : {&shape.Text, &shape.FontName, &shape.FontSize,
-                                     &shape.FontStyle, &shape.TextRes5, &shape.TextRes6})
-            Field(out, FieldBytes(*t));
-    } else {
-        for (int v : {shape.X2, shape.Y2, shape.X3, shape.Y3, shape.X4, shape.Y4})
-            Field(out, v);
-    }
-    for (int v : {shape.Aux1, shape.Aux2, shape.Aux3, shape.Aux4, shape.PenColor, shape.FillColor})
-        Field(out, v);
-    Field(out, FieldBytes(shape.FillMode));
+    std::string out;
+    AppendRecordText(out, number, shape);
     return out;
 }
 
 std::string DrawingList::Text() const {
     if (shapes_.empty() && startUpEmpty_) return std::string(EndSignal);
     std::string out;
+    out.reserve(shapes_.size() * 96 + EndMarker.size());
     for (std::size_t i = 0; i < shapes_.size(); ++i) {
-        out += RecordText(static_cast<int>(i) + 1, shapes_[i]);
+        AppendRecordText(out, static_cast<int>(i) + 1, shapes_[i]);
         out += CrLf;
     }
     out += EndMarker;
@@ -228,6 +296,7 @@ std::string DrawingList::SetText(std::string_view text) {
         return "The drawing does not end with its end marker";
     std::string_view body = text.substr(0, text.size() - EndMarker.size());
     std::vector<ShapeRecord> shapes;
+    shapes.reserve(static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n')));
     while (!body.empty()) {
         const int number = static_cast<int>(shapes.size()) + 1;
         const std::size_t end = body.find(CrLf);
@@ -236,13 +305,13 @@ std::string DrawingList::SetText(std::string_view text) {
         const std::string_view line = body.substr(0, end);
         if (line.find_first_of("\r\n") != std::string_view::npos)
             return "Shape record " + std::to_string(number) + ": it holds a stray line break";
-        ShapeRecord shape;
-        if (std::string error = ParseRecord(line, number, shape); !error.empty()) return error;
-        shapes.push_back(std::move(shape));
+        if (std::string error = ParseRecord(line, number, shapes.emplace_back()); !error.empty())
+            return error;
         body.remove_prefix(end + CrLf.size());
     }
     shapes_ = std::move(shapes);
     startUpEmpty_ = false;
+    Changed();
     return {};
 }
 

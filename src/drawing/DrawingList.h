@@ -3,6 +3,7 @@
 #include "platform/Colors.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,8 +85,16 @@ class DrawingList {
 public:
     // The empty drawing of start-up, "New" and "CLS" (its text is the single byte 0xFF).
     DrawingList() = default;
+    DrawingList(const DrawingList&) = default;
+    DrawingList& operator=(const DrawingList&) = default;
+    // A list moved from is left empty, with a revision of its own.
+    DrawingList(DrawingList&& other) noexcept;
+    DrawingList& operator=(DrawingList&& other) noexcept;
 
     int ShapeCount() const { return static_cast<int>(shapes_.size()); }
+    // A number that changes with every change of the records. Lists showing the same
+    // number hold the same records (a copy keeps its original's number).
+    std::uint64_t Revision() const { return revision_; }
     const std::vector<ShapeRecord>& Shapes() const { return shapes_; }
 
     // Back to the empty drawing of start-up.
@@ -132,8 +141,12 @@ public:
     static std::optional<std::size_t> ListLength(std::string_view fileBytes);
 
 private:
+    static std::uint64_t NextRevision();
+    void Changed() { revision_ = NextRevision(); }
+
     std::vector<ShapeRecord> shapes_;
     bool startUpEmpty_ = true; // no shapes and never had any since the last Clear
+    std::uint64_t revision_ = NextRevision();
 };
 
 } // namespace pelcor

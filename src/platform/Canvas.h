@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+class QFont;
 class QPainter;
 
 namespace pelcor {
@@ -37,7 +43,10 @@ public:
     void resize(int width, int height, int background);
 
     // Pen
-    void setPenColor(int color) { penColor_ = color; }
+    void setPenColor(int color) {
+        penColor_ = color;
+        penRgb_ = Rgb(color);
+    }
     int penColor() const { return penColor_; }
     void setPenWidth(int width) { penWidth_ = width < 1 ? 1 : width; }
     int penWidth() const { return penWidth_; }
@@ -47,7 +56,10 @@ public:
     PenMode penMode() const { return penMode_; }
 
     // Brush
-    void setBrushColor(int color) { brushColor_ = color; }
+    void setBrushColor(int color) {
+        brushColor_ = color;
+        brushRgb_ = Rgb(color);
+    }
     int brushColor() const { return brushColor_; }
     void setBrushStyle(BrushStyle style) { brushStyle_ = style; }
     BrushStyle brushStyle() const { return brushStyle_; }
@@ -83,18 +95,39 @@ public:
     int pixel(int x, int y) const;
     // Sets one pixel; outside the picture nothing happens.
     void setPixel(int x, int y, int color);
+    // Sets each of `count` pixels, as setPixel does.
+    void setPixels(const QPoint* points, std::size_t count, int color);
     void stretchDraw(int x1, int y1, int x2, int y2, const QImage& picture);
     void clear(int color);
 
+    // A number that changes whenever the picture may have changed. Two canvases showing the
+    // same number show the same picture (a copy keeps its original's number).
+    std::uint64_t generation() const { return generation_; }
+
 private:
+    struct TextPicture; // the pixels of a text in a font, kept for drawing it again
+
+    static QRgb Rgb(int color) {
+        return 0xFF000000u | (static_cast<QRgb>(color & 0xFF) << 16) |
+               static_cast<QRgb>(color & 0xFF00) | (static_cast<QRgb>(color >> 16) & 0xFFu);
+    }
     QFont font() const;
     void begin(QPainter& p);
-    // One pixel in `color`, combined with what is there by the pen mode; clipped.
-    void plot(int x, int y, int color);
-    // The brush on one pixel: solid, or the hatch's pixels only.
-    void brushPixel(int x, int y);
+    void touch();
+    QRgb* row(int y) { return rows_ + static_cast<std::ptrdiff_t>(y) * stride_; }
+    // Makes the pixels writable; every drawing that writes them directly starts here.
+    void startWriting();
+    // The pixels from..to (inclusive, on the picture) of row y in `rgb`, combined with what
+    // is there by the pen mode.
+    void span(int y, int from, int to, QRgb rgb);
+    // The brush over the pixels from..to (inclusive, on the picture) of row y.
+    void brushSpan(int y, int from, int to);
+    // One pixel in `rgb`, combined by the pen mode; clipped.
+    void plot(int x, int y, QRgb rgb);
     // The brush over the pixels x1..x2 - 1, y1..y2 - 1, clipped.
     void fillBox(long long x1, long long y1, long long x2, long long y2);
+    void dottedEllipse(int x1, int y1, int x2, int y2);
+    const TextPicture& textPicture(const QString& text) const;
     void qtEllipse(int x1, int y1, int x2, int y2);
     // Strokes with the pen: the gaps of a dotted pen first in the brush colour when the
     // brush is solid, then the pen itself.
@@ -114,6 +147,14 @@ private:
     bool fontItalic_ = false;
     int penX_ = 0;
     int penY_ = 0;
+    QRgb penRgb_ = Rgb(0);
+    QRgb brushRgb_ = Rgb(16777215);
+    std::uint64_t generation_ = 0;
+    QRgb* rows_ = nullptr; // valid between startWriting and the end of that drawing
+    std::ptrdiff_t stride_ = 0;
+    struct TextPictures;
+    // Shared by copies: each picture is found by its font and text.
+    mutable std::shared_ptr<TextPictures> textPictures_;
 };
 
 } // namespace pelcor

@@ -47,9 +47,16 @@ char CodePointToByte(char32_t c) {
     return '?';
 }
 
+bool Ascii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 } // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
+    if (Ascii(bytes)) return std::string(bytes); // the same in both
     std::string out;
     out.reserve(bytes.size());
     for (unsigned char b : bytes)
@@ -58,6 +65,7 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string Utf8ToCp1252(std::string_view utf8) {
+    if (Ascii(utf8)) return std::string(utf8); // the same in both
     std::string out;
     out.reserve(utf8.size());
     size_t i = 0;
