@@ -2,7 +2,7 @@
 // pixel with reference pictures in golden/. The references were drawn by the renderer before
 // its fast paths existed, so any change in what is drawn shows here.
 
-#include "../GoldenImage.h"
+#include "GoldenImage.h"
 #include "board/BoardTools.h"
 
 #include <gtest/gtest.h>

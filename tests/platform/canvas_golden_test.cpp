@@ -2,7 +2,7 @@
 // and off the picture, compared pixel for pixel with reference pictures in golden/ that were
 // drawn before the canvas had its fast paths.
 
-#include "../GoldenImage.h"
+#include "GoldenImage.h"
 #include "platform/Canvas.h"
 
 #include <gtest/gtest.h>
