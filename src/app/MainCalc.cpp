@@ -249,10 +249,10 @@ void TMainCalc1::wireBoard() {
             [this] { calculatorView_->FocusReadoutAtEnd(); });
     connect(&v, &BoardView::saveOffered, this,
             [this] { menu_->SaveGraphicsFile1->setEnabled(true); });
-    connect(calculatorView_->keypad()->button("CLSButt"), &QPushButton::clicked, this,
+    connect(calculatorView_->keypad()->CLSButt(), &QPushButton::clicked, this,
             &TMainCalc1::CLSButtClick);
     v.pointerBlocked = [this] {
-        return !constants_->FormulaPanel->isHidden() || !panel("ViewerPanel")->isHidden();
+        return !constants_->FormulaPanel->isHidden() || !viewer_->ViewerPanel->isHidden();
     };
 }
 
@@ -304,7 +304,7 @@ void TMainCalc1::wireReference() {
     connect(sheets_, &SheetsView::restoreStartPictureRequested, orbit_,
             &OrbitView::RequestStartPicture);
 
-    connect(calculatorView_->keypad()->button("PlanetButt"), &QPushButton::clicked, orbit_,
+    connect(calculatorView_->keypad()->PlanetButt(), &QPushButton::clicked, orbit_,
             &OrbitView::PlanetButtClick);
     connect(orbit_, &OrbitView::focusReturnRequested, this, &TMainCalc1::focusAfterToggle);
 }
@@ -491,7 +491,7 @@ void TMainCalc1::pause() {
 // --- screens and panels ---------------------------------------------------------------------
 
 void TMainCalc1::modeShown() {
-    SetFontColor(calculatorView_->keypad()->button("PlanetButt"), colors::Black);
+    SetFontColor(calculatorView_->keypad()->PlanetButt(), colors::Black);
     calculatorView_->keypad()->memLabel()->setVisible(screens_->displayMode() ==
                                                       DisplayMode::Board);
 }

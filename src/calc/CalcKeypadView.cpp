@@ -81,8 +81,10 @@ CalcKeypadView::CalcKeypadView(QWidget* parent) : QFrame(parent) {
     add("ButtBS", "BS", kCols[3], kRows[7], key::Backspace, "Backspace readout");
 
     for (int m = 1; m <= 4; ++m) {
-        add(QString("MR%1Butt").arg(m), QString("MR%1").arg(m), kCols[m - 1], kRows[8], -1, "0");
-        add(QString("Mem%1Butt").arg(m), QString("MS%1").arg(m), kCols[m - 1], kRows[9], -1, "0");
+        mrButtons_[m - 1] = add(QString("MR%1Butt").arg(m), QString("MR%1").arg(m), kCols[m - 1],
+                                kRows[8], -1, "0");
+        memButtons_[m - 1] = add(QString("Mem%1Butt").arg(m), QString("MS%1").arg(m), kCols[m - 1],
+                                 kRows[9], -1, "0");
     }
     add("CLSButt", "CLS", kCols[0], kRows[10], -1);
     add("PlanetButt", "Orbit", kCols[1], kRows[10], -1);

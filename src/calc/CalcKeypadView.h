@@ -21,6 +21,16 @@ public:
     explicit CalcKeypadView(QWidget* parent = nullptr);
 
     QPushButton* button(const QString& name) const;
+    // The keys other features and the calculator's view wire by themselves.
+    QPushButton* CLSButt() const { return button("CLSButt"); }
+    QPushButton* PlanetButt() const { return button("PlanetButt"); }
+    QPushButton* CEButt() const { return button("CEButt"); }
+    QPushButton* CLRButt() const { return button("CLRButt"); }
+    QPushButton* ButtInv() const { return button("ButtInv"); }
+    QPushButton* ExpButt() const { return button("ExpButt"); }
+    // "MS1".."MS4" and "MR1".."MR4".
+    QPushButton* MemButt(int m) const { return memButtons_[m - 1]; }
+    QPushButton* MRButt(int m) const { return mrButtons_[m - 1]; }
 
     // Shows, hides, enables and disables the keys for a number base (0 decimal,
     // 1 hexadecimal, 2 binary).
@@ -39,6 +49,8 @@ private:
 
     std::map<QString, QPushButton*> buttons_;
     QLabel* memLabel_ = nullptr;
+    QPushButton* memButtons_[4] = {};
+    QPushButton* mrButtons_[4] = {};
 };
 
 } // namespace pelcor

@@ -29,13 +29,13 @@ CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(repo
     connect(keypad_, &CalcKeypadView::logicClicked, this,
             [this](const QString& op) { Act([&] { calc_.LogicKey(S(op)); }); });
     for (int m = 1; m <= 4; ++m) {
-        connect(keypad_->button(QString("Mem%1Butt").arg(m)), &QPushButton::clicked, this,
+        connect(keypad_->MemButt(m), &QPushButton::clicked, this,
                 [this, m] { Act([&] { calc_.MemoryStore(m); }); });
-        connect(keypad_->button(QString("MR%1Butt").arg(m)), &QPushButton::clicked, this,
+        connect(keypad_->MRButt(m), &QPushButton::clicked, this,
                 [this, m] { Act([&] { calc_.MemoryRecall(m); }); });
     }
-    connect(keypad_->button("CEButt"), &QPushButton::clicked, this, &CalculatorView::CEButtClick);
-    connect(keypad_->button("CLRButt"), &QPushButton::clicked, this, &CalculatorView::CLRButtClick);
+    connect(keypad_->CEButt(), &QPushButton::clicked, this, &CalculatorView::CEButtClick);
+    connect(keypad_->CLRButt(), &QPushButton::clicked, this, &CalculatorView::CLRButtClick);
 
     tape_ = new QPlainTextEdit(parent);
     tape_->setObjectName("TotalStrg");
@@ -65,14 +65,14 @@ void CalculatorView::Sync() {
     QPalette pal = readout_->palette();
     pal.setColor(QPalette::Base, ToQColor(calc_.readoutColor()));
     readout_->setPalette(pal);
-    SetFontColor(keypad_->button("ButtInv"), calc_.invFontColor());
-    SetFontColor(keypad_->button("ExpButt"), calc_.expFontColor());
+    SetFontColor(keypad_->ButtInv(), calc_.invFontColor());
+    SetFontColor(keypad_->ExpButt(), calc_.expFontColor());
     for (int m = 1; m <= 4; ++m) {
         // The memory is kept in both buttons' hints, marked by their font colours.
         const QString memory = Q(calc_.memory(m));
         const bool marked = calc_.memoryMarked(m);
-        QPushButton* store = keypad_->button(QString("Mem%1Butt").arg(m));
-        QPushButton* recall = keypad_->button(QString("MR%1Butt").arg(m));
+        QPushButton* store = keypad_->MemButt(m);
+        QPushButton* recall = keypad_->MRButt(m);
         store->setToolTip(memory);
         recall->setToolTip(memory);
         SetFontColor(store, marked ? colors::StoreMark : colors::Black);
