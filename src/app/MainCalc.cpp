@@ -26,6 +26,7 @@
 #include "print/CalcPrinter.h"
 #include "reference/ConstantsView.h"
 #include "reference/FormulaSheets.h"
+#include "reference/ImageViewerView.h"
 #include "reference/OrbitView.h"
 #include "reference/SheetsView.h"
 
