@@ -1,5 +1,7 @@
 #include "drawing/DrawingFile.h"
 
+#include "Shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,26 +12,7 @@ namespace {
 
 const std::string CrLf = "\r\n";
 
-// The example drawing: a white outline line dragged from (100, 100) to (150, 120), then a
-// red circle filled green, centre (160, 160), radius 50.
-DrawingList ExampleDrawing() {
-    DrawingList list;
-    ShapeRecord line;
-    line.Kind = "LINE";
-    line.X1 = 150;
-    line.Y1 = 120;
-    line.X2 = 100;
-    line.Y2 = 100;
-    EXPECT_EQ(list.AppendShape(line, {16777215, 0, "W", 9153434}), 1);
-    ShapeRecord circle;
-    circle.Kind = "CIRCLE";
-    circle.X1 = circle.Y1 = 110;
-    circle.X2 = circle.Y2 = 210;
-    circle.X3 = circle.Y3 = 50;
-    circle.Aux3 = 30;
-    EXPECT_EQ(list.AppendShape(circle, {255, 65280, "S", 9153434}), 2);
-    return list;
-}
+using pelcor::testing::ExampleDrawing;
 
 // Parses bytes into contents that already hold a drawing, so a refusal can be seen to
 // leave them alone.

@@ -27,4 +27,15 @@ inline ShapeRecord Triangle() {
     return s;
 }
 
+// The example drawing: a white outline line dragged from (100, 100) to (150, 120), then a
+// red circle filled green, centre (160, 160), radius 50, on a fresh board.
+inline DrawingList ExampleDrawing() {
+    DrawingList list;
+    list.AppendShape(Shape("LINE", 150, 120, 100, 100), {16777215, 0, "W", DefaultBackgroundColor});
+    ShapeRecord circle = Circle(160, 160, 50);
+    circle.Aux3 = 30;
+    list.AppendShape(circle, {255, 65280, "S", DefaultBackgroundColor});
+    return list;
+}
+
 } // namespace pelcor::testing

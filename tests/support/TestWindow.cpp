@@ -1,5 +1,7 @@
 #include "TestWindow.h"
 
+#include "Shapes.h"
+
 #include "platform/Colors.h"
 
 #include <QAction>
@@ -65,20 +67,7 @@ Answer::Answer(TestWindow& t, const QString& button) {
 }
 
 void DrawExample(TMainCalc1& w) {
-    ShapeRecord line;
-    line.Kind = "LINE";
-    line.X1 = 150;
-    line.Y1 = 120;
-    line.X2 = 100;
-    line.Y2 = 100;
-    w.document().list().AppendShape(line, {16777215, 0, "W", colors::BoardBackground});
-    ShapeRecord circle;
-    circle.Kind = "CIRCLE";
-    circle.X1 = circle.Y1 = 110;
-    circle.X2 = circle.Y2 = 210;
-    circle.X3 = circle.Y3 = 50;
-    circle.Aux3 = 30;
-    w.document().list().AppendShape(circle, {255, 65280, "S", colors::BoardBackground});
+    w.document().list() = ExampleDrawing();
     w.RepaintBoard();
     w.menuAction("SaveGraphicsFile1")->setEnabled(true);
 }
