@@ -64,6 +64,9 @@ public:
 
     // Start-up: the splash, the start values, the screen, and the wait for the splash.
     void FormCreate();
+    // One tick of Timer1: the splash's countdown, then the idle count and the orbit
+    // animation.
+    void Timer1Timer();
 
     // --- the window's own state
     int SplashCountdown = 0;
@@ -159,7 +162,6 @@ private:
     void buildPlaceholders();
     void buildPersonalAndViewer();
     void wirePersonalAndViewer();
-    void Timer1Timer();
     void modeShown();
     void focusAfterToggle();
     void showDocumentState();
