@@ -185,7 +185,6 @@ void TMainCalc1::buildPlaceholders() {
     // opens.
     MakePanel("PersonalSettingsPanel", client_, 164, 12, 309, 85)->hide();
     MakePanel("ViewerPanel", client_, 159, 253, 313, 77)->hide();
-    MakePanel("EditFrame", client_, 5, 390, 616, 86)->hide();
     QFrame* personal = MakePanel("PersonalPanel", Panel1, 19, 12, 149, 12);
     connect(MakeButton("PersCloseButt", "Close", personal, 96, 4, 41, 17), &QPushButton::clicked,
             this, &TMainCalc1::AstroCloseButtClick);
@@ -256,6 +255,7 @@ void TMainCalc1::wireBoard() {
             [this] { calculatorView_->FocusReadoutAtEnd(); });
     connect(&v, &BoardView::saveOffered, this,
             [this] { menu_->SaveGraphicsFile1->setEnabled(true); });
+    connect(&v, &BoardView::infoLockRequested, this, [this] { info_->InfoLock = 255; });
     connect(calculatorView_->keypad()->button("CLSButt"), &QPushButton::clicked, this,
             &TMainCalc1::CLSButtClick);
     v.pointerBlocked = [this] {
@@ -314,6 +314,7 @@ void TMainCalc1::wireReference() {
     connect(calculatorView_->keypad()->button("PlanetButt"), &QPushButton::clicked, orbit_,
             &OrbitView::PlanetButtClick);
     connect(orbit_, &OrbitView::focusReturnRequested, this, &TMainCalc1::focusAfterToggle);
+    connect(orbit_, &OrbitView::closeEditFrameRequested, boardView_, &BoardView::CloseEditFrame);
 }
 
 void TMainCalc1::wireEditor() {
