@@ -256,6 +256,9 @@ void TMainCalc1::wireBoard() {
     connect(&v, &BoardView::saveOffered, this,
             [this] { menu_->SaveGraphicsFile1->setEnabled(true); });
     connect(&v, &BoardView::infoLockRequested, this, [this] { info_->InfoLock = 255; });
+    // Deleting a shape offers "Undo".
+    connect(&v, &BoardView::drawingChanged, this,
+            [this] { menu_->Undo1->setEnabled(document_->UndoOffered()); });
     connect(calculatorView_->keypad()->button("CLSButt"), &QPushButton::clicked, this,
             &TMainCalc1::CLSButtClick);
     v.pointerBlocked = [this] {

@@ -371,7 +371,7 @@ bool BoardView::boardMouse(QEvent* event) {
                                                Q(FormatNumber(PixelToUnitY(y), "###.###"))));
             places_.memLabel->show();
             const BoardCursor cursor = tools.CursorAt(x, y);
-            places_.board->setCursor(model_.EditFrameOpen()            ? Qt::ArrowCursor
+            places_.board->setCursor(model_.EditFrameOpen()           ? Qt::ArrowCursor
                                      : cursor == BoardCursor::SizeAll ? Qt::SizeAllCursor
                                      : cursor == BoardCursor::Drag    ? Qt::ClosedHandCursor
                                                                       : Qt::CrossCursor);
