@@ -37,6 +37,9 @@ BoardView::BoardView(BoardModel& model, Dialogs& dialogs, const ProgramFiles& fi
 
     places.board->installEventFilter(this);
     places.board->setMouseTracking(true);
+    // The board's own moves stay with it: passed on to the panels under it they would hide
+    // the coordinates while a button is held.
+    places.board->setAttribute(Qt::WA_NoMousePropagation);
     places.board->setCursor(Qt::CrossCursor);
 }
 
@@ -115,6 +118,7 @@ void BoardView::buildSwatches(QWidget* parent) {
 
 void BoardView::buildTextFrame(QWidget* parent) {
     textFrame_ = MakePanel("TextFrame", parent, 8, 336, 305, 73);
+    SetPanelLook(textFrame_);
     MakeLabel("AddTextLabel", "Add Text", textFrame_, 8, 4, 60, 16);
     addText_ = new QPlainTextEdit(textFrame_);
     addText_->setObjectName("AddText");
