@@ -75,13 +75,17 @@ bool BoardModel::GlyphActive(ToolTag tag) const {
 }
 
 void BoardModel::SelectTool(ToolTag tag) {
+    SelectTool(tag, true);
+}
+
+void BoardModel::SelectTool(ToolTag tag, bool redraw) {
     if (textEditOpen && textEditOpen()) return;
     BoardSettings& board = renderer_.Settings;
     // Every tool tries to close the edit frame; it stays open while AddText is empty, and
     // the tool is chosen all the same.
     if (EditFrameOpen())
         CloseEditFrame();
-    else
+    else if (redraw)
         RedrawAllShapes();
     if (tag != ToolTag::Fill) {
         tools_.PreviousTool = tools_.ActiveTool;
@@ -96,7 +100,7 @@ void BoardModel::SelectTool(ToolTag tag) {
         selection_.Clear();
         intersectionMode_ = dataMode_ = false;
         pointerUsed_ = true;
-        RedrawAllShapes();
+        if (redraw) RedrawAllShapes();
         break;
     case ToolTag::Move:
         CloseTextTool();
@@ -110,7 +114,7 @@ void BoardModel::SelectTool(ToolTag tag) {
         selection_.Clear();
         RedrawAllShapes();
         CloseTextTool();
-        if (tag == ToolTag::Triangle) tools_.Working.TextRes6 = "1";
+        if (tag == ToolTag::Triangle) tools_.Working.TextRes6.assign(1, '1');
         break;
     case ToolTag::Fill: tools_.ToggleFill(); break;
     case ToolTag::Hyper:
@@ -247,17 +251,17 @@ void BoardModel::MouseDown(int x, int y, bool right) {
         memoVisible_ = false;
     }
     if (!selection_.FirstPickDone && !right && selection_.SelectedShape() != 0) {
-        if (!tools_.MoveMode && pointerUsed_) {
-            tools_.MoveMode = true;
-            moveByPress_ = true; // the move button shows its active picture
-        }
+        if (!tools_.MoveMode && pointerUsed_) tools_.MoveMode = true;
+        // Until the release the move button shows its active picture.
         if (tools_.MoveMode) moveByPress_ = true;
     }
 }
 
 void BoardModel::PressOnHandle(int x, int y) {
     tools_.ActiveTool = tool::Pointer;
-    if (!intersectionMode_) SelectTool(ToolTag::Pointer);
+    // Without redrawing: this press's release (or its first drag step) repaints the board
+    // whole, with the new selection highlighted.
+    if (!intersectionMode_) SelectTool(ToolTag::Pointer, false);
     const PickReport pick = selection_.PickForIntersection(x, y, intersectionMode_);
     using Outcome = PickReport::Outcome;
     switch (pick.Result) {

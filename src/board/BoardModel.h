@@ -132,6 +132,8 @@ public:
     bool TakeSaveOffered();
 
 private:
+    // `redraw` false: the board is left as it is, for a caller that repaints it anyway.
+    void SelectTool(ToolTag tag, bool redraw);
     void CloseTextTool();
     void PressOnHandle(int x, int y);
     void ShowHit(const HitReport& hit);

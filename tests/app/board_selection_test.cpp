@@ -243,4 +243,14 @@ TEST(BoardSelection, TheEditFrameAppliesRefreshesAndCancels) {
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(b.shape(1).X3, 40);
     EXPECT_EQ(b.w.infoLine().InfoLock, 255);
+
+    // A toolbar button commits a pending text edit first: with text in the text tool's
+    // entry box the frame's boxes become the working text and the frame closes.
+    b.click({160, 160});
+    b.click({30, 30}, Qt::RightButton);
+    b.w.findChild<QPlainTextEdit*>("AddText")->setPlainText("note");
+    b.tool("BitBtn13");
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_EQ(b.w.board().tools().Working.Kind, "TEXT");
+    EXPECT_EQ(b.w.document().list().ShapeCount(), 1);
 }
