@@ -259,7 +259,7 @@ void BoardView::Refresh() {
         textFrame_->hide();
         places_.textLabel->hide();
     }
-    const bool editWasOpen = editFrame_->isVisible();
+    const bool editWasOpen = !editFrame_->isHidden();
     if (model_.EditFrameOpen() || editWasOpen) editFrame_->Sync();
     if (model_.EditFrameOpen() != editWasOpen) {
         // While the frame is open a press on the board only closes it: no handle cursor.
