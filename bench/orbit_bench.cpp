@@ -1,3 +1,4 @@
+#include "Fakes.h"
 #include "platform/JpegCodec.h"
 #include "reference/OrbitView.h"
 
@@ -10,28 +11,6 @@
 #include <filesystem>
 
 namespace {
-
-class NoScreens : public pelcor::Screens {
-public:
-    pelcor::DisplayMode displayMode() const override { return pelcor::DisplayMode::Board; }
-    void setDisplayMode(pelcor::DisplayMode) override {}
-    void showDisplayMode() override {}
-    pelcor::DisplayMode savedDisplayMode() const override { return pelcor::DisplayMode::Board; }
-    void setSavedDisplayMode(pelcor::DisplayMode) override {}
-    void resetIdle() override {}
-    void setIdleTimerRunning(bool) override {}
-    void stopClock() override {}
-    void showOnly(pelcor::ScreenPicture) override {}
-    bool isShown(pelcor::ScreenPicture) const override { return false; }
-    void setTitle(const std::string&) override {}
-};
-
-class NoReporter : public pelcor::Reporter {
-public:
-    void showInfo(const std::string&) override {}
-    void beep() override {}
-    void showMessage(const std::string&) override {}
-};
 
 // A shaded disc on black, as a planet picture.
 QImage Disc(QColor color, int size) {

@@ -154,7 +154,6 @@ void TMainCalc1::buildParts() {
                    [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
     printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
 
-    buildPlaceholders();
     buildPersonalAndViewer();
 
     optionsModel_ = std::make_unique<Options>();
@@ -181,12 +180,6 @@ void TMainCalc1::buildParts() {
     for (QWidget* w : std::initializer_list<QWidget*>{this, client_, Panel1, boardView_->toolbar(),
                                                       calculatorView_->keypad()})
         boardView_->WatchPointerOver(w);
-}
-
-void TMainCalc1::buildPlaceholders() {
-    // Panels whose contents arrive with their own features, each created hidden where it
-    // opens.
-    MakePanel("EditFrame", client_, 5, 390, 616, 86)->hide();
 }
 
 QFrame* TMainCalc1::buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
@@ -250,6 +243,10 @@ void TMainCalc1::wireBoard() {
             [this] { calculatorView_->FocusReadoutAtEnd(); });
     connect(&v, &BoardView::saveOffered, this,
             [this] { menu_->SaveGraphicsFile1->setEnabled(true); });
+    connect(&v, &BoardView::infoLockRequested, this, [this] { info_->InfoLock = 255; });
+    // Deleting a shape offers "Undo".
+    connect(&v, &BoardView::drawingChanged, this,
+            [this] { menu_->Undo1->setEnabled(document_->UndoOffered()); });
     connect(calculatorView_->keypad()->CLSButt(), &QPushButton::clicked, this,
             &TMainCalc1::CLSButtClick);
     v.pointerBlocked = [this] {
@@ -308,6 +305,7 @@ void TMainCalc1::wireReference() {
     connect(calculatorView_->keypad()->PlanetButt(), &QPushButton::clicked, orbit_,
             &OrbitView::PlanetButtClick);
     connect(orbit_, &OrbitView::focusReturnRequested, this, &TMainCalc1::focusAfterToggle);
+    connect(orbit_, &OrbitView::closeEditFrameRequested, boardView_, &BoardView::CloseEditFrame);
 }
 
 void TMainCalc1::wireEditor() {

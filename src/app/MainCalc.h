@@ -159,7 +159,6 @@ private:
     void wireEditor();
     QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
                                const QString& no, const QString& yesName, const QString& noName);
-    void buildPlaceholders();
     void buildPersonalAndViewer();
     void wirePersonalAndViewer();
     void modeShown();

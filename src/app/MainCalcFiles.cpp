@@ -73,6 +73,7 @@ bool TMainCalc1::ReadGraphicsFile(const std::string& name) {
         return false;
     }
     menu_->SaveGraphicsFile1->setEnabled(true);
+    board_->DropEditFrame();
     screens_->setTitle("");
     screens_->Picture11()->show();
     screens_->Picture1()->hide();
@@ -86,6 +87,7 @@ bool TMainCalc1::ReadGraphicsFile(const std::string& name) {
 void TMainCalc1::New1Click() {
     // On the other screens "New" belongs to what they show.
     if (screens_->displayMode() != DisplayMode::Board) return;
+    board_->DropEditFrame();
     document_->Clear(false);
     RepaintBoard();
     menu_->SaveGraphicsFile1->setEnabled(false);
@@ -93,7 +95,8 @@ void TMainCalc1::New1Click() {
 }
 
 void TMainCalc1::CLSButtClick() {
-    if (QFrame* edit = panel("EditFrame"); !edit->isHidden()) edit->hide();
+    // The frame's shape goes with the drawing.
+    board_->DropEditFrame();
     if (screens_->isShown(ScreenPicture::Picture11)) {
         document_->Clear(true);
         RepaintBoard();
@@ -115,6 +118,7 @@ void TMainCalc1::CLSButtClick() {
 
 void TMainCalc1::Undo1Click() {
     if (!document_->Undo()) return; // one step only
+    board_->DropEditFrame();
     board_->RedrawAllShapes();
     showDocumentState();
 }

@@ -16,7 +16,8 @@ const char* const kDataPrompt = " Please select image \r\n";
 BoardModel::BoardModel(DrawingDocument& document, Canvas& board, Reporter& reporter,
                        Screens& screens)
     : document_(document), reporter_(reporter), screens_(screens), renderer_(board),
-      tools_(document.list(), renderer_) {}
+      tools_(document.list(), renderer_), selection_(document.list(), renderer_),
+      editFrame_(document.list(), renderer_) {}
 
 // --- display ------------------------------------------------------------------------------
 
@@ -67,10 +68,25 @@ void BoardModel::CloseTextTool() {
     tools_.MoveMode = false;
 }
 
+bool BoardModel::GlyphActive(ToolTag tag) const {
+    if (moveByPress_ && tag == ToolTag::Move) return true;
+    if (moveByPress_ && tag == ToolTag::Pointer) return false;
+    return tag == shownTool_;
+}
+
 void BoardModel::SelectTool(ToolTag tag) {
+    SelectTool(tag, true);
+}
+
+void BoardModel::SelectTool(ToolTag tag, bool redraw) {
     if (textEditOpen && textEditOpen()) return;
     BoardSettings& board = renderer_.Settings;
-    RedrawAllShapes();
+    // Every tool tries to close the edit frame; it stays open while AddText is empty, and
+    // the tool is chosen all the same.
+    if (EditFrameOpen())
+        CloseEditFrame();
+    else if (redraw)
+        RedrawAllShapes();
     if (tag != ToolTag::Fill) {
         tools_.PreviousTool = tools_.ActiveTool;
         shownTool_ = tag;
@@ -81,11 +97,10 @@ void BoardModel::SelectTool(ToolTag tag) {
     case ToolTag::Pointer:
         CloseTextTool();
         tools_.RotateMode = false;
-        tools_.FirstPickDone = false;
-        board.SelectedShape = board.SecondSelectedShape = 0;
+        selection_.Clear();
         intersectionMode_ = dataMode_ = false;
         pointerUsed_ = true;
-        RedrawAllShapes();
+        if (redraw) RedrawAllShapes();
         break;
     case ToolTag::Move:
         CloseTextTool();
@@ -96,11 +111,10 @@ void BoardModel::SelectTool(ToolTag tag) {
     case ToolTag::Circle:
     case ToolTag::Triangle:
     case ToolTag::Hexagon:
-        tools_.FirstPickDone = false;
-        board.SelectedShape = board.SecondSelectedShape = 0;
+        selection_.Clear();
         RedrawAllShapes();
         CloseTextTool();
-        if (tag == ToolTag::Triangle) tools_.Working.TextRes6 = "1";
+        if (tag == ToolTag::Triangle) tools_.Working.TextRes6.assign(1, '1');
         break;
     case ToolTag::Fill: tools_.ToggleFill(); break;
     case ToolTag::Hyper:
@@ -121,10 +135,16 @@ void BoardModel::SelectTool(ToolTag tag) {
         break;
     case ToolTag::Erase:
         if (screens_.displayMode() != DisplayMode::Board) break;
-        if (board.SelectedShape > 0) {
+        if (const int selected = board.SelectedShape; selected > 0) {
             tools_.MoveMode = false;
+            DropEditFrame();
             document_.TakeUndoSnapshot(true);
-            document_.list().DeleteShape(board.SelectedShape);
+            // The selected shape is drawn highlighted: the last highlighted kind is its own.
+            const std::string kind = renderer_.LastHighlightedKind();
+            if (document_.list().DeleteShape(selected)) {
+                reporter_.showInfo(kind + " Deleted successfully");
+                reporter_.beep();
+            }
             board.SelectedShape = 0;
             RepaintBoard();
             RequestFocus(textToolOpen_ ? Focus::AddText : Focus::Readout);
@@ -145,10 +165,11 @@ void BoardModel::SelectTool(ToolTag tag) {
         textToolOpen_ = true;
         break;
     case ToolTag::Solv:
+        // The shape count is the list's size here, so a pick can't change it and it needs
+        // no saving and restoring around the mode.
         if (intersectionMode_) {
             intersectionMode_ = dataMode_ = false;
-            board.SelectedShape = board.SecondSelectedShape = 0;
-            tools_.FirstPickDone = false;
+            selection_.Clear();
             RedrawAllShapes();
             memoVisible_ = false;
         } else {
@@ -156,7 +177,7 @@ void BoardModel::SelectTool(ToolTag tag) {
             intersectionMode_ = dataMode_ = true;
             DescribeNothing();
             board.SelectedShape = 0;
-            tools_.FirstPickDone = false;
+            selection_.FirstPickDone = false;
             RedrawAllShapes();
             SetMemo(kIntersectionPrompt);
         }
@@ -177,9 +198,8 @@ void BoardModel::SelectTool(ToolTag tag) {
 }
 
 void BoardModel::LeaveInteraction() {
-    BoardSettings& board = renderer_.Settings;
-    board.SelectedShape = board.SecondSelectedShape = 0;
-    tools_.MoveMode = tools_.RotateMode = tools_.FirstPickDone = false;
+    selection_.Clear();
+    tools_.MoveMode = tools_.RotateMode = moveByPress_ = false;
     intersectionMode_ = dataMode_ = false;
     memoVisible_ = false;
     if (textToolOpen_) CloseTextTool();
@@ -187,9 +207,10 @@ void BoardModel::LeaveInteraction() {
 
 // --- text tool ----------------------------------------------------------------------------
 
-void BoardModel::InsertText(const std::string& text, const std::string& fontName, int fontSize,
-                            bool bold, int lineHeight) {
-    if (tools_.AddText(text, fontName, fontSize, bold, lineHeight)) saveOffered_ = true;
+void BoardModel::InsertText(int lineHeight) {
+    if (tools_.AddText(AddText, AddTextFont.Name, AddTextFont.Size,
+                       AddTextFont.Bold && !AddTextFont.Italic, lineHeight))
+        saveOffered_ = true;
     RequestFocus(Focus::AddText);
 }
 
@@ -206,26 +227,138 @@ void BoardModel::MouseDown(int x, int y, bool right) {
     SyncBoardVisible();
     reporter_.showInfo("");
     screens_.setTitle("");
-    // A right press on a selected shape opens the edit frame, and a press on a handle
-    // (the size-all or drag cursor) picks and moves shapes: both start here, before the
-    // tools see the press.
+    pressTaken_ = false;
+    if (EditFrameOpen()) {
+        // The press only tries to close the frame; its release adds nothing.
+        CloseEditFrame();
+        pressTaken_ = true;
+        return;
+    }
+    if (right && selection_.SelectedShape() != 0 && pointerUsed_ && !tools_.MoveMode) {
+        OpenEditFrame();
+        pressTaken_ = true;
+        return;
+    }
+    // The handle under the press, read before the crosshair is drawn.
+    const bool onHandle = tools_.CursorAt(x, y) != BoardCursor::Cross;
+    selection_.BeginPress(x);
     tools_.MouseDown(x, y, right);
+    if (onHandle) {
+        PressOnHandle(x, y);
+    } else {
+        if (!tools_.RotateMode) selection_.SetSelectedShape(0);
+        imagesEdit_ = "Not Editing";
+        memoVisible_ = false;
+    }
+    if (!selection_.FirstPickDone && !right && selection_.SelectedShape() != 0) {
+        if (!tools_.MoveMode && pointerUsed_) tools_.MoveMode = true;
+        // Until the release the move button shows its active picture.
+        if (tools_.MoveMode) moveByPress_ = true;
+    }
+}
+
+void BoardModel::PressOnHandle(int x, int y) {
+    tools_.ActiveTool = tool::Pointer;
+    // Without redrawing: this press's release (or its first drag step) repaints the board
+    // whole, with the new selection highlighted.
+    if (!intersectionMode_) SelectTool(ToolTag::Pointer, false);
+    const PickReport pick = selection_.PickForIntersection(x, y, intersectionMode_);
+    using Outcome = PickReport::Outcome;
+    switch (pick.Result) {
+    case Outcome::PointerTool: SelectTool(ToolTag::Pointer); break;
+    case Outcome::NothingHit:
+    case Outcome::SecondIsText:
+    case Outcome::NoRoutine:
+    case Outcome::Computed: ShowHit(pick.Hit); break;
+    default: break;
+    }
+    if (pick.ShowMemo) SetMemo(pick.Memo);
+    if (!selection_.FirstPickDone) ShowHit(selection_.HitTest(x, y));
+}
+
+void BoardModel::ShowHit(const HitReport& hit) {
+    imagesEdit_ = hit.ImagesEdit;
+    if (hit.ShowMemo)
+        SetMemo(hit.Memo);
+    else
+        memoVisible_ = false;
+    if (hit.Info) reporter_.showInfo(*hit.Info);
+    if (hit.Description.EquatLabel) editFrame_.SetEquationLabel(*hit.Description.EquatLabel);
+    if (hit.HideTextTool) textToolOpen_ = false;
+    RequestFocus(Focus::Readout);
 }
 
 void BoardModel::MouseMove(int x, int y, bool leftDown, bool blocked) {
     reporter_.showInfo("");
     if (blocked) return;
-    tools_.MouseMove(x, y, leftDown);
+    // A completed pick and an open edit frame draw nothing; every move forgets the kind of
+    // the shape being made.
+    const bool dragging =
+        leftDown && tools_.ButtonState() == 1 && !selection_.FirstPickDone && !EditFrameOpen();
+    if (tools_.MoveMode || tools_.RotateMode) {
+        tools_.MouseMove(x, y, false);
+        // Each step rewrites the record and repaints the board.
+        if (dragging) selection_.MoveSelected(x, y, tools_.RotateMode, intersectionMode_);
+        return;
+    }
+    tools_.MouseMove(x, y, dragging);
 }
 
 void BoardModel::MouseUp(int x, int y) {
+    selection_.EndPress();
+    const bool moveByPress = moveByPress_, moveMode = tools_.MoveMode;
+    const bool mayAdd = !pressTaken_ && !EditFrameOpen() && !textToolOpen_ && !moveByPress &&
+                        !moveMode && !selection_.FirstPickDone;
     const ShapeRecord working = tools_.Working;
-    const int added = tools_.MouseUp(x, y, !textToolOpen_);
-    if (textToolOpen_) RequestFocus(Focus::AddText);
+    const int added = tools_.MouseUp(x, y, mayAdd);
+    if (pressTaken_ || EditFrameOpen()) return;
+    if (textToolOpen_) {
+        RequestFocus(Focus::AddText);
+        return;
+    }
+    if (moveByPress || moveMode) {
+        // A move ends: the shape stays selected and the board is drawn whole again. A move
+        // started by a press also ends move mode.
+        moveByPress_ = false;
+        if (moveByPress && !tools_.RotateMode) shownTool_ = ToolTag::Pointer;
+        if (moveByPress) tools_.MoveMode = false;
+        RequestFocus(Focus::Readout);
+        RepaintBoard();
+        return;
+    }
     if (!added) return;
     saveOffered_ = true;
     // A new shape states its general formula. (The tools have repainted the board.)
     if (auto info = MeasureShape(working).Info) reporter_.showInfo(*info);
+}
+
+// --- the edit frame -------------------------------------------------------------------------
+
+void BoardModel::OpenEditFrame() {
+    editCancelCopy_ = document_.list();
+    if (!editFrame_.OpenEditFrame(selection_.SelectedShape())) return;
+    memoVisible_ = false;
+}
+
+bool BoardModel::CloseEditFrame() {
+    if (!EditFrameOpen()) return true;
+    EditFrame::CloseResult result =
+        editFrame_.CloseEditFrame(AddText, AddTextFont.Name, AddTextFont.Size);
+    if (!result.Error.empty()) reporter_.showMessage(result.Error);
+    if (result.Working) tools_.Working = *result.Working;
+    return result.Closed;
+}
+
+void BoardModel::CancelEdit() {
+    if (!EditFrameOpen()) return;
+    editFrame_.Cancel(editCancelCopy_);
+    RequestFocus(Focus::Readout);
+}
+
+void BoardModel::DropEditFrame() {
+    if (!EditFrameOpen()) return;
+    const DrawingList current = document_.list();
+    editFrame_.Cancel(current);
 }
 
 BoardModel::Focus BoardModel::TakeFocusRequest() {

@@ -3,6 +3,8 @@
 #include "board/BoardRenderer.h"
 #include "board/BoardTools.h"
 #include "board/DrawingDocument.h"
+#include "board/EditFrame.h"
+#include "board/Selection.h"
 #include "board/Toolbar.h"
 #include "platform/Reporter.h"
 #include "platform/Screens.h"
@@ -13,10 +15,24 @@
 namespace pelcor {
 
 // The drawing board's rules: the toolbar's tool selection and its modes (move, rotate,
-// intersection "Solv", data "Data", the text tool), the mouse on the board, and the
-// repaints. No widgets: the board's view shows what this holds after every call (the
-// active tool's picture, the captions' colours, the message memo, the text tool) and
-// forwards presses, moves and releases here.
+// intersection "Solv", data "Data", the text tool), the mouse on the board, selecting,
+// moving and rotating shapes and picking two for an intersection, the edit frame's
+// opening and closing, and the repaints. No widgets: the board's view shows what this
+// holds after every call (the active tool's picture, the captions' colours, the message
+// memo, the status line, the text tool, the edit frame) and forwards presses, moves and
+// releases here.
+//
+// A press (MouseDown) on the board:
+// - while the edit frame is open it only tries CloseEditFrame;
+// - a right press on a selected shape, once the pointer tool was used and with move mode
+//   off, keeps a copy of the list for "Cancel" and opens the edit frame;
+// - otherwise the tools take the press (crosshair, pen position); a press on a handle
+//   chooses the pointer tool (outside intersection mode), runs the intersection pick and
+//   then the hit test, whose texts go to ImagesEdit, the memo and the information line;
+//   a press elsewhere drops the selection (not while rotating);
+// - a left press that leaves a shape selected starts a move that its release ends.
+// Moves with the left button held drag or turn the selected shape in move or rotate mode,
+// or preview the active tool; nothing while a pick is complete or the frame is open.
 class BoardModel {
 public:
     BoardModel(DrawingDocument& document, Canvas& board, Reporter& reporter, Screens& screens);
@@ -26,6 +42,10 @@ public:
     BoardTools& tools() { return tools_; }
     const BoardTools& tools() const { return tools_; }
     BoardRenderer& renderer() { return renderer_; }
+    Selection& selection() { return selection_; }
+    const Selection& selection() const { return selection_; }
+    EditFrame& editFrame() { return editFrame_; }
+    const EditFrame& editFrame() const { return editFrame_; }
 
     // --- display
     // The draw-mode options: a white board with dark white pens, and black and white.
@@ -49,22 +69,39 @@ public:
     bool IntersectionMode() const { return intersectionMode_; }
     bool DataMode() const { return dataMode_; }
     bool PointerUsed() const { return pointerUsed_; }
-    // The button that shows its active picture (Pointer at start).
+    // The tool chosen last (Pointer at start).
     ToolTag ShownTool() const { return shownTool_; }
+    // Whether the toolbar button shows its active picture: the chosen tool's, or the move
+    // button's during a move started by a press on the selected shape.
+    bool GlyphActive(ToolTag tag) const;
+    bool MoveByPress() const { return moveByPress_; }
     bool FillOn() const { return tools_.FillMode == "S"; }
     // The message memo `TotalStrg2` (lines end in CR LF).
     const std::string& MemoText() const { return memoText_; }
     bool MemoVisible() const { return memoVisible_; }
     void HideMemo() { memoVisible_ = false; }
+    // The status line's `ImagesEdit`: the selected shape's kind in lower case, or
+    // "Not Editing".
+    const std::string& ImagesEdit() const { return imagesEdit_; }
 
     // True while the text editor's memo is open: the tools rest.
     std::function<bool()> textEditOpen;
 
     // --- the text tool
     bool TextToolOpen() const { return textToolOpen_; }
-    // "Insert": adds a TEXT shape at the pen position and moves it one line down.
-    void InsertText(const std::string& text, const std::string& fontName, int fontSize, bool bold,
-                    int lineHeight);
+    // The entry box `AddText`: its text and its font, which the edit frame's font dialog
+    // changes (new text shapes and the edit frame's closing take them).
+    struct TextFont {
+        std::string Name = "MS Sans Serif";
+        int Size = 8;
+        bool Bold = false;
+        bool Italic = false;
+    };
+    std::string AddText;
+    TextFont AddTextFont;
+    // "Insert": adds AddText as a TEXT shape at the pen position and moves the pen one
+    // line down.
+    void InsertText(int lineHeight);
     // "Close": the frame closes and the pointer tool is chosen.
     void CancelText();
 
@@ -75,6 +112,19 @@ public:
     void MouseMove(int x, int y, bool leftDown, bool blocked);
     void MouseUp(int x, int y);
 
+    // --- the edit frame
+    bool EditFrameOpen() const { return editFrame_.IsOpen(); }
+    // A press on the board, a tool change or the orbit button while the frame is open: the
+    // frame closes when AddText holds text (its boxes become the working shape, read as a
+    // text); otherwise it stays open. True when the frame is closed afterwards.
+    bool CloseEditFrame();
+    // "Cancel": the drawing as it was when the frame opened (every "Refresh" undone).
+    void CancelEdit();
+    // The drawing under an open frame is replaced ("CLS", "New", undo, loading) or its
+    // shape is deleted: the frame closes without reading its boxes, so it never writes
+    // one shape's values over another.
+    void DropEditFrame();
+
     // --- what the window does after a call
     enum class Focus { None, Readout, AddText };
     Focus TakeFocusRequest();
@@ -82,7 +132,12 @@ public:
     bool TakeSaveOffered();
 
 private:
+    // `redraw` false: the board is left as it is, for a caller that repaints it anyway.
+    void SelectTool(ToolTag tag, bool redraw);
     void CloseTextTool();
+    void PressOnHandle(int x, int y);
+    void ShowHit(const HitReport& hit);
+    void OpenEditFrame();
     void SyncBoardVisible();
     void SetMemo(const std::string& text);
     void DescribeNothing();
@@ -93,6 +148,9 @@ private:
     Screens& screens_;
     BoardRenderer renderer_;
     BoardTools tools_;
+    Selection selection_;
+    EditFrame editFrame_;
+    DrawingList editCancelCopy_; // the list when the edit frame opened
 
     bool intersectionMode_ = false;
     bool dataMode_ = false;
@@ -101,6 +159,9 @@ private:
     ToolTag shownTool_ = ToolTag::Pointer;
     std::string memoText_;
     bool memoVisible_ = false;
+    std::string imagesEdit_ = "Not editing";
+    bool moveByPress_ = false;
+    bool pressTaken_ = false; // the press only closed or opened the edit frame
     Focus focus_ = Focus::None;
     bool saveOffered_ = false;
 };

@@ -63,7 +63,7 @@ void BoardTools::MouseDown(int x, int y, bool right) {
 void BoardTools::MouseMove(int x, int y, bool leftDown) {
     // Every move forgets the kind: a press and release without a move adds nothing.
     Working.Kind.clear();
-    if (!leftDown || button_ != 1 || FirstPickDone) return;
+    if (!leftDown || button_ != 1) return;
     renderer_.RedrawAllShapes(list_);
     if (MoveMode || RotateMode) return; // moving and rotating a selected shape
     DrawPreview(x, y);
@@ -190,8 +190,7 @@ int BoardTools::MouseUp(int x, int y, bool mayAdd) {
     prevY1_ = y;
     if (!mayAdd) return 0;
     if (MoveMode) return 0;
-    int added = 0;
-    if (!FirstPickDone) added = list_.AppendShape(Working, Style());
+    const int added = list_.AppendShape(Working, Style());
     Working.Kind.clear();
     renderer_.RepaintBoard(list_);
     return added;

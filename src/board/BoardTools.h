@@ -36,8 +36,10 @@ public:
     int PenX = 40, PenY = 60; // where the text tool writes next
     bool MoveMode = false;
     bool RotateMode = false;
-    bool FirstPickDone = false;
     ShapeRecord Working; // the shape being made
+
+    // 0 no button down, 1 the left (or middle) button, 2 the right button.
+    int ButtonState() const { return button_; }
 
     // The fill toggle: "W" and "S" in turn; the active tool stays what it was.
     void ToggleFill();
@@ -46,9 +48,9 @@ public:
     void MouseDown(int x, int y, bool right);
     // Mouse move; `leftDown` while the left button is held. Draws the preview.
     void MouseMove(int x, int y, bool leftDown);
-    // Mouse release: adds the working shape when a drag with a drawing tool made one
-    // (never while `mayAdd` is false, as while the text tool is open). Returns the new
-    // shape's number, or 0.
+    // Mouse release: adds the working shape when a drag with a drawing tool made one and
+    // repaints the board. While `mayAdd` is false (the text tool is open, a pick or a move
+    // owns the press) it only ends the press. Returns the new shape's number, or 0.
     int MouseUp(int x, int y, bool mayAdd = true);
 
     // The cursor over pixel (x, y): the handle colours show the size-all or drag cursor.

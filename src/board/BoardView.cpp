@@ -1,5 +1,6 @@
 #include "board/BoardView.h"
 
+#include "board/EditFrameView.h"
 #include "drawing/Coordinates.h"
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
@@ -24,6 +25,7 @@ BoardView::BoardView(BoardModel& model, Dialogs& dialogs, const ProgramFiles& fi
     buildSwatches(places.toolbarParent);
     buildTextFrame(places.frameParent);
     buildStatusPanel(places.frameParent);
+    buildEditFrame(places.frameParent);
 
     memo_ = new QPlainTextEdit(places.frameParent);
     memo_->setObjectName("TotalStrg2");
@@ -35,6 +37,9 @@ BoardView::BoardView(BoardModel& model, Dialogs& dialogs, const ProgramFiles& fi
 
     places.board->installEventFilter(this);
     places.board->setMouseTracking(true);
+    // The board's own moves stay with it: passed on to the panels under it they would hide
+    // the coordinates while a button is held.
+    places.board->setAttribute(Qt::WA_NoMousePropagation);
     places.board->setCursor(Qt::CrossCursor);
 }
 
@@ -115,15 +120,19 @@ void BoardView::buildSwatches(QWidget* parent) {
 
 void BoardView::buildTextFrame(QWidget* parent) {
     textFrame_ = MakePanel("TextFrame", parent, 8, 336, 305, 73);
+    SetPanelLook(textFrame_);
     MakeLabel("AddTextLabel", "Add Text", textFrame_, 8, 4, 60, 16);
     addText_ = new QPlainTextEdit(textFrame_);
     addText_->setObjectName("AddText");
     addText_->setGeometry(8, 22, 200, 44);
     addText_->setAccessibleName("Add Text");
-    // New text shapes carry the window's design font.
-    QFont design("MS Sans Serif");
-    design.setPointSize(8);
+    // New text shapes carry the entry box's font: the window's design font until the edit
+    // frame's font dialog changes it.
+    QFont design(Q(model_.AddTextFont.Name));
+    design.setPointSize(model_.AddTextFont.Size);
     addText_->setFont(design);
+    connect(addText_, &QPlainTextEdit::textChanged, this,
+            [this] { model_.AddText = S(addText_->toPlainText()); });
     QPushButton* font = MakeButton("FontButt", "Edit Font", textFrame_, 216, 4, 80, 21);
     QPushButton* insert = MakeButton("TextOkButt", "Insert", textFrame_, 216, 26, 80, 21);
     QPushButton* close = MakeButton("TextCancelButt", "Close", textFrame_, 216, 48, 80, 21);
@@ -140,6 +149,28 @@ void BoardView::buildTextFrame(QWidget* parent) {
         addText_->setFocus();
     });
     textFrame_->hide();
+}
+
+void BoardView::buildEditFrame(QWidget* parent) {
+    editFrame_ = new EditFrameView(model_.editFrame(), dialogs_, 616, 86, parent);
+    EditFrameView* f = editFrame_;
+    connect(f, &EditFrameView::boardChanged, this, [this] {
+        places_.board->update();
+        emit drawingChanged();
+    });
+    connect(f, &EditFrameView::closed, this, [this] { // "OK"
+        afterModelCall();
+        emit focusReadoutRequested();
+        emit infoLockRequested();
+    });
+    connect(f, &EditFrameView::cancelRequested, this, [this] {
+        model_.CancelEdit();
+        afterModelCall();
+    });
+    connect(f, &EditFrameView::fontChosen, this, [this](const QFont& font) {
+        model_.AddTextFont = {S(font.family()), font.pointSize(), font.bold(), font.italic()};
+        addText_->setFont(font);
+    });
 }
 
 void BoardView::buildStatusPanel(QWidget* parent) {
@@ -203,10 +234,9 @@ void BoardView::ShowScreenGlyph(bool screenHelpOn) {
 // --- showing the model ----------------------------------------------------------------------
 
 void BoardView::Refresh() {
-    const ToolTag shown = model_.ShownTool();
     for (const ToolButton& t : kToolbar) {
         if (!*t.active || t.tag == ToolTag::Fill) continue;
-        showGlyph(t.tag, t.tag == shown ? t.active : t.normal);
+        showGlyph(t.tag, model_.GlyphActive(t.tag) ? t.active : t.normal);
     }
     showGlyph(ToolTag::Fill, model_.FillOn() ? "BmpFiles\\Box21.bmp" : "BmpFiles\\Box2.bmp");
     SetFontColor(button(ToolTag::Solv), model_.IntersectionMode() ? colors::Green : colors::Black);
@@ -229,8 +259,17 @@ void BoardView::Refresh() {
         textFrame_->raise();
     } else if (!textOpen && textFrame_->isVisible()) {
         textFrame_->hide();
+        places_.textLabel->hide();
+    }
+    const bool editWasOpen = !editFrame_->isHidden();
+    if (model_.EditFrameOpen() || editWasOpen) editFrame_->Sync();
+    if (model_.EditFrameOpen() != editWasOpen) {
+        // While the frame is open a press on the board only closes it: no handle cursor.
+        places_.board->setCursor(model_.EditFrameOpen() ? Qt::ArrowCursor : Qt::CrossCursor);
+        if (model_.EditFrameOpen()) editFrame_->control(EditControl::EditX1)->setFocus();
     }
     imagesTotal_->setText(QString::number(model_.list().ShapeCount()));
+    imagesEdit_->setText(Q(model_.ImagesEdit()));
     currentFile_->setText(Q(model_.document().ShownFile()));
     places_.board->update();
     emit drawingChanged();
@@ -253,17 +292,21 @@ void BoardView::DrawButt(ToolTag tag) {
     afterModelCall();
     if (tag == ToolTag::Sound) emit soundToggleRequested();
     if (tag == ToolTag::ScreenHelp) emit screenHelpToggleRequested();
-    if (tag == ToolTag::Colour) emit colourButtonPressed();
+    if (tag == ToolTag::Colour) editFrame_->ToolbarColorButt();
+}
+
+void BoardView::CloseEditFrame() {
+    if (!model_.EditFrameOpen()) return;
+    model_.CloseEditFrame();
+    afterModelCall();
 }
 
 void BoardView::TextOkButtClick() {
     if (addText_->toPlainText().isEmpty()) return;
-    const QFont font = addText_->font();
     BoardTools& tools = model_.tools();
     tools.PenX = places_.textLabel->x();
     tools.PenY = places_.textLabel->y();
-    model_.InsertText(S(addText_->toPlainText()), S(font.family()), font.pointSize(),
-                      font.bold() && !font.italic(), places_.textLabel->height());
+    model_.InsertText(places_.textLabel->height());
     places_.textLabel->move(tools.PenX, tools.PenY);
     places_.textLabel->setText("Text");
     afterModelCall();
@@ -322,7 +365,7 @@ bool BoardView::boardMouse(QEvent* event) {
             places_.textLabel->move(tools.PenX, tools.PenY);
             places_.textLabel->show();
         }
-        places_.board->update();
+        afterModelCall();
         return true;
     }
     if (type == QEvent::MouseMove) { // Picture11MouseMove
@@ -334,9 +377,10 @@ bool BoardView::boardMouse(QEvent* event) {
                                                Q(FormatNumber(PixelToUnitY(y), "###.###"))));
             places_.memLabel->show();
             const BoardCursor cursor = tools.CursorAt(x, y);
-            places_.board->setCursor(cursor == BoardCursor::SizeAll ? Qt::SizeAllCursor
-                                     : cursor == BoardCursor::Drag  ? Qt::ClosedHandCursor
-                                                                    : Qt::CrossCursor);
+            places_.board->setCursor(model_.EditFrameOpen()           ? Qt::ArrowCursor
+                                     : cursor == BoardCursor::SizeAll ? Qt::SizeAllCursor
+                                     : cursor == BoardCursor::Drag    ? Qt::ClosedHandCursor
+                                                                      : Qt::CrossCursor);
         }
         model_.MouseMove(x, y, me->buttons() & Qt::LeftButton, blocked);
         places_.board->update();

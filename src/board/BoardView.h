@@ -21,16 +21,17 @@ class QWidget;
 namespace pelcor {
 
 class Dialogs;
+class EditFrameView;
 class PictureBox;
 class ProgramFiles;
 
 // The drawing board's controls: the toolbar `CalcPanel2`, the colour swatches `PenColr`
 // and `FillColr` with their labels, the text tool `TextFrame`, the message memo
-// `TotalStrg2`, the status line `StatusPanel` (shapes, editing, file), and the mouse on
-// the board picture `Picture11`. It forwards everything to
-// the board model and shows the model's state again after each call. Toolbar buttons of
-// other features (sound, screen pictures, the gallery and library arrows, "Img", "#")
-// are reported through signals.
+// `TotalStrg2`, the shape edit frame `EditFrame` (under the board, at (5, 390), 616 x 86),
+// the status line `StatusPanel` (shapes, editing, file), and the mouse on the board
+// picture `Picture11`. It forwards everything to the board model and shows the model's
+// state again after each call. Toolbar buttons of other features (sound, screen pictures,
+// the gallery and library arrows, "Img", "#") are reported through signals.
 class BoardView : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +52,7 @@ public:
     QFrame* textFrame() const { return textFrame_; }
     QPlainTextEdit* addText() const { return addText_; }
     QFrame* statusPanel() const { return status_; }
+    EditFrameView* editFrame() const { return editFrame_; }
 
     // Shows the model's state: the tools' pictures, the captions' colours, the memo, the
     // text tool, the shape count. Also repaints the board picture.
@@ -63,6 +65,9 @@ public:
     void WatchPointerOver(QWidget* widget);
     // The toolbar's press, as a mouse or a screen reader gives it.
     void DrawButt(ToolTag tag);
+    // Another feature takes the screen (the orbit button): an open edit frame closes when
+    // the text tool's entry box holds text.
+    void CloseEditFrame();
     // True while a panel over the board (the formula list, the picture viewer) takes the
     // pointer.
     std::function<bool()> pointerBlocked;
@@ -76,8 +81,10 @@ signals:
     void libraryForwardClicked();
     void imageChangeClicked();
     void solidClicked();
-    void colourButtonPressed();
     void focusReadoutRequested();
+    // The edit frame's "OK": the information line keeps its message (InfoLock 255) until
+    // the pointer crosses a picture.
+    void infoLockRequested();
     // A shape was added, a drawing read: "Save Graphics File" is offered again.
     void saveOffered();
     // The shape count or the drawing changed.
@@ -91,6 +98,7 @@ private:
     void buildSwatches(QWidget* parent);
     void buildTextFrame(QWidget* parent);
     void buildStatusPanel(QWidget* parent);
+    void buildEditFrame(QWidget* parent);
     QIcon glyph(const char* picture);
     void showGlyph(ToolTag tag, const char* picture);
     void GetSwatchColor(QWidget* swatch);
@@ -112,6 +120,7 @@ private:
     QPlainTextEdit* addText_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
     QFrame* status_ = nullptr;
+    EditFrameView* editFrame_ = nullptr;
     QLineEdit* imagesTotal_ = nullptr;
     QLineEdit* imagesEdit_ = nullptr;
     QLineEdit* currentFile_ = nullptr;

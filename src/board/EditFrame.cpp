@@ -171,6 +171,7 @@ private:
 EditFrame::EditFrame(DrawingList& list, BoardRenderer& renderer)
     : list_(list), renderer_(renderer) {
     ResetLayout();
+    SetAccessibleNames(); // named before it first opens
     At(C::EditColor).Color = working_.PenColor;
     At(C::EditFillColor).Color = working_.FillColor;
 }

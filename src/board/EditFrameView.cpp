@@ -2,6 +2,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
+#include "platform/widgets/Widgets.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -19,10 +20,6 @@ using C = EditControl;
 constexpr C EnterBoxes[] = {C::EditA,  C::EditB,  C::EditC,  C::EditX1,
                             C::EditY1, C::EditX2, C::EditY2, C::EditG};
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 void PaintSwatch(QPushButton* swatch, int color) {
     swatch->setStyleSheet(
         QString("QPushButton { background-color: %1; border: 1px solid #808080; }")
@@ -38,6 +35,7 @@ EditFrameView::EditFrameView(EditFrame& model, Dialogs& dialogs, int width, int 
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setGeometry(5, 390, width, height);
+    SetPanelLook(this); // over the constants
 
     for (int i = 0; i < EditControlCount; ++i) {
         const C c = static_cast<C>(i);

@@ -194,14 +194,16 @@ PickReport Selection::PickForIntersection(int px, int py, bool intersectionMode)
         report.Result = Outcome::Computed;
         report.Memo = std::move(result->Memo);
         report.Rings = std::move(result->Rings);
-        for (const UnitPoint& p : report.Rings)
-            MarkPoint(renderer_.canvas(), p.x, p.y);
     } else {
         report.Result = Outcome::NoRoutine;
         report.Memo = report.Hit.Memo;
     }
     SetSelectedShape(FirstShape);
-    renderer_.RedrawAllShapes(list_); // over the board: both highlighted, the rings kept
+    // Both shapes highlighted (drawn over the board as it was, a dotted line would not
+    // show its dots), and the rings over them; they stay until the next full repaint.
+    renderer_.RepaintBoard(list_);
+    for (const UnitPoint& p : report.Rings)
+        MarkPoint(renderer_.canvas(), p.x, p.y);
     return report;
 }
 

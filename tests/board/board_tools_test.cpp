@@ -92,7 +92,6 @@ TEST(BoardTools, PreviewsEraseThemselvesAndGuidesGoAway) {
     EXPECT_EQ(b.canvas.pixel(70, 225), DefaultBackgroundColor); // the first preview is erased
     EXPECT_EQ(b.canvas.pixel(70, 275), 16777215);
     b.tools.MouseMove(40, 250, false); // no button: nothing changes
-    b.tools.FirstPickDone = true;
     EXPECT_EQ(b.tools.MouseUp(100, 300), 0);
     EXPECT_EQ(b.canvas.image(), before.image()); // guides and preview gone after the repaint
 }

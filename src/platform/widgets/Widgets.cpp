@@ -32,6 +32,17 @@ void SetBackground(QWidget* w, int color) {
     w->setPalette(pal);
 }
 
+void SetPanelLook(QWidget* panel) {
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, ToQColor(colors::BtnFace));
+    pal.setColor(QPalette::Button, ToQColor(colors::BtnFace));
+    pal.setColor(QPalette::Base, ToQColor(colors::White));
+    for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(text, ToQColor(colors::Black));
+    panel->setPalette(pal);
+}
+
 void SetFontColor(QWidget* w, int color) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::ButtonText, ToQColor(color));

@@ -33,6 +33,9 @@ QFont ArialFont(int pixelSize, bool bold = false);
 void SetBackground(QWidget* widget, int color);
 // The colour of a control's text (a button's caption, a label's text).
 void SetFontColor(QWidget* widget, int color);
+// A panel of controls over the window's coloured client area: an opaque button-face ground,
+// white boxes and black text, whatever colours the panel's parent has.
+void SetPanelLook(QWidget* panel);
 int FontColor(const QWidget* widget);
 
 QFrame* MakePanel(const QString& name, QWidget* parent, int left, int top, int width, int height,
