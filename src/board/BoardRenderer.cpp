@@ -1,5 +1,7 @@
 #include "board/BoardRenderer.h"
 
+#include "board/BoardCurves.h"
+
 #include "board/CoveredShapes.h"
 #include "board/RectHyperbola.h"
 #include "drawing/Coordinates.h"
@@ -13,32 +15,9 @@
 
 namespace pelcor {
 
+using namespace rendering;
+
 namespace {
-
-// Computed points are held within this distance of the board: far outside it, so what is
-// drawn on the board does not change, and the canvas never sees extreme coordinates.
-constexpr double kFar = 1 << 22;
-
-// A computed coordinate, truncated toward zero.
-inline int Pt(double v) {
-    if (v > -kFar && v < kFar) return static_cast<int>(v); // the same, sooner
-    return TruncToInt(std::clamp(v, -kFar, kFar));
-}
-
-// std::trunc, sooner where a conversion to a whole number is exact.
-inline double Trunc(double v) {
-    if (v > -4e18 && v < 4e18) return static_cast<double>(static_cast<long long>(v));
-    return std::trunc(v);
-}
-
-// A sum or difference of integer coordinates, without overflow.
-int Sum(long long a, long long b) {
-    return Pt(static_cast<double>(a + b));
-}
-
-double Radians(double degrees) {
-    return degrees * std::numbers::pi / 180;
-}
 
 // The angle step of a regular polygon of `sides` sides, 0 for an unsupported count. Seven
 // sides step 51.5 degrees, so seven edges do not close.
@@ -61,27 +40,6 @@ double AngleStep(int sides) {
 // steps: a larger edge count draws the same picture as its last 720 edges.
 constexpr long long kDistinctEdges = 720;
 
-// The cosines and tangents of the HYPER parameter's values, the same for every curve.
-struct HyperbolaSteps {
-    std::vector<double> cosines, tangents;
-};
-
-const HyperbolaSteps& HyperbolaStepValues() {
-    static const HyperbolaSteps steps = [] {
-        HyperbolaSteps v;
-        for (double t = 0; t < 360; t += 0.025) { // used as radians
-            v.cosines.push_back(std::cos(t));
-            v.tangents.push_back(std::tan(t));
-        }
-        return v;
-    }();
-    return steps;
-}
-
-// Centres this near the board let a hyperbola's points be taken in whole numbers (below).
-constexpr int kNear = 1'000'000;
-constexpr double kHeld = 8e6;
-
 // Whether two settings draw the same board.
 bool SameBoard(const BoardSettings& a, const BoardSettings& b) {
     return a.BackgroundColor == b.BackgroundColor && a.WireFrame == b.WireFrame &&
@@ -92,135 +50,6 @@ bool SameBoard(const BoardSettings& a, const BoardSettings& b) {
 }
 
 } // namespace
-
-// The pixels of the curves drawn lately, found by everything their computation reads.
-class BoardRenderer::Curves {
-public:
-    struct Key {
-        int kind; // 0 parabola, 1 hyperbola, 2 rectangular hyperbola
-        int x1, y1, x2, y2, x3, y4;
-        bool fine; // a parabola's step of 0.025
-        int width, height;
-        bool operator==(const Key&) const = default;
-    };
-
-    // The board pixels of the curve `key`, each once; `compute` finds them by calling its
-    // argument with every point the curve's loop plots.
-    template <typename Compute> const std::vector<QPoint>& Pixels(const Key& key, Compute compute) {
-        auto [at, added] = entries_.try_emplace(key);
-        at->second.pass = pass_;
-        if (!added) return at->second.pixels;
-        const std::size_t size = static_cast<std::size_t>(key.width) * key.height;
-        if (seen_.size() != size) {
-            seen_.assign(size, 0);
-            stamp_ = 0;
-        }
-        if (++stamp_ == 0) { // the marks wrapped: start them again
-            std::fill(seen_.begin(), seen_.end(), 0);
-            stamp_ = 1;
-        }
-        // Points come thick and on and off the board at random, so they are taken without
-        // branches: first every point on the board that differs from the one before, then
-        // those not found before.
-        const std::size_t w = static_cast<std::size_t>(key.width);
-        const std::size_t h = static_cast<std::size_t>(key.height);
-        if (points_.size() < 4096) points_.resize(4096);
-        Point* out = points_.data();
-        std::size_t count = 0, room = points_.size();
-        std::uint64_t last = ~0ull;
-        compute([&](int x, int y) {
-            if (count == room) {
-                points_.resize(2 * room);
-                out = points_.data();
-                room = points_.size();
-            }
-            const std::size_t ux = static_cast<unsigned>(x), uy = static_cast<unsigned>(y);
-            const std::size_t on = (ux < w) & (uy < h);
-            const std::uint64_t place = uy * w + ux;
-            out[count] = {static_cast<std::uint32_t>(place), x, y};
-            count += on & (place != last);
-            last = on ? place : last;
-        });
-        std::uint32_t* const seen = seen_.data();
-        const std::uint32_t stamp = stamp_;
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            const Point p = out[i];
-            out[kept] = p;
-            kept += seen[p.place] != stamp;
-            seen[p.place] = stamp;
-        }
-        std::vector<QPoint>& pixels = at->second.pixels;
-        pixels.resize(kept);
-        for (std::size_t i = 0; i < kept; ++i)
-            pixels[i] = QPoint(out[i].x, out[i].y);
-        kept_ += kept;
-        return pixels;
-    }
-
-    // The values of c a rectangular hyperbola's loop plots for a centre on `row` (0 to 319)
-    // and a centre column on a board of 320 columns or fewer, leaping over its stretches
-    // below -320; walked once.
-    const std::vector<double>& RowWalk(int row) {
-        auto [at, added] = rows_.try_emplace(row);
-        if (added)
-            WalkRectHyperbola(row, true, [&](double c) {
-                at->second.push_back(c);
-                return true;
-            });
-        return at->second;
-    }
-
-    // Room for `n` whole numbers, for a computation's own use.
-    std::vector<int>& Offsets(std::size_t n) {
-        if (offsets_.size() < n) offsets_.resize(n);
-        return offsets_;
-    }
-
-    // A pass begins; curves not drawn in the last passes go once too many are kept.
-    void NewPass() {
-        ++pass_;
-        if (kept_ <= kMaxKept) return;
-        for (auto it = entries_.begin(); it != entries_.end();) {
-            if (it->second.pass + 1 < pass_) {
-                kept_ -= it->second.pixels.size();
-                it = entries_.erase(it);
-            } else {
-                ++it;
-            }
-        }
-    }
-
-private:
-    static constexpr std::size_t kMaxKept = 4'000'000; // pixels, about 32 MB
-
-    struct Hash {
-        std::size_t operator()(const Key& k) const {
-            std::size_t h = 1469598103934665603ull;
-            for (int v :
-                 {k.kind, k.x1, k.y1, k.x2, k.y2, k.x3, k.y4, int(k.fine), k.width, k.height})
-                h = (h ^ static_cast<std::size_t>(static_cast<unsigned>(v))) * 1099511628211ull;
-            return h;
-        }
-    };
-    struct Entry {
-        std::vector<QPoint> pixels;
-        std::uint64_t pass = 0;
-    };
-
-    std::unordered_map<Key, Entry, Hash> entries_;
-    std::size_t kept_ = 0;
-    std::uint64_t pass_ = 0;
-    std::vector<std::uint32_t> seen_; // marks of the pixels found for the curve being computed
-    std::uint32_t stamp_ = 0;
-    struct Point {
-        std::uint32_t place; // y * width + x
-        int x, y;
-    };
-    std::vector<Point> points_; // the curve's pixels found so far
-    std::vector<int> offsets_;
-    std::unordered_map<int, std::vector<double>> rows_; // walks by centre row
-};
 
 // The last pass drawn: what decided its pixels and what it left in the canvas's state.
 struct BoardRenderer::Pass {
@@ -625,134 +454,6 @@ void BoardRenderer::DrawCircleForm(const ShapeRecord& shape) {
     }
     default: break;
     }
-}
-
-void BoardRenderer::DrawParabola(const ShapeRecord& shape, double step) {
-    const double a = shape.X3 / 10.0;
-    Quadratic.SolveQuadratic(a, 0, 0); // the vertex is the record's point
-    if (a != 0) parabolaSolved_ = true;
-    auto compute = [&](auto put) {
-        const double x1 = shape.X1, y1 = shape.Y1;
-        for (double s = -8; s < 0; s += step) {
-            const double y = a * s * s;
-            if (shape.Y4 == 0) {
-                const int py = Pt(y1 + Trunc(-10 * y));
-                put(Pt(x1 - Trunc(10 * s)), py);
-                put(Pt(x1 + Trunc(10 * s)), py);
-            } else {
-                const int px = Pt(x1 + Trunc(10 * y));
-                put(px, Pt(y1 + Trunc(10 * s)));
-                put(px, Pt(y1 - Trunc(10 * s)));
-            }
-        }
-    };
-    if (step != 0.025 && step != 0.1) { // a step of its own: not kept
-        compute([this](int x, int y) { canvas_.setPixel(x, y, canvas_.penColor()); });
-        return;
-    }
-    const Curves::Key key{0,
-                          shape.X1,
-                          shape.Y1,
-                          0,
-                          0,
-                          shape.X3,
-                          shape.Y4 != 0,
-                          step == 0.025,
-                          canvas_.width(),
-                          canvas_.height()};
-    Plot(curves_->Pixels(key, compute));
-}
-
-void BoardRenderer::DrawHyperbola(const ShapeRecord& shape) {
-    const double a = shape.X2 / 100.0, b = shape.Y2 / 100.0;
-    const double x1 = shape.X1, y1 = shape.Y1;
-    const bool sideways = shape.Y4 == 1;
-    const Curves::Key key{1, shape.X1, shape.Y1, shape.X2,        shape.Y2,
-                          0, sideways, false,    canvas_.width(), canvas_.height()};
-    Plot(curves_->Pixels(key, [&](auto put) {
-        const HyperbolaSteps& t = HyperbolaStepValues();
-        const std::size_t n = t.cosines.size();
-        const double across10 = 10 * a, along10 = 10 * b;
-        if (std::abs(shape.X1) > kNear || std::abs(shape.Y1) > kNear || canvas_.width() > kNear ||
-            canvas_.height() > kNear) {
-            for (std::size_t i = 0; i < n; ++i) {
-                const double across = Trunc(across10 / t.cosines[i]);
-                const double along = Trunc(along10 * t.tangents[i]);
-                if (sideways)
-                    put(Pt(x1 + across), Pt(y1 - along));
-                else
-                    put(Pt(x1 + along), Pt(y1 - across));
-            }
-            return;
-        }
-        // Offsets held within 8 million and truncated to whole numbers: an offset beyond that
-        // puts the point far off the board either way, and the sums are exact.
-        std::vector<int>& offsets = curves_->Offsets(2 * n);
-        int* const across = offsets.data();
-        int* const along = across + n;
-        const double* const cosines = t.cosines.data();
-        const double* const tangents = t.tangents.data();
-        for (std::size_t i = 0; i < n; ++i) {
-            across[i] = static_cast<int>(std::min(std::max(across10 / cosines[i], -kHeld), kHeld));
-            along[i] = static_cast<int>(std::min(std::max(along10 * tangents[i], -kHeld), kHeld));
-        }
-        const int cx = shape.X1, cy = shape.Y1;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (sideways)
-                put(cx + across[i], cy - along[i]);
-            else
-                put(cx + along[i], cy - across[i]);
-        }
-    }));
-    const double slope = 160 * b / a;
-    if (sideways) {
-        Line(Pt(x1 - 160), Pt(y1 - slope), Pt(x1 + 160), Pt(y1 + slope));
-        Line(Pt(x1 - 160), Pt(y1 + slope), Pt(x1 + 160), Pt(y1 - slope));
-    } else {
-        Line(Pt(x1 - slope), Pt(y1 - 160), Pt(x1 + slope), Pt(y1 + 160));
-        Line(Pt(x1 + slope), Pt(y1 - 160), Pt(x1 - slope), Pt(y1 + 160));
-    }
-}
-
-void BoardRenderer::DrawRectHyperbola(const ShapeRecord& shape) {
-    const double k = shape.X2;
-    const double x1 = shape.X1, y1 = shape.Y1;
-    const int w = canvas_.width(), h = canvas_.height();
-    const bool other = shape.Y4 != 0;
-    const Curves::Key key{2, shape.X1, shape.Y1, shape.X2, 0, 0, other, false, w, h};
-    Plot(curves_->Pixels(key, [&](auto put) {
-        auto plot = [&](double c) {
-            const double g = 10 * k / c;
-            const int ya = Pt(y1 - g), yb = Pt(y1 + g);
-            if (other) {
-                put(Pt(x1 - c), ya);
-                put(Pt(x1 + c), yb);
-            } else {
-                put(Pt(x1 + c), ya);
-                put(Pt(x1 - c), yb);
-            }
-            return std::pair(ya, yb);
-        };
-        // Where c <= -320 both points are beside a board of 320 columns or fewer.
-        const bool leap = shape.X1 >= w - 320 && shape.X1 < 320 && shape.Y1 >= 0;
-        if (leap && shape.Y1 < std::min(h, 320)) {
-            // A centre row on the board: its walk is the same for every centre column and
-            // constant, and is kept.
-            for (double c : curves_->RowWalk(shape.Y1))
-                plot(c);
-            return;
-        }
-        // Far below the board (y1 >= 162.25) c only grows, from 0.25 towards 160, so the
-        // points only rise towards the centre's row: once both are below the board, every
-        // later one is.
-        const bool rising = y1 >= 162.25;
-        WalkRectHyperbola(shape.Y1, leap, [&](double c) {
-            const auto [ya, yb] = plot(c);
-            return !(rising && ya >= h && yb >= h);
-        });
-    }));
-    Line(0, shape.Y1, BoardSize, shape.Y1);
-    Line(shape.X1, 0, shape.X1, BoardSize);
 }
 
 void BoardRenderer::DrawTriangle(const ShapeRecord& shape) {
