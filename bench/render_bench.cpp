@@ -155,11 +155,11 @@ struct PlainBoard {
     }
 
     static void Axes(QPainter& p, const QFont& font) {
-        Pen(p, boardcolor::AxisLine);
+        Pen(p, colors::AxisLine);
         p.drawLine(0, 160, 320, 160);
         p.drawLine(160, 0, 160, 320);
         p.setFont(font);
-        Pen(p, boardcolor::AxisLabel);
+        Pen(p, colors::AxisLabel);
         p.drawText(5, 155, "-X");
         p.drawText(305, 155, "X");
         p.drawText(150, 10, "Y");
@@ -181,9 +181,9 @@ struct PlainBoard {
                 p.drawRect(Box(s.X1, s.Y1, s.X2, s.Y2));
             else
                 p.drawEllipse(Box(s.X1, s.Y1, s.X2, s.Y2));
-            Handle(p, s.X1, s.Y1, boardcolor::CornerHandle);
-            Handle(p, s.X2, s.Y2, boardcolor::CornerHandle);
-            Handle(p, cx, cy, boardcolor::CentreHandle);
+            Handle(p, s.X1, s.Y1, colors::CornerHandle);
+            Handle(p, s.X2, s.Y2, colors::CornerHandle);
+            Handle(p, cx, cy, colors::CentreHandle);
         } else if (k == "CIRCLE") {
             const int d = s.Y2 - s.Y1, b1 = s.Y1 + d / 3, b2 = s.Y2 - d / 3, h = s.Aux1;
             switch (s.Aux2) {
@@ -214,24 +214,24 @@ struct PlainBoard {
                 p.drawEllipse(Box(s.X1 + g, s.Y1, s.X2 - g, s.Y2));
             }
             }
-            Handle(p, cx, cy, boardcolor::CentreHandle);
+            Handle(p, cx, cy, colors::CentreHandle);
         } else if (k == "TRIANGLE") {
             p.drawLine(s.X3, s.Y3, s.X4, s.Y4);
             p.drawLine(s.X4, s.Y4, s.Aux1, s.Aux2);
             p.drawLine(s.Aux1, s.Aux2, s.X3, s.Y3);
             for (int twice = 0; twice < 2; ++twice) {
-                Handle(p, s.X3, s.Y3, boardcolor::CornerHandle);
-                Handle(p, s.X4, s.Y4, boardcolor::CornerHandle);
-                Handle(p, s.Aux1, s.Aux2, boardcolor::CornerHandle);
-                Handle(p, s.X1, s.Y1, boardcolor::CentreHandle);
+                Handle(p, s.X3, s.Y3, colors::CornerHandle);
+                Handle(p, s.X4, s.Y4, colors::CornerHandle);
+                Handle(p, s.Aux1, s.Aux2, colors::CornerHandle);
+                Handle(p, s.X1, s.Y1, colors::CentreHandle);
             }
         } else if (k == "HEXAGON") {
             Polygon(p, s);
-            Handle(p, s.X1, s.Y1, boardcolor::CentreHandle);
+            Handle(p, s.X1, s.Y1, colors::CentreHandle);
         } else if (k == "TEXT") {
             p.setFont(e.font);
             p.drawText(s.X1, s.Y1 + 12, QString::fromStdString(s.Text));
-            Handle(p, s.X1, s.Y1, boardcolor::CentreHandle);
+            Handle(p, s.X1, s.Y1, colors::CentreHandle);
         } else {
             p.drawPoints(e.points.data(), static_cast<int>(e.points.size()));
             if (k == "HYPER") {
@@ -242,7 +242,7 @@ struct PlainBoard {
                 p.drawLine(0, s.Y1, 320, s.Y1);
                 p.drawLine(s.X1, 0, s.X1, 320);
             }
-            Handle(p, s.X1, s.Y1, boardcolor::CentreHandle);
+            Handle(p, s.X1, s.Y1, colors::CentreHandle);
         }
     }
 
@@ -278,14 +278,14 @@ struct PlainBoard {
             }
         }
         const QPoint c(s.X1, s.Y1);
-        Pen(p, boardcolor::RadiusLine);
+        Pen(p, colors::RadiusLine);
         p.drawLine(c, a);
         p.drawLine(c, b);
-        Pen(p, boardcolor::ApothemLine);
+        Pen(p, colors::ApothemLine);
         p.drawLine(c, (a + b) / 2);
         if (s.Aux2 != 0) {
             p.drawLine(c, c - QPoint(0, h));
-            Handle(p, s.X1, s.Y1 - h, boardcolor::HeightHandle);
+            Handle(p, s.X1, s.Y1 - h, colors::HeightHandle);
         }
     }
 
@@ -467,7 +467,7 @@ void BM_ClearAndAxes(benchmark::State& state) {
         [&] {
             image.fill(ToQColor(DefaultBackgroundColor));
             QPainter p(&image);
-            PlainBoard::Pen(p, boardcolor::AxisLine);
+            PlainBoard::Pen(p, colors::AxisLine);
             p.drawLine(0, 160, 320, 160);
             p.drawLine(160, 0, 160, 320);
             benchmark::DoNotOptimize(image.constBits());

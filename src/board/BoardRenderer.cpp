@@ -99,7 +99,7 @@ void BoardRenderer::Handle(int x, int y, int color) {
 }
 
 void BoardRenderer::ClearBoard(int color) {
-    canvas_.setBrushColor(Settings.WireFrame && Settings.BoardVisible ? boardcolor::White : color);
+    canvas_.setBrushColor(Settings.WireFrame && Settings.BoardVisible ? colors::White : color);
     canvas_.setBrushStyle(Canvas::BrushStyle::Solid);
     canvas_.fillRect(0, 0, canvas_.width(), canvas_.height());
 }
@@ -109,14 +109,14 @@ void BoardRenderer::DrawAxes() {
     const int fontColor = canvas_.fontColor();
     canvas_.setPenMode(Canvas::PenMode::Copy);
     canvas_.setPenStyle(Canvas::PenStyle::Solid);
-    canvas_.setPenColor(boardcolor::AxisLine);
+    canvas_.setPenColor(colors::AxisLine);
     const int middle = UnitLengthToPixels(BoardHalfGrid);
     const int full = UnitLengthToPixels(BoardGridCount);
     Line(0, middle, full, middle);
     Line(middle, 0, middle, full);
     canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
     canvas_.setFontSize(8);
-    canvas_.setFontColor(boardcolor::AxisLabel);
+    canvas_.setFontColor(colors::AxisLabel);
     canvas_.textOut(5, 145, "-X");
     canvas_.textOut(305, 145, "X");
     canvas_.textOut(150, 0, "Y");
@@ -139,7 +139,7 @@ bool BoardRenderer::Repeats(const Pass& pass, std::string& error) {
             return false;
         // What the clear and the axes leave.
         canvas_.setBrushColor(Settings.WireFrame && Settings.BoardVisible
-                                  ? boardcolor::White
+                                  ? colors::White
                                   : Settings.BackgroundColor);
         canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
         canvas_.setPenStyle(Canvas::PenStyle::Solid);
@@ -273,13 +273,13 @@ void BoardRenderer::SetShapeColors(const ShapeRecord& shape) {
     } else {
         // White pens would vanish on the white board. Fills take the board's white: left as
         // it was, the brush would carry the colour of the last handle drawn.
-        canvas_.setPenColor(shape.PenColor == boardcolor::White ? boardcolor::DarkPen
+        canvas_.setPenColor(shape.PenColor == colors::White ? colors::DarkPen
                                                                 : shape.PenColor);
-        canvas_.setBrushColor(boardcolor::White);
+        canvas_.setBrushColor(colors::White);
     }
     if (Settings.BlackWhite) {
-        canvas_.setPenColor(boardcolor::DarkPen);
-        canvas_.setBrushColor(boardcolor::White);
+        canvas_.setPenColor(colors::DarkPen);
+        canvas_.setBrushColor(colors::White);
     }
     canvas_.setBrushStyle(shape.FillMode == "S" ? Canvas::BrushStyle::Solid
                                                 : Canvas::BrushStyle::Clear);
@@ -398,10 +398,10 @@ void BoardRenderer::DrawPolygon(const ShapeRecord& shape, int cx, int cy, double
     const int mx = Sum(ax, (static_cast<long long>(bx) - ax) / 2);
     const int my = Sum(ay, (static_cast<long long>(by) - ay) / 2);
     auto constructionLines = [&] {
-        canvas_.setPenColor(boardcolor::RadiusLine);
+        canvas_.setPenColor(colors::RadiusLine);
         Line(cx, cy, ax, ay);
         Line(cx, cy, bx, by);
-        canvas_.setPenColor(boardcolor::ApothemLine);
+        canvas_.setPenColor(colors::ApothemLine);
         Line(cx, cy, mx, my);
     };
     if (form == 0) {
@@ -410,7 +410,7 @@ void BoardRenderer::DrawPolygon(const ShapeRecord& shape, int cx, int cy, double
     }
     constructionLines();
     Line(cx, cy, cx, Sum(cy, -h));
-    Handle(cx, Sum(cy, -h), boardcolor::HeightHandle);
+    Handle(cx, Sum(cy, -h), colors::HeightHandle);
 }
 
 void BoardRenderer::DrawCircleForm(const ShapeRecord& shape) {
@@ -469,19 +469,19 @@ void BoardRenderer::DrawHandles(const ShapeRecord& shape) {
     const long long x1 = shape.X1, y1 = shape.Y1, x2 = shape.X2, y2 = shape.Y2;
     const int midX = Sum(x1, (x2 - x1) / 2), midY = Sum(y1, (y2 - y1) / 2);
     if (k == kind::Line || k == kind::Square || k == kind::Ellipse) {
-        Handle(shape.X1, shape.Y1, boardcolor::CornerHandle);
-        Handle(shape.X2, shape.Y2, boardcolor::CornerHandle);
-        Handle(midX, midY, boardcolor::CentreHandle);
+        Handle(shape.X1, shape.Y1, colors::CornerHandle);
+        Handle(shape.X2, shape.Y2, colors::CornerHandle);
+        Handle(midX, midY, colors::CentreHandle);
     } else if (k == kind::Circle) {
-        Handle(midX, midY, boardcolor::CentreHandle);
+        Handle(midX, midY, colors::CentreHandle);
     } else if (k == kind::Triangle) {
-        Handle(shape.X3, shape.Y3, boardcolor::CornerHandle);
-        Handle(shape.X4, shape.Y4, boardcolor::CornerHandle);
-        Handle(shape.Aux1, shape.Aux2, boardcolor::CornerHandle);
-        Handle(shape.X1, shape.Y1, boardcolor::CentreHandle);
+        Handle(shape.X3, shape.Y3, colors::CornerHandle);
+        Handle(shape.X4, shape.Y4, colors::CornerHandle);
+        Handle(shape.Aux1, shape.Aux2, colors::CornerHandle);
+        Handle(shape.X1, shape.Y1, colors::CentreHandle);
     } else if (k == kind::Hexagon || k == kind::Text || k == kind::Parabola || k == kind::Hyper ||
                k == kind::Hyper1) {
-        Handle(shape.X1, shape.Y1, boardcolor::CentreHandle);
+        Handle(shape.X1, shape.Y1, colors::CentreHandle);
     }
 }
 

@@ -3,27 +3,13 @@
 #include "drawing/DrawingList.h"
 #include "geometry/Quadratic.h"
 #include "platform/Canvas.h"
+#include "platform/Colors.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace pelcor {
-
-// The board's fixed colours. Handles are found again by their exact colour, so no ordinary
-// drawing colour should use theirs.
-namespace boardcolor {
-inline constexpr int White = 16777215;
-inline constexpr int AxisLine = 12632256;
-inline constexpr int AxisLabel = 4210752;
-inline constexpr int DarkPen = 4210752; // white pens in wire frame, every pen in black and white
-inline constexpr int Crosshair = 8421504;
-inline constexpr int CornerHandle = 1114366;
-inline constexpr int CentreHandle = 1114353;
-inline constexpr int HeightHandle = 1048831; // polygon forms 1 to 3
-inline constexpr int RadiusLine = 1114111;   // polygon: centre to the last edge's ends
-inline constexpr int ApothemLine = 1113856;  // polygon: centre to the last edge's middle
-} // namespace boardcolor
 
 // What the board's drawing depends on besides the list: display options, selection and
 // the tools' state. The window keeps these up to date.

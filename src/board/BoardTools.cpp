@@ -6,7 +6,6 @@ namespace pelcor {
 
 namespace {
 
-constexpr int kGuideGrey = 8421504;
 constexpr double kPi = 3.1415926535897932385;
 
 double Distance(int x1, int y1, int x2, int y2) {
@@ -31,8 +30,8 @@ void BoardTools::ToggleFill() {
 
 void BoardTools::Crosshair(bool paint) {
     Canvas& c = renderer_.canvas();
-    const int from = paint ? renderer_.Settings.BackgroundColor : kGuideGrey;
-    const int to = paint ? kGuideGrey : renderer_.Settings.BackgroundColor;
+    const int from = paint ? renderer_.Settings.BackgroundColor : colors::Crosshair;
+    const int to = paint ? colors::Crosshair : renderer_.Settings.BackgroundColor;
     if (crossY_ >= 0)
         for (int x = 1; x < c.width(); ++x)
             if (c.pixel(x, crossY_) == from) c.setPixel(x, crossY_, to);
@@ -198,8 +197,8 @@ int BoardTools::MouseUp(int x, int y, bool mayAdd) {
 
 BoardCursor BoardTools::CursorAt(int x, int y) const {
     const int p = renderer_.canvas().pixel(x, y);
-    if (p == 1114366 || p == 1048831) return BoardCursor::SizeAll;
-    if (p == 1114353 || p == 1048823) return BoardCursor::Drag;
+    if (p == colors::CornerHandle || p == colors::HeightHandle) return BoardCursor::SizeAll;
+    if (p == colors::CentreHandle || p == 1048823) return BoardCursor::Drag;
     return BoardCursor::Cross;
 }
 

@@ -11,7 +11,7 @@ namespace pelcor {
 
 namespace {
 
-constexpr int RingColor = 16711696;
+constexpr int RingColor = colors::IntersectionRing;
 constexpr int RingRadius = 5;
 // Ring centres are held this far off the board at most, as the renderer holds its points.
 constexpr long long Far = 1 << 22;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/Colors.h"
+
 #include "platform/Canvas.h"
 
 namespace pelcor::gallery {
 
 // The colour every figure is drawn on.
-inline constexpr int BackgroundColor = 9153434;
+inline constexpr int BackgroundColor = colors::BoardBackground;
 
 // What the draw-mode options say when a picture is cleared.
 struct ClearOptions {

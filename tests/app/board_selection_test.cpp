@@ -129,7 +129,7 @@ TEST(BoardSelection, TheEditFrameAppliesRefreshesAndCancels) {
     radius->selectAll();
     QTest::keyClicks(radius, "2.5\r");
     EXPECT_EQ(b.shape(1).X1, 135);
-    EXPECT_EQ(b.canvas.pixel(110, 160), boardcolor::AxisLine);
+    EXPECT_EQ(b.canvas.pixel(110, 160), colors::AxisLine);
     a->selectAll();
     QTest::keyClicks(a, "3\r");
     EXPECT_EQ(b.shape(1).X1, 165);

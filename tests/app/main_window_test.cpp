@@ -298,8 +298,8 @@ TEST(MainWindow, TheBoardIsRenderedAtStartAndFollowsTheDrawMode) {
     auto* board = w.findChild<PictureBox*>("Picture11");
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(board->canvas().pixel(10, 10), 9153434);
-    EXPECT_EQ(board->canvas().pixel(10, 160), boardcolor::AxisLine);
-    EXPECT_EQ(board->canvas().pixel(160, 10), boardcolor::AxisLine);
+    EXPECT_EQ(board->canvas().pixel(10, 160), colors::AxisLine);
+    EXPECT_EQ(board->canvas().pixel(160, 10), colors::AxisLine);
     EXPECT_EQ(w.findChild<QLineEdit*>("ImagesTotal")->text(), "0");
 
     w.menuAction("DrawMode1")->trigger();

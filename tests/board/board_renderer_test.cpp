@@ -70,22 +70,22 @@ TEST(BoardRenderer, FreshBoardShowsOnlyTheAxesAndTheirLabels) {
     Board b;
     EXPECT_EQ(b.Repaint(), "");
     for (int i = 0; i < 320; ++i) {
-        EXPECT_EQ(b.At(i, 160), boardcolor::AxisLine) << i;
+        EXPECT_EQ(b.At(i, 160), colors::AxisLine) << i;
         if (i < 150 || i > 165) {
-            EXPECT_EQ(b.At(160, i), boardcolor::AxisLine) << i;
+            EXPECT_EQ(b.At(160, i), colors::AxisLine) << i;
         }
     }
     std::set<int> colors;
     for (int y = 0; y < 320; ++y)
         for (int x = 0; x < 320; ++x)
             colors.insert(b.At(x, y));
-    EXPECT_EQ(colors, (std::set<int>{Bg, boardcolor::AxisLine, boardcolor::AxisLabel}));
+    EXPECT_EQ(colors, (std::set<int>{Bg, colors::AxisLine, colors::AxisLabel}));
     // "-X", "X", "Y" and "-Y" near their places.
-    EXPECT_GT(b.Count(boardcolor::AxisLabel, 5, 145, 25, 160), 5);
-    EXPECT_GT(b.Count(boardcolor::AxisLabel, 305, 145, 320, 160), 5);
-    EXPECT_GT(b.Count(boardcolor::AxisLabel, 150, 0, 160, 15), 5);
-    EXPECT_GT(b.Count(boardcolor::AxisLabel, 145, 300, 165, 315), 5);
-    EXPECT_EQ(b.Count(boardcolor::AxisLabel, 0, 0, 140, 140), 0);
+    EXPECT_GT(b.Count(colors::AxisLabel, 5, 145, 25, 160), 5);
+    EXPECT_GT(b.Count(colors::AxisLabel, 305, 145, 320, 160), 5);
+    EXPECT_GT(b.Count(colors::AxisLabel, 150, 0, 160, 15), 5);
+    EXPECT_GT(b.Count(colors::AxisLabel, 145, 300, 165, 315), 5);
+    EXPECT_EQ(b.Count(colors::AxisLabel, 0, 0, 140, 140), 0);
 }
 
 TEST(BoardRenderer, HandlesSitAtTheShapesPointsInTheirExactColours) {
@@ -104,7 +104,7 @@ TEST(BoardRenderer, HandlesSitAtTheShapesPointsInTheirExactColours) {
     b.Add(Shape("HYPER1", 240, 240, 10, 0));
     b.Repaint();
 
-    const int corner = boardcolor::CornerHandle, centre = boardcolor::CentreHandle;
+    const int corner = colors::CornerHandle, centre = colors::CentreHandle;
     EXPECT_EQ(b.At(150, 120), corner);
     EXPECT_EQ(b.At(100, 101), corner);
     EXPECT_EQ(b.At(125, 111), centre); // 150 + (100 - 150) / 2, 120 + (101 - 120) / 2
@@ -163,22 +163,22 @@ TEST(BoardRenderer, FillsOutlinesAndTheDottedHighlight) {
 
 TEST(BoardRenderer, DisplayOptionsChangeTheColours) {
     Board b;
-    b.Add(Shape("LINE", 10, 10, 100, 10, boardcolor::White));
+    b.Add(Shape("LINE", 10, 10, 100, 10, colors::White));
     b.Add(Shape("ELLIPSE", 200, 200, 260, 260, Red, "S", Green));
     b.renderer.Settings.WireFrame = true;
     b.Repaint();
-    EXPECT_EQ(b.At(300, 300), boardcolor::White);
-    EXPECT_EQ(b.At(50, 10), boardcolor::DarkPen); // white pens are drawn dark
+    EXPECT_EQ(b.At(300, 300), colors::White);
+    EXPECT_EQ(b.At(50, 10), colors::DarkPen); // white pens are drawn dark
     EXPECT_EQ(b.At(200, 230), Red);               // other pens keep their colour
-    EXPECT_EQ(b.At(215, 230), boardcolor::White); // the fill is the board's white
+    EXPECT_EQ(b.At(215, 230), colors::White); // the fill is the board's white
     EXPECT_EQ(b.Count(Green), 0);
 
     b.renderer.Settings.WireFrame = false;
     b.renderer.Settings.BlackWhite = true;
     b.Repaint();
     EXPECT_EQ(b.At(300, 300), Bg);
-    EXPECT_EQ(b.At(200, 230), boardcolor::DarkPen);
-    EXPECT_EQ(b.At(215, 230), boardcolor::White);
+    EXPECT_EQ(b.At(200, 230), colors::DarkPen);
+    EXPECT_EQ(b.At(215, 230), colors::White);
 
     // The wire frame's white board only while the board is the picture shown.
     b.renderer.Settings.WireFrame = true;
@@ -203,8 +203,8 @@ TEST(BoardRenderer, PolygonsDrawTheirEdgeCountAndTheHeptagonDoesNotClose) {
         for (int u = 0; u < 360; u += 60)
             EXPECT_TRUE(chordDrawn(b, u, u + 60)) << u;
         // The construction lines of the last edge (300 to 360 degrees).
-        EXPECT_TRUE(b.Near(210, 160 - 86, boardcolor::RadiusLine));
-        EXPECT_TRUE(b.Near(160 + 43, 160 - 25, boardcolor::ApothemLine));
+        EXPECT_TRUE(b.Near(210, 160 - 86, colors::RadiusLine));
+        EXPECT_TRUE(b.Near(160 + 43, 160 - 25, colors::ApothemLine));
     }
     {
         Board b;
@@ -235,9 +235,9 @@ TEST(BoardRenderer, PolygonsDrawTheirEdgeCountAndTheHeptagonDoesNotClose) {
         Board b;
         b.Add(Polygon(160, 200, 40, 6, 6, 2, 15, 50));
         b.Repaint();
-        EXPECT_EQ(b.At(160, 150), boardcolor::HeightHandle);
-        EXPECT_EQ(b.At(160, 175), boardcolor::ApothemLine);
-        EXPECT_EQ(b.At(160, 200), boardcolor::CentreHandle);
+        EXPECT_EQ(b.At(160, 150), colors::HeightHandle);
+        EXPECT_EQ(b.At(160, 175), colors::ApothemLine);
+        EXPECT_EQ(b.At(160, 200), colors::CentreHandle);
         EXPECT_TRUE(b.Near(160 + 30, 200 - 25, Blue)); // an edge up to the apex
     }
     for (const ShapeRecord& bad : {Polygon(160, 160, 100, 6, 11), Polygon(160, 160, 100, 6, 6, 4),
@@ -286,7 +286,7 @@ TEST(BoardRenderer, CircleFormsDrawTheirSolids) {
     EXPECT_TRUE(sphere.Near(140, 160, Blue)); // the inner ellipse from x 140 to 180
     EXPECT_TRUE(sphere.Near(160, 100, Blue));
     EXPECT_EQ(none.Count(Blue), 0);
-    EXPECT_EQ(none.At(160, 160), boardcolor::CentreHandle);
+    EXPECT_EQ(none.At(160, 160), colors::CentreHandle);
 }
 
 TEST(BoardRenderer, CurvesArePlottedPointByPoint) {
@@ -474,7 +474,7 @@ TEST(BoardRenderer, TextTakesItsSizeStyleAndThePenColour) {
                 other = drawn("Bold Italic"), small = drawn("Normal", "8");
     EXPECT_GT(normal.Count(Blue), 30);
     EXPECT_EQ(normal.Count(Blue, 0, 0, 320, 38), 0); // its top-left at (20, 40)
-    EXPECT_EQ(normal.At(20, 40), boardcolor::CentreHandle);
+    EXPECT_EQ(normal.At(20, 40), colors::CentreHandle);
     EXPECT_FALSE(italic.canvas.image() == normal.canvas.image());
     EXPECT_GT(bold.Count(Blue), normal.Count(Blue));
     EXPECT_TRUE(other.canvas.image() == normal.canvas.image());
@@ -507,7 +507,7 @@ TEST(BoardRenderer, APassRestoresTheCanvasAndStopsWhereItMust) {
     EXPECT_EQ(b.canvas.penStyle(), Canvas::PenStyle::Dot);
     EXPECT_EQ(b.At(30, 100), Blue);
     EXPECT_EQ(b.Count(Blue, 0, 190, 320, 210), 0);
-    EXPECT_EQ(b.Count(boardcolor::CentreHandle, 0, 190, 320, 210), 0);
+    EXPECT_EQ(b.Count(colors::CentreHandle, 0, 190, 320, 210), 0);
 
     // Move mode draws the first shape only.
     b.renderer.Settings.MoveMode = true;

@@ -77,8 +77,8 @@ TEST(Selection, MovingEveryKindOfHandle) {
     drag(100, 100, 110, 90);
     EXPECT_EQ(DrawingList::RecordText(1, b.At(1)),
               ":(1)[SQUARE][90][70][130][110][0][0][0][0][0][0][0][0][16777215][9153434][W]");
-    EXPECT_EQ(b.canvas.pixel(90, 70), boardcolor::CornerHandle); // repainted there
-    EXPECT_NE(b.canvas.pixel(80, 80), boardcolor::CornerHandle);
+    EXPECT_EQ(b.canvas.pixel(90, 70), colors::CornerHandle); // repainted there
+    EXPECT_NE(b.canvas.pixel(80, 80), colors::CornerHandle);
 
     drag(220, 55, 160, 30); // the middle handle of an odd box keeps its size
     EXPECT_EQ(Points(b.At(2)), (std::vector<int>{140, 15, 181, 46, 20}));
