@@ -75,7 +75,7 @@ public:
     // button's during a move started by a press on the selected shape.
     bool GlyphActive(ToolTag tag) const;
     bool MoveByPress() const { return moveByPress_; }
-    bool FillOn() const { return tools_.FillMode == "S"; }
+    bool FillOn() const { return tools_.FillMode == Fill::Solid; }
     // The message memo `TotalStrg2` (lines end in CR LF).
     const std::string& MemoText() const { return memoText_; }
     bool MemoVisible() const { return memoVisible_; }

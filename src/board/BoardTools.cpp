@@ -25,7 +25,7 @@ NewShapeStyle BoardTools::Style() const {
 
 void BoardTools::ToggleFill() {
     ActiveTool = PreviousTool;
-    FillMode = FillMode == "W" ? "S" : "W";
+    FillMode = FillMode == Fill::Outline ? Fill::Solid : Fill::Outline;
 }
 
 void BoardTools::Crosshair(bool paint) {
@@ -72,7 +72,7 @@ void BoardTools::MouseMove(int x, int y, bool leftDown) {
 void BoardTools::DrawPreview(int x, int y) {
     Canvas& c = renderer_.canvas();
     const int background = renderer_.Settings.BackgroundColor;
-    const int fill = FillMode == "S" ? FillColor : background;
+    const int fill = FillMode == Fill::Solid ? FillColor : background;
     c.setPenMode(Canvas::PenMode::Copy);
     c.setPenStyle(Canvas::PenStyle::Solid);
     c.setBrushStyle(Canvas::BrushStyle::Solid);

@@ -30,8 +30,8 @@ public:
 
     int ActiveTool = tool::Pointer;
     int PreviousTool = tool::Pointer;
-    std::string FillMode = "W"; // "S": new shapes are filled
-    int PenColor = 16777215;    // the swatches' colours
+    Fill FillMode = Fill::Outline; // whether new shapes are filled
+    int PenColor = 16777215;       // the swatches' colours
     int FillColor = 0;
     int PenX = 40, PenY = 60; // where the text tool writes next
     bool MoveMode = false;

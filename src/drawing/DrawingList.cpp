@@ -240,8 +240,8 @@ int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& st
         shape.TextRes6 = "0";
     }
     shape.PenColor = style.PenColor;
-    shape.FillMode = style.FillMode;
-    shape.FillColor = style.FillMode == "S" ? style.FillColor : style.BackgroundColor;
+    shape.FillMode = FillText(style.FillMode);
+    shape.FillColor = style.FillMode == Fill::Solid ? style.FillColor : style.BackgroundColor;
     shapes_.push_back(Storable(std::move(shape)));
     startUpEmpty_ = false;
     Changed();

@@ -69,11 +69,18 @@ private:
     std::size_t cursor_ = 0;
 };
 
+// Whether the board's new shapes are filled: the fill mode, written "S" (solid) or "W"
+// (outline only) in a record.
+enum class Fill { Outline, Solid };
+inline const char* FillText(Fill fill) {
+    return fill == Fill::Solid ? "S" : "W";
+}
+
 // The style a new shape takes from the board at the moment it is added.
 struct NewShapeStyle {
-    int PenColor = 16777215;    // the current pen colour
-    int FillColor = 0;          // the current fill colour
-    std::string FillMode = "W"; // "S" filled, "W" outline only
+    int PenColor = 16777215; // the current pen colour
+    int FillColor = 0;       // the current fill colour
+    Fill FillMode = Fill::Outline;
     int BackgroundColor = DefaultBackgroundColor;
 };
 

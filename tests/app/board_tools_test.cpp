@@ -76,10 +76,10 @@ TEST(BoardToolbar, FillToggleTwiceKeepsTheToolAndEraseAsksForASelection) {
     TMainCalc1& w = t.window();
     QTest::mousePress(t.button("BitBtn16"), Qt::LeftButton); // rectangle
     QTest::mousePress(t.button("BitBtn20"), Qt::LeftButton);
-    EXPECT_EQ(w.board().tools().FillMode, "S");
+    EXPECT_EQ(w.board().tools().FillMode, Fill::Solid);
     EXPECT_EQ(w.board().tools().ActiveTool, tool::Rectangle);
     QTest::mousePress(t.button("BitBtn20"), Qt::LeftButton);
-    EXPECT_EQ(w.board().tools().FillMode, "W");
+    EXPECT_EQ(w.board().tools().FillMode, Fill::Outline);
     EXPECT_EQ(w.board().tools().ActiveTool, tool::Rectangle);
 
     QTest::mousePress(t.button("BitBtn18"), Qt::LeftButton);

@@ -28,7 +28,8 @@ struct Board {
     DrawingList list;
 
     int Add(ShapeRecord s) {
-        const NewShapeStyle style{s.PenColor, s.FillColor, s.FillMode, Bg};
+        const NewShapeStyle style{s.PenColor, s.FillColor,
+                                  s.FillMode == "S" ? Fill::Solid : Fill::Outline, Bg};
         return list.AppendShape(s, style);
     }
     std::string Repaint() { return renderer.RepaintBoard(list); }
@@ -169,7 +170,7 @@ TEST(BoardRenderer, DisplayOptionsChangeTheColours) {
     b.Repaint();
     EXPECT_EQ(b.At(300, 300), colors::White);
     EXPECT_EQ(b.At(50, 10), colors::DarkPen); // white pens are drawn dark
-    EXPECT_EQ(b.At(200, 230), Red);               // other pens keep their colour
+    EXPECT_EQ(b.At(200, 230), Red);           // other pens keep their colour
     EXPECT_EQ(b.At(215, 230), colors::White); // the fill is the board's white
     EXPECT_EQ(b.Count(Green), 0);
 

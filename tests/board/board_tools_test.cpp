@@ -41,7 +41,7 @@ TEST(BoardTools, DragsAddTheShapeOfTheActiveTool) {
     EXPECT_EQ(std::make_tuple(circle.X1, circle.Y1, circle.X3, circle.Aux3),
               std::make_tuple(75, 75, 25, 30));
 
-    b.tools.FillMode = "S";
+    b.tools.FillMode = Fill::Solid;
     b.tools.FillColor = 255;
     ASSERT_EQ(b.drag(tool::Rectangle, 20, 20, 60, 50), 3);
     ShapeRecord box = *b.list.ExtractShape(3);
@@ -101,9 +101,9 @@ TEST(BoardTools, FillToggleCursorFixedShapesAndText) {
     b.tools.ActiveTool = tool::Circle;
     b.tools.PreviousTool = tool::Circle;
     b.tools.ToggleFill();
-    EXPECT_EQ(b.tools.FillMode, "S");
+    EXPECT_EQ(b.tools.FillMode, Fill::Solid);
     b.tools.ToggleFill();
-    EXPECT_EQ(b.tools.FillMode, "W");
+    EXPECT_EQ(b.tools.FillMode, Fill::Outline);
     EXPECT_EQ(b.tools.ActiveTool, tool::Circle);
 
     b.canvas.setPixel(5, 5, 1114353);

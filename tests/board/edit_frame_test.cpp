@@ -76,7 +76,7 @@ TEST(EditFrame, OkWithNothingChangedKeepsEveryRecord) {
     const int reach[][2] = {{1, 0}, {7, 3}, {25, -31}, {-51, 17}, {-3, -64}};
     for (const auto& p : spots) {
         for (const auto& d : reach) {
-            b.tools.FillMode = d[1] % 2 ? "S" : "W";
+            b.tools.FillMode = d[1] % 2 ? Fill::Solid : Fill::Outline;
             b.tools.FillColor = 255 * (d[1] & 7);
             for (int t : {tool::Line, tool::Rectangle, tool::Circle, tool::Ellipse, tool::Triangle,
                           tool::Hexagon})
@@ -187,7 +187,7 @@ TEST(EditFrame, AHyperbolaWithoutHeightOpensAndKeepsItsWidth) {
 
 TEST(EditFrame, FillColoursCancelAndClosing) {
     Board b;
-    b.tools.FillMode = "S", b.tools.FillColor = 255;
+    b.tools.FillMode = Fill::Solid, b.tools.FillColor = 255;
     b.Drag(tool::Rectangle, 90, 80, 40, 40);
     b.frame.OpenEditFrame(1);
     EXPECT_TRUE(b.Ctl(C::FillCheck).Checked && b.Ctl(C::EditFillColor).Visible);

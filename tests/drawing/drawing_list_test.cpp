@@ -44,7 +44,7 @@ DrawingList LineAndCircle() {
     ShapeRecord circle = Shape("CIRCLE", 110, 110, 210, 210);
     circle.X3 = circle.Y3 = 50;
     circle.Aux3 = 30;
-    list.AppendShape(circle, NewShapeStyle{255, 65280, "S", DefaultBackgroundColor});
+    list.AppendShape(circle, NewShapeStyle{255, 65280, Fill::Solid, DefaultBackgroundColor});
     return list;
 }
 
@@ -68,10 +68,11 @@ TEST(DrawingList, WritesRecordsAndListByteForByte) {
     // current fill colour; negative numbers keep their sign. An ellipse stores its half
     // width and height, never negative, and a text shape writes its six strings.
     DrawingList more;
-    more.AppendShape(Shape("ELLIPSE", 10, 50, 35, -7), NewShapeStyle{128, 255, "W", 1234});
+    more.AppendShape(Shape("ELLIPSE", 10, 50, 35, -7),
+                     NewShapeStyle{128, 255, Fill::Outline, 1234});
     ShapeRecord text = TextShape("Area = 3°", -5, 300);
     text.TextRes5 = "x";
-    more.AppendShape(text, NewShapeStyle{0, 65535, "S", 1234});
+    more.AppendShape(text, NewShapeStyle{0, 65535, Fill::Solid, 1234});
     EXPECT_EQ(more.Text(),
               ":(1)[ELLIPSE][10][50][35][-7][12][28][0][0][0][0][0][0][128][1234][W]\r\n"
               ":(2)[TEXT][-5][300][Area = 3\xB0][Arial][12][Bold][0][0][0][0][0][0][0][65535]"
@@ -98,7 +99,7 @@ TEST(DrawingList, ParsingWhatWasWrittenGivesTheSameRecords) {
     tri.Y4 = -4;
     tri.Aux1 = 5;
     tri.Aux2 = -6;
-    list.AppendShape(tri, NewShapeStyle{1, 2, "S", 3});
+    list.AppendShape(tri, NewShapeStyle{1, 2, Fill::Solid, 3});
     list.AppendShape(TextShape("Naïve – “quoted” ÿ", 20, 20), NewShapeStyle{});
     ShapeRecord odd = Shape("SOMETHING", 1, 1, 2, 2); // an unknown kind is kept as it is
     list.AppendShape(odd, NewShapeStyle{});

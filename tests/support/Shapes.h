@@ -31,10 +31,11 @@ inline ShapeRecord Triangle() {
 // red circle filled green, centre (160, 160), radius 50, on a fresh board.
 inline DrawingList ExampleDrawing() {
     DrawingList list;
-    list.AppendShape(Shape("LINE", 150, 120, 100, 100), {16777215, 0, "W", DefaultBackgroundColor});
+    list.AppendShape(Shape("LINE", 150, 120, 100, 100),
+                     {16777215, 0, Fill::Outline, DefaultBackgroundColor});
     ShapeRecord circle = Circle(160, 160, 50);
     circle.Aux3 = 30;
-    list.AppendShape(circle, {255, 65280, "S", DefaultBackgroundColor});
+    list.AppendShape(circle, {255, 65280, Fill::Solid, DefaultBackgroundColor});
     return list;
 }
 
