@@ -138,9 +138,8 @@ bool BoardRenderer::Repeats(const Pass& pass, std::string& error) {
             pass.fontItalic != last->fontItalic)
             return false;
         // What the clear and the axes leave.
-        canvas_.setBrushColor(Settings.WireFrame && Settings.BoardVisible
-                                  ? colors::White
-                                  : Settings.BackgroundColor);
+        canvas_.setBrushColor(
+            Settings.WireFrame && Settings.BoardVisible ? colors::White : Settings.BackgroundColor);
         canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
         canvas_.setPenStyle(Canvas::PenStyle::Solid);
         canvas_.setFontSize(8);
@@ -273,8 +272,7 @@ void BoardRenderer::SetShapeColors(const ShapeRecord& shape) {
     } else {
         // White pens would vanish on the white board. Fills take the board's white: left as
         // it was, the brush would carry the colour of the last handle drawn.
-        canvas_.setPenColor(shape.PenColor == colors::White ? colors::DarkPen
-                                                                : shape.PenColor);
+        canvas_.setPenColor(shape.PenColor == colors::White ? colors::DarkPen : shape.PenColor);
         canvas_.setBrushColor(colors::White);
     }
     if (Settings.BlackWhite) {
@@ -301,17 +299,13 @@ std::string BoardRenderer::DrawShape(const ShapeRecord& shape, int number) {
     canvas_.moveTo(Settings.PenX, Settings.PenY);
 
     std::string error;
-    if (k == kind::Hexagon) {
-        DrawPolygon(shape, shape.X1, shape.Y1, shape.X2, shape.Y2);
-    } else if (k == kind::Circle) {
-        DrawCircleForm(shape);
-    } else if (k == kind::Ellipse) {
-        canvas_.ellipse(shape.X1, shape.Y1, shape.X2, shape.Y2);
-    } else if (k == kind::Line) {
-        Line(shape.X1, shape.Y1, shape.X2, shape.Y2);
-    } else if (k == kind::Square) {
-        canvas_.rectangle(shape.X1, shape.Y1, shape.X2, shape.Y2);
-    } else if (k == kind::Text) {
+    switch (shape.KindCode()) {
+    case ShapeKind::Hexagon: DrawPolygon(shape, shape.X1, shape.Y1, shape.X2, shape.Y2); break;
+    case ShapeKind::Circle: DrawCircleForm(shape); break;
+    case ShapeKind::Ellipse: canvas_.ellipse(shape.X1, shape.Y1, shape.X2, shape.Y2); break;
+    case ShapeKind::Line: Line(shape.X1, shape.Y1, shape.X2, shape.Y2); break;
+    case ShapeKind::Square: canvas_.rectangle(shape.X1, shape.Y1, shape.X2, shape.Y2); break;
+    case ShapeKind::Text:
         if (const auto size = ParseInteger(shape.FontSize)) {
             const int keep = canvas_.fontSize();
             canvas_.setFontSize(*size);
@@ -322,15 +316,12 @@ std::string BoardRenderer::DrawShape(const ShapeRecord& shape, int number) {
         } else {
             error = "'" + shape.FontSize + "' is not a valid integer value";
         }
-    } else if (k == kind::Parabola) {
-        DrawParabola(shape, selected ? 0.1 : 0.025);
-    } else if (k == kind::Hyper) {
-        DrawHyperbola(shape);
-    } else if (k == kind::Hyper1) {
-        DrawRectHyperbola(shape);
-    } else if (k == kind::Triangle) {
-        DrawTriangle(shape);
-    } else {
+        break;
+    case ShapeKind::Parabola: DrawParabola(shape, selected ? 0.1 : 0.025); break;
+    case ShapeKind::Hyper: DrawHyperbola(shape); break;
+    case ShapeKind::Hyper1: DrawRectHyperbola(shape); break;
+    case ShapeKind::Triangle: DrawTriangle(shape); break;
+    case ShapeKind::Other:
         canvas_.setPenMode(Canvas::PenMode::Copy);
         canvas_.setPenStyle(Canvas::PenStyle::Solid);
         canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
@@ -465,23 +456,29 @@ void BoardRenderer::DrawTriangle(const ShapeRecord& shape) {
 }
 
 void BoardRenderer::DrawHandles(const ShapeRecord& shape) {
-    const std::string& k = shape.Kind;
     const long long x1 = shape.X1, y1 = shape.Y1, x2 = shape.X2, y2 = shape.Y2;
     const int midX = Sum(x1, (x2 - x1) / 2), midY = Sum(y1, (y2 - y1) / 2);
-    if (k == kind::Line || k == kind::Square || k == kind::Ellipse) {
+    switch (shape.KindCode()) {
+    case ShapeKind::Line:
+    case ShapeKind::Square:
+    case ShapeKind::Ellipse:
         Handle(shape.X1, shape.Y1, colors::CornerHandle);
         Handle(shape.X2, shape.Y2, colors::CornerHandle);
         Handle(midX, midY, colors::CentreHandle);
-    } else if (k == kind::Circle) {
-        Handle(midX, midY, colors::CentreHandle);
-    } else if (k == kind::Triangle) {
+        break;
+    case ShapeKind::Circle: Handle(midX, midY, colors::CentreHandle); break;
+    case ShapeKind::Triangle:
         Handle(shape.X3, shape.Y3, colors::CornerHandle);
         Handle(shape.X4, shape.Y4, colors::CornerHandle);
         Handle(shape.Aux1, shape.Aux2, colors::CornerHandle);
         Handle(shape.X1, shape.Y1, colors::CentreHandle);
-    } else if (k == kind::Hexagon || k == kind::Text || k == kind::Parabola || k == kind::Hyper ||
-               k == kind::Hyper1) {
-        Handle(shape.X1, shape.Y1, colors::CentreHandle);
+        break;
+    case ShapeKind::Hexagon:
+    case ShapeKind::Text:
+    case ShapeKind::Parabola:
+    case ShapeKind::Hyper:
+    case ShapeKind::Hyper1: Handle(shape.X1, shape.Y1, colors::CentreHandle); break;
+    case ShapeKind::Other: break;
     }
 }
 

@@ -11,6 +11,18 @@
 
 namespace pelcor {
 
+ShapeKind KindOf(std::string_view k) {
+    static constexpr std::pair<std::string_view, ShapeKind> kinds[] = {
+        {kind::Line, ShapeKind::Line},         {kind::Square, ShapeKind::Square},
+        {kind::Circle, ShapeKind::Circle},     {kind::Ellipse, ShapeKind::Ellipse},
+        {kind::Triangle, ShapeKind::Triangle}, {kind::Hexagon, ShapeKind::Hexagon},
+        {kind::Parabola, ShapeKind::Parabola}, {kind::Hyper, ShapeKind::Hyper},
+        {kind::Hyper1, ShapeKind::Hyper1},     {kind::Text, ShapeKind::Text}};
+    for (const auto& [word, code] : kinds)
+        if (k == word) return code;
+    return ShapeKind::Other;
+}
+
 namespace {
 
 constexpr std::string_view CrLf = "\r\n";

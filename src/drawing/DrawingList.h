@@ -25,6 +25,22 @@ inline constexpr std::string_view Hyper1 = "HYPER1";
 inline constexpr std::string_view Text = "TEXT";
 } // namespace kind
 
+// The kinds as the program tells them apart; a kind word it does not know is Other.
+enum class ShapeKind {
+    Line,
+    Square,
+    Circle,
+    Ellipse,
+    Triangle,
+    Hexagon,
+    Parabola,
+    Hyper,
+    Hyper1,
+    Text,
+    Other
+};
+ShapeKind KindOf(std::string_view kind);
+
 inline constexpr int DefaultBackgroundColor = colors::BoardBackground;
 
 // The end signal of a field read: the single byte 0xFF.
@@ -46,6 +62,7 @@ struct ShapeRecord {
     std::string FillMode = "W";
 
     bool IsText() const { return Kind == kind::Text; }
+    ShapeKind KindCode() const { return KindOf(Kind); }
     bool operator==(const ShapeRecord&) const = default;
 };
 
