@@ -1,17 +1,12 @@
 #include "platform/Pictures.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
+#include "platform/FileRead.h"
 #include "platform/JpegCodec.h"
 
 namespace pelcor {
 
-QImage LoadPicture(const std::string& path, std::string* error) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        if (error) *error = "file cannot be read";
-        return {};
-    }
+QImage DecodePicture(const std::string& bytes, std::string* error) {
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
         return BmpCodec::Decode(bytes, error);
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
@@ -19,6 +14,15 @@ QImage LoadPicture(const std::string& path, std::string* error) {
         return JpegCodec::Decode(bytes, error);
     if (error) *error = "not a JPEG or bitmap picture";
     return {};
+}
+
+QImage LoadPicture(const std::string& path, std::string* error) {
+    const LoadedFile file = ReadRegularFile(path, read_limit::Picture);
+    if (!file.ok()) {
+        if (error) *error = file.error;
+        return {};
+    }
+    return DecodePicture(file.bytes, error);
 }
 
 } // namespace pelcor
