@@ -6,12 +6,12 @@
 
 namespace pelcor {
 
-QImage DecodePicture(const std::string& bytes, std::string* error) {
+QImage DecodePicture(const std::string& bytes, std::string* error, long long maxPixels) {
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
-        return BmpCodec::Decode(bytes, error);
+        return BmpCodec::Decode(bytes, error, maxPixels);
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
         static_cast<unsigned char>(bytes[1]) == 0xD8)
-        return JpegCodec::Decode(bytes, error);
+        return JpegCodec::Decode(bytes, error, maxPixels);
     if (error) *error = "not a JPEG or bitmap picture";
     return {};
 }
