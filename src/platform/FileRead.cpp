@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <new>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -68,22 +69,26 @@ LoadedFile ReadRegularFile(const std::string& path, std::size_t limit) {
     if (static_cast<unsigned long long>(info.st_size) > limit) return Refused(TooLarge(limit));
 
     LoadedFile out;
-    out.bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t have = 0;
-    for (;;) {
-        // One byte more than the limit allows tells a file that grew while being read.
-        if (have == out.bytes.size()) {
-            if (have > limit) return Refused(TooLarge(limit));
-            out.bytes.resize(std::min(limit + 1, have + (std::size_t(64) << 10)));
+    try {
+        out.bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t have = 0;
+        for (;;) {
+            // One byte more than the limit allows tells a file that grew while being read.
+            if (have == out.bytes.size()) {
+                if (have > limit) return Refused(TooLarge(limit));
+                out.bytes.resize(std::min(limit + 1, have + (std::size_t(64) << 10)));
+            }
+            const ssize_t n = ::read(fd, out.bytes.data() + have, out.bytes.size() - have);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return SystemError(errno);
+            if (n == 0) break;
+            have += static_cast<std::size_t>(n);
         }
-        const ssize_t n = ::read(fd, out.bytes.data() + have, out.bytes.size() - have);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return SystemError(errno);
-        if (n == 0) break;
-        have += static_cast<std::size_t>(n);
+        if (have > limit) return Refused(TooLarge(limit));
+        out.bytes.resize(have);
+    } catch (const std::bad_alloc&) {
+        return Refused("there is not enough memory to read it");
     }
-    if (have > limit) return Refused(TooLarge(limit));
-    out.bytes.resize(have);
     return out;
 }
 
