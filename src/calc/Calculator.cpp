@@ -23,6 +23,12 @@ bool IsOperator(int n) {
     return n >= key::Multiply && n <= key::Minus;
 }
 
+// Whether the key before left an operation that an operator key may replace. Inv and
+// Backspace leave none: the operator after them starts its own.
+bool LeftAnOperation(int pendingKey) {
+    return pendingKey > 0 && pendingKey != key::Inv && pendingKey != key::Backspace;
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -329,7 +335,7 @@ void Calculator::OperationKey(int n) {
         return;
     }
 
-    if (pendingKey_ > 0) {
+    if (LeftAnOperation(pendingKey_)) {
         ReplaceOperator(n);
         if (pendingKey_ == 255) {
             pendingKey_ = n;

@@ -12,4 +12,9 @@ std::string TapeToFileBytes(const std::string& tape);
 // followed by CR LF, so an unfinished last line comes back finished.
 std::string TapeFromFileBytes(const std::string& bytes);
 
+// Reads the tape file at `path`: a regular file of at most read_limit::Tape bytes. Returns an
+// empty text and sets `tape`, or why the file was not read, leaving `tape` as it was;
+// `missing` (when given) tells a file that is not there, as before the first exit.
+std::string ReadTapeFile(const std::string& path, std::string& tape, bool* missing = nullptr);
+
 } // namespace pelcor

@@ -1,6 +1,7 @@
 #include "converter/Converter.h"
 
 #include "converter/Conversion.h"
+#include "converter/UnitOptionView.h"
 #include "converter/UnitTables.h"
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
@@ -22,7 +23,6 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QThread>
 
 #include <algorithm>
@@ -420,7 +420,7 @@ void TCalcConv::buildFrame(QWidget* client, int index) {
     for (int u = 0; u < static_cast<int>(cat.units.size()); ++u) {
         const UnitInfo& unit = cat.units[u];
         const int top = firstTop + 16 * u;
-        auto* option = new QRadioButton(Q(unit.caption), f.frame);
+        auto* option = new UnitOption(Q(unit.caption), f.frame);
         option->setObjectName(Q(unit.option));
         option->setFont(Font(11, true));
         option->setGeometry(8, top, cellX - 10, 16);

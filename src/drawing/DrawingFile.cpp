@@ -1,6 +1,7 @@
 #include "drawing/DrawingFile.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FileRead.h"
 #include "platform/NumberText.h"
 
 namespace pelcor::DrawingFile {
@@ -102,6 +103,12 @@ std::string Parse(std::string_view bytes, Contents& out) {
     read.shapeCount = *count;
     out = std::move(read);
     return {};
+}
+
+std::string ReadFile(const std::string& path, Contents& out) {
+    const LoadedFile file = ReadRegularFile(path, read_limit::Drawing);
+    if (!file.ok()) return file.error;
+    return Parse(file.bytes, out);
 }
 
 std::string ExportName(const std::string& name, int filterIndex) {

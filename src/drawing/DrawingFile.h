@@ -35,6 +35,11 @@ struct Contents {
 // as it was.
 std::string Parse(std::string_view bytes, Contents& out);
 
+// Reads and parses the drawing file at `path`: a regular file of at most read_limit::Drawing
+// bytes. Returns an empty text and fills `out`, or what is wrong with the file, leaving `out`
+// as it was.
+std::string ReadFile(const std::string& path, Contents& out);
+
 // The export name for a filter index: 1 gives ".jpg", 2 gives ".bmp". A name that does not
 // already end in that extension gets it in place of its own extension (everything from the
 // last "." of its last component), or added when it has none. An empty name stays empty.

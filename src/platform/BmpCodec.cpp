@@ -1,6 +1,7 @@
 #include "platform/BmpCodec.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 
 #include <cstdint>
 
@@ -73,7 +74,7 @@ std::string Encode(const QImage& source) {
     return out;
 }
 
-QImage Decode(const std::string& bytes, std::string* error) {
+QImage Decode(const std::string& bytes, std::string* error, long long maxPixels) {
     if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M')
         return Fail(error, "not a bitmap file");
     const uint32_t offset = Get32(bytes, 10);
@@ -90,12 +91,17 @@ QImage Decode(const std::string& bytes, std::string* error) {
         return Fail(error, "bitmap size out of range");
     const bool topDown = rawHeight < 0;
     const int height = topDown ? -rawHeight : rawHeight;
+    if (static_cast<long long>(width) * height > maxPixels) {
+        if (error) *error = PictureTooLarge(width, height, maxPixels);
+        return {};
+    }
     const uint64_t bytesPerPixel = bits / 8;
     const uint64_t rowBytes = (static_cast<uint64_t>(width) * bytesPerPixel + 3) & ~3ull;
     if (offset > bytes.size() || bytes.size() - offset < rowBytes * static_cast<uint64_t>(height))
         return Fail(error, "bitmap data is truncated");
 
     QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return Fail(error, NoMemoryForPicture);
     for (int row = 0; row < height; ++row) {
         const int y = topDown ? row : height - 1 - row;
         const unsigned char* src =
@@ -110,9 +116,9 @@ QImage Decode(const std::string& bytes, std::string* error) {
 }
 
 QImage ReadFile(const std::string& path, std::string* error) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return Fail(error, "file cannot be read");
-    return Decode(bytes, error);
+    const LoadedFile file = ReadRegularFile(path, read_limit::Picture);
+    if (!file.ok()) return Fail(error, file.error.c_str());
+    return Decode(file.bytes, error);
 }
 
 std::string WriteFile(const std::string& path, const QImage& image) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileRead.h"
+
 #include <QImage>
 #include <string>
 
@@ -10,8 +12,10 @@ namespace pelcor {
 namespace BmpCodec {
 
 std::string Encode(const QImage& image);
-// Returns a null image and sets `error` when the bytes are not such a bitmap.
-QImage Decode(const std::string& bytes, std::string* error = nullptr);
+// Returns a null image and sets `error` when the bytes are not such a bitmap, or declare a
+// picture of more than `maxPixels` pixels.
+QImage Decode(const std::string& bytes, std::string* error = nullptr,
+              long long maxPixels = read_limit::PicturePixels);
 
 QImage ReadFile(const std::string& path, std::string* error = nullptr);
 // Atomic write; returns an empty text on success, else the reason.

@@ -1,6 +1,7 @@
 #include "platform/JpegCodec.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -34,9 +35,9 @@ void OnMessage(j_common_ptr cinfo, int level) {
         reinterpret_cast<ErrorManager*>(cinfo->err)->endedEarly = true;
 }
 
-// The parts of decoding that must not hold objects with destructors across longjmp.
-bool DecodeInto(const std::string& bytes, std::vector<unsigned char>& pixels, int& width,
-                int& height, int& components, std::string& why) {
+// The parts of decoding that run between setjmp and libjpeg's longjmp: no object with a
+// destructor lives in this frame; the picture is the caller's and the row buffer libjpeg's.
+bool DecodeInto(const std::string& bytes, long long maxPixels, QImage& image, std::string& why) {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
     cinfo.err = jpeg_std_error(&err.pub);
@@ -51,21 +52,34 @@ bool DecodeInto(const std::string& bytes, std::vector<unsigned char>& pixels, in
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
-    if (cinfo.image_width > 16384 || cinfo.image_height > 16384) {
-        why = "picture too large";
+    // The declared size is checked before anything is decoded or allocated.
+    const long long declared = static_cast<long long>(cinfo.image_width) * cinfo.image_height;
+    if (declared > maxPixels) {
+        why = PictureTooLarge(cinfo.image_width, cinfo.image_height, maxPixels);
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
     cinfo.out_color_space = cinfo.num_components == 1 ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    width = static_cast<int>(cinfo.output_width);
-    height = static_cast<int>(cinfo.output_height);
-    components = cinfo.output_components;
-    pixels.resize(static_cast<size_t>(width) * height * components);
+    const int width = static_cast<int>(cinfo.output_width);
+    const int height = static_cast<int>(cinfo.output_height);
+    const int components = cinfo.output_components;
+    image = QImage(width, height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        why = NoMemoryForPicture;
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                                width * components, 1);
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row =
-            pixels.data() + static_cast<size_t>(cinfo.output_scanline) * width * components;
-        jpeg_read_scanlines(&cinfo, &row, 1);
+        const int y = static_cast<int>(cinfo.output_scanline);
+        jpeg_read_scanlines(&cinfo, row, 1);
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* p = row[0] + x * components;
+            line[x] = components == 1 ? qRgb(p[0], p[0], p[0]) : qRgb(p[0], p[1], p[2]);
+        }
     }
     // Only missing picture data counts: a file that lacks just its end marker is whole.
     const bool truncated = err.endedEarly;
@@ -110,22 +124,12 @@ bool EncodeFrom(const std::vector<unsigned char>& rgb, int width, int height,
 
 } // namespace
 
-QImage Decode(const std::string& bytes, std::string* error) {
-    std::vector<unsigned char> pixels;
-    int width = 0, height = 0, components = 0;
+QImage Decode(const std::string& bytes, std::string* error, long long maxPixels) {
+    QImage image;
     std::string why;
-    if (bytes.empty() || !DecodeInto(bytes, pixels, width, height, components, why)) {
+    if (bytes.empty() || !DecodeInto(bytes, maxPixels, image, why)) {
         if (error) *error = why.empty() ? "not a JPEG file" : why;
         return {};
-    }
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const unsigned char* src = pixels.data() + static_cast<size_t>(y) * width * components;
-        for (int x = 0; x < width; ++x) {
-            const unsigned char* p = src + x * components;
-            line[x] = components == 1 ? qRgb(p[0], p[0], p[0]) : qRgb(p[0], p[1], p[2]);
-        }
     }
     return image;
 }
@@ -153,12 +157,12 @@ std::string Encode(const QImage& source, std::string& out) {
 }
 
 QImage ReadFile(const std::string& path, std::string* error) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        if (error) *error = "file cannot be read";
+    const LoadedFile file = ReadRegularFile(path, read_limit::Picture);
+    if (!file.ok()) {
+        if (error) *error = file.error;
         return {};
     }
-    return Decode(bytes, error);
+    return Decode(file.bytes, error);
 }
 
 std::string WriteFile(const std::string& path, const QImage& image) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileRead.h"
+
 #include <QImage>
 #include <string>
 
@@ -8,8 +10,10 @@ namespace pelcor {
 // JPEG pictures through libjpeg. Encoding uses the library's default settings.
 namespace JpegCodec {
 
-// Returns a null image and sets `error` when the bytes are not a readable JPEG.
-QImage Decode(const std::string& bytes, std::string* error = nullptr);
+// Returns a null image and sets `error` when the bytes are not a readable JPEG, or declare a
+// picture of more than `maxPixels` pixels (refused before it is decoded).
+QImage Decode(const std::string& bytes, std::string* error = nullptr,
+              long long maxPixels = read_limit::PicturePixels);
 // Returns an empty text and fills `out` on success, else the reason.
 std::string Encode(const QImage& image, std::string& out);
 

@@ -3,8 +3,34 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace pelcor {
+
+namespace {
+
+// The largest double written with 15 significant digits is "1.79769313486232E308", which
+// lies just past the largest double itself. A text at most that large reads as the largest
+// double, so every number the program writes reads back. `plain` is an unsigned number that
+// overflowed; it is read again ten powers smaller to compare it.
+std::optional<double> LargestWritten(const std::string& plain) {
+    const size_t e = plain.find_first_of("Ee");
+    int exponent = 0;
+    if (e != std::string::npos) {
+        const char* first = plain.data() + e + 1;
+        if (*first == '+') ++first;
+        auto [ptr, ec] = std::from_chars(first, plain.data() + plain.size(), exponent);
+        if (ec != std::errc() || exponent < -100000 || exponent > 100000) return std::nullopt;
+    }
+    const std::string scaledText = plain.substr(0, e) + "E" + std::to_string(exponent - 10);
+    double scaled = 0;
+    auto [ptr, ec] =
+        std::from_chars(scaledText.data(), scaledText.data() + scaledText.size(), scaled);
+    if (ec != std::errc() || scaled < 1e297 || scaled > 1.79769313486232e298) return std::nullopt;
+    return std::numeric_limits<double>::max();
+}
+
+} // namespace
 
 std::string FormatGeneral(double value) {
     if (!std::isfinite(value) || value == 0.0) return "0";
@@ -65,8 +91,13 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (plain.front() == '.') plain.insert(plain.begin(), '0');
     double value = 0;
     auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec != std::errc() || ptr != plain.data() + plain.size() || !std::isfinite(value))
+    if (ec == std::errc::result_out_of_range) {
+        const auto largest = LargestWritten(plain);
+        if (!largest) return std::nullopt;
+        value = *largest;
+    } else if (ec != std::errc() || ptr != plain.data() + plain.size() || !std::isfinite(value)) {
         return std::nullopt;
+    }
     return negative ? -value : value;
 }
 

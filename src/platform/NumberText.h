@@ -17,7 +17,9 @@ std::string FormatGeneral(double value);
 
 // Reads a number: optional sign, digits with at most one ".", optional exponent ("E" or
 // "e", optional sign, digits). Surrounding blanks are allowed. Anything else, an empty
-// mantissa, a missing exponent or a value out of range gives nothing.
+// mantissa, a missing exponent or a value out of range gives nothing; a value just past the
+// largest double that is no larger than FormatGeneral writes it reads as the largest double,
+// so whatever FormatGeneral writes reads back.
 std::optional<double> ParseNumber(std::string_view text);
 
 // Reads a whole number (optional sign and decimal digits) that fits in an int.

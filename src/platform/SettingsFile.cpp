@@ -1,6 +1,7 @@
 #include "platform/SettingsFile.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FileRead.h"
 #include "platform/NumberText.h"
 #include "platform/TextLines.h"
 
@@ -54,6 +55,14 @@ Settings Settings::FromFileBytes(const std::string& bytes) {
     s.soundEnabled = line(43) == "1";
     s.soundOnAllErrors = line(44) == "1";
     return s;
+}
+
+std::string Settings::ReadFile(const std::string& path, Settings& out, bool* missing) {
+    const LoadedFile file = ReadRegularFile(path, read_limit::Settings);
+    if (missing) *missing = file.missing;
+    if (!file.ok()) return file.error;
+    out = FromFileBytes(file.bytes);
+    return {};
 }
 
 std::string Settings::ToFileBytes() const {

@@ -30,6 +30,11 @@ struct Settings {
     // Reads the file's bytes. Missing lines read as empty lines, extra lines are ignored,
     // and a value that is not a number where one is expected reads as 0.
     static Settings FromFileBytes(const std::string& bytes);
+    // Reads the settings file at `path`: a regular file of at most read_limit::Settings
+    // bytes. Returns an empty text and sets `out`, or why the file was not read, leaving
+    // `out` as it was; `missing` (when given) tells a file that is not there, as at the first
+    // start.
+    static std::string ReadFile(const std::string& path, Settings& out, bool* missing = nullptr);
     // The 44 lines, each ended by CR LF.
     std::string ToFileBytes() const;
 };

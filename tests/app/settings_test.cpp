@@ -15,10 +15,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <filesystem>
+#include <limits>
 
 using namespace pelcor;
 using pelcor::testing::TestWindow;
@@ -133,6 +135,23 @@ TEST(SettingsFile, ShortDamagedOrJunkFilesReadAsStartValues) {
     for (size_t p = written.find("\r\n"); p != std::string::npos; p = written.find("\r\n", p + 2))
         ++lines;
     EXPECT_EQ(lines, 44);
+}
+
+TEST(SettingsFile, ReadsItsFileWithinALimitAndKeepsTheLargestNumbers) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("Pelcor.ini");
+    Settings s;
+    s.personalValues[0] = std::numeric_limits<double>::max();
+    s.personalValues[1] = -std::numeric_limits<double>::max();
+    WriteText(ini, s.ToFileBytes());
+    Settings back;
+    EXPECT_EQ(Settings::ReadFile(ini.toStdString(), back), "");
+    EXPECT_EQ(back.personalValues[0], s.personalValues[0]);
+    EXPECT_EQ(back.personalValues[1], s.personalValues[1]);
+
+    std::filesystem::resize_file(ini.toStdString(), (1 << 20) + 1);
+    EXPECT_EQ(Settings::ReadFile(ini.toStdString(), back),
+              "it is larger than 1 MB, the most read for such a file");
 }
 
 TEST(Settings, ASavedStateComesBackAfterARestart) {

@@ -216,6 +216,24 @@ TEST(CalculatorOperations, AnOperatorRightAfterAnotherReplacesIt) {
     EXPECT_EQ(twice.tape(), "1 + 1 = 2\r\n9 / 3 = 3\r\n");
 }
 
+TEST(CalculatorOperations, AnOperatorAfterBackspaceOrInvStartsANewOperation) {
+    Keys first;
+    first.press("123 BS + 1 =");
+    EXPECT_EQ(first.readout(), "13");
+    EXPECT_EQ(first.tape(), "12 + 1 = 13\r\n");
+
+    Keys chained;
+    chained.press("5 + 123 BS + 1 =");
+    EXPECT_EQ(chained.readout(), "18");
+    EXPECT_EQ(chained.tape(), "5 + 12 = 17\r\n17 + 1 = 18\r\n");
+
+    Keys inv;
+    inv.press("5 Inv + 3 =");
+    EXPECT_EQ(inv.readout(), "8");
+    EXPECT_EQ(inv.tape(), "5 + 3 = 8\r\n");
+    EXPECT_FALSE(inv.calc.invActive());
+}
+
 TEST(CalculatorFunctions, ComputeInDegreesAndWriteTheirTapeLines) {
     struct Case {
         const char* keys;

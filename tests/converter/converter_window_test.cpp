@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace pelcor;
@@ -285,6 +287,38 @@ TEST(ConverterWindow, SelectionCopiesToTheInitialValue) {
     f.click("PressButt");
     f.click("ALabel262");
     EXPECT_EQ(f.conv->ClipLabel->text(), "0.1429208550473");
+}
+
+// A unit's radio button converts the same way whether it is clicked, pressed with the space
+// bar or toggled through its accessible action, and also when it is chosen already.
+TEST(ConverterWindow, EveryWayOfChoosingAUnitConverts) {
+    Fixture f;
+    f.open();
+    f.click("DistButt");
+    const auto toggle = [&f](const char* name) {
+        QAccessible::queryAccessibleInterface(f.get(name))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    const auto space = [&f](const char* name) {
+        QWidget* option = f.get(name);
+        option->setFocus();
+        QTest::keyClick(option, Qt::Key_Space);
+    };
+    const std::function<void(const char*)> ways[] = {[&f](const char* n) { f.click(n); }, toggle,
+                                                     space};
+    for (const auto& choose : ways) {
+        f.type("DistanceText", "3");
+        choose("Option14"); // feet
+        EXPECT_EQ(f.cell("ALabel226"), "0.9144 m ");
+        f.type("DistanceText", "4");
+        choose("Option14"); // chosen already
+        EXPECT_EQ(f.cell("ALabel226"), "1.2192 m ");
+        choose("Option27"); // metres
+        EXPECT_EQ(f.cell("ALabel213"), "13.1233595800525 ft ");
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.get("Option14"))->text(QAccessible::Name),
+              "Feet"); // the caption, as for every button
 }
 
 TEST(ConverterWindow, AboutPanelToggles) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 using namespace pelcor;
@@ -154,4 +156,17 @@ TEST(DrawingFile, NamesGetTheirExtensions) {
     EXPECT_EQ(DrawingFile::ExportName("/tmp/v1.2/house", 1), "/tmp/v1.2/house.jpg");
     EXPECT_EQ(DrawingFile::ExportName("C:\\v1.2\\house", 2), "C:\\v1.2\\house.bmp");
     EXPECT_EQ(DrawingFile::ExportName("", 1), "");
+}
+
+TEST(DrawingFile, ReadsOnlyARegularFileWithinItsLimit) {
+    const std::string path = ::testing::TempDir() + "/house.pcz";
+    std::ofstream(path, std::ios::binary) << DrawingFile::FileBytes(ExampleDrawing());
+    DrawingFile::Contents read;
+    ASSERT_EQ(DrawingFile::ReadFile(path, read), "");
+    EXPECT_EQ(read.list.Text(), ExampleDrawing().Text());
+
+    std::filesystem::resize_file(path, (64 << 20) + 1);
+    EXPECT_EQ(DrawingFile::ReadFile(path, read),
+              "it is larger than 64 MB, the most read for such a file");
+    std::filesystem::remove(path);
 }

@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstdlib>
 
 using namespace pelcor;
@@ -87,4 +88,28 @@ TEST(JpegCodec, RefusesAPictureCutShort) {
     EXPECT_FALSE(JpegCodec::Decode(bytes, &error).isNull());
     EXPECT_TRUE(JpegCodec::Decode(bytes.substr(0, bytes.size() * 2 / 3), &error).isNull());
     EXPECT_EQ(error, "the JPEG data is truncated");
+}
+
+// A few bytes may declare a huge picture: it is refused from its header, before any pixel is
+// decoded or allocated.
+TEST(Pictures, RefuseMoreThanTheirPixelBudgetFromTheHeader) {
+    std::string jpeg;
+    ASSERT_EQ(JpegCodec::Encode(TestPicture(16, 16), jpeg), "");
+    const size_t frame = jpeg.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    const auto put16 = [&jpeg](size_t at, int v) {
+        jpeg[at] = static_cast<char>(v >> 8);
+        jpeg[at + 1] = static_cast<char>(v & 0xFF);
+    };
+    put16(frame + 5, 15878); // height
+    put16(frame + 7, 16221); // width
+    std::string error;
+    EXPECT_TRUE(DecodePicture(jpeg, &error).isNull());
+    EXPECT_EQ(error, "the picture is 16221 x 15878 pixels, more than the 64 megapixels read");
+
+    std::string bmp = BmpCodec::Encode(TestPicture(4, 4));
+    bmp[18] = bmp[22] = 0x28; // 9000 = 0x2328, in both width and height
+    bmp[19] = bmp[23] = 0x23;
+    EXPECT_TRUE(DecodePicture(bmp, &error).isNull());
+    EXPECT_EQ(error, "the picture is 9000 x 9000 pixels, more than the 64 megapixels read");
 }

@@ -1,13 +1,25 @@
 #include "platform/AtomicFile.h"
 #include "platform/Cp1252.h"
+#include "platform/FileRead.h"
+#include "platform/Pictures.h"
 #include "platform/ProgramFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <optional>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace pelcor;
@@ -62,4 +74,89 @@ TEST(AtomicFile, ReplacesWholeFilesAndLeavesTheTargetAloneOnFailure) {
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path().toStdString()))
         ++files;
     EXPECT_EQ(files, 1);
+}
+
+namespace {
+
+// Runs `read` on another thread; if it is still waiting after a few seconds (a FIFO blocks
+// its reader until a writer comes), a writer opens the FIFO to let it go, and the read
+// counts as hanging.
+template <class Read> bool FinishesWithoutWaiting(const std::string& fifo, Read read) {
+    auto done = std::async(std::launch::async, read);
+    if (done.wait_for(std::chrono::seconds(3)) == std::future_status::ready) return true;
+    const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) ::close(writer);
+    done.wait();
+    return false;
+}
+
+} // namespace
+
+TEST(FileRead, ReadsOnlyRegularFilesWithinTheLimitAndSaysWhy) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("data.txt").toStdString();
+    std::ofstream(path, std::ios::binary) << "12345";
+    LoadedFile read = ReadRegularFile(path, 5);
+    EXPECT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.bytes, "12345");
+    EXPECT_EQ(ReadRegularFile(path, 4).error,
+              "it is larger than 4 bytes, the most read for such a file");
+    read = ReadRegularFile(dir.filePath("none").toStdString(), 100);
+    EXPECT_TRUE(read.missing);
+    EXPECT_EQ(read.error, "No such file or directory");
+    EXPECT_EQ(ReadRegularFile(dir.path().toStdString(), 100).error, "it is a folder, not a file");
+    EXPECT_EQ(ReadRegularFile("/dev/zero", 100).error, "it is not a regular file");
+
+    // A FIFO is refused at once, by every loader of files.
+    const std::string fifo = dir.filePath("fifo").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string error;
+    EXPECT_TRUE(FinishesWithoutWaiting(fifo, [&] { return LoadPicture(fifo, &error).isNull(); }));
+    EXPECT_EQ(error, "it is not a regular file");
+}
+
+namespace {
+
+// In a child process with a mount namespace of its own, mounts a 64 KB tmpfs on `folder`,
+// writes a small file there and then one too large for it. Gives what the second write said,
+// what the file then holds and what the folder holds; nothing when no tmpfs can be mounted.
+std::optional<std::string> FillATinyDisk(const std::string& folder) {
+    int out[2];
+    if (::pipe(out) != 0) return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+            ::_exit(77);
+        const std::string path = folder + "/Pelcor.ini";
+        std::string result = WriteFileAtomically(path, "old\r\n") + "|";
+        result += WriteFileAtomically(path, std::string(1 << 20, 'x')) + "|";
+        std::string back;
+        ReadWholeFile(path, back);
+        result += back + "|";
+        for (const auto& e : fs::directory_iterator(folder))
+            result += e.path().filename().string() + " ";
+        [[maybe_unused]] auto written = ::write(out[1], result.data(), result.size());
+        ::_exit(0);
+    }
+    ::close(out[1]);
+    std::string result;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<size_t>(n));
+    ::close(out[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == 77) return std::nullopt;
+    return result;
+}
+
+} // namespace
+
+TEST(AtomicFile, AFullDiskIsNamedAndTheOldFileStays) {
+    QTemporaryDir dir;
+    const auto result = FillATinyDisk(dir.path().toStdString());
+    if (!result) GTEST_SKIP() << "no small file system can be mounted here";
+    EXPECT_EQ(*result, "|No space left on device|old\r\n|Pelcor.ini ");
 }

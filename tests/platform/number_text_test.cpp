@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using pelcor::FormatGeneral;
 using pelcor::ParseInteger;
@@ -47,4 +48,26 @@ TEST(NumberText, ReadsPointAndExponentAndRefusesAnythingElse) {
     EXPECT_EQ(ParseInteger("-7"), -7);
     EXPECT_FALSE(ParseInteger("4.2").has_value());
     EXPECT_FALSE(ParseInteger("99999999999").has_value());
+}
+
+TEST(NumberText, EverythingWrittenReadsBackIncludingTheLargestNumbers) {
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(FormatGeneral(largest), "1.79769313486232E308"); // just past the largest double
+    EXPECT_EQ(ParseNumber("1.79769313486232E308"), largest);
+    EXPECT_EQ(ParseNumber("-1.79769313486232E308"), -largest);
+    EXPECT_EQ(ParseNumber("0.179769313486232E309"), largest);
+    for (const char* beyond : {"1.79769313486233E308", "1.8E308", "1E309", "1E99999999999"})
+        EXPECT_FALSE(ParseNumber(beyond).has_value()) << beyond;
+
+    // Written, read and written again gives the same text, across the whole range.
+    for (double v : {largest, std::nextafter(largest, 0.0), 1.797693134862315e308, 1e308,
+                     std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min(),
+                     1.0 / 3.0, 123456789012345678.0, 0.000099999999999999999}) {
+        for (double signedValue : {v, -v}) {
+            const std::string text = FormatGeneral(signedValue);
+            const auto back = ParseNumber(text);
+            ASSERT_TRUE(back.has_value()) << text;
+            EXPECT_EQ(FormatGeneral(*back), text);
+        }
+    }
 }
