@@ -10,6 +10,7 @@
 #include "board/BoardView.h"
 #include "board/DrawingDocument.h"
 #include "calc/CalculatorView.h"
+#include "calc/TapeFile.h"
 #include "drawing/DrawingFile.h"
 #include "gallery/GalleryView.h"
 #include "platform/AtomicFile.h"
@@ -169,11 +170,25 @@ void TMainCalc1::SaveImageBitmap1Click() {
 // --- settings -------------------------------------------------------------------------------
 
 void TMainCalc1::LoadSettings() {
-    std::string bytes;
-    if (ReadWholeFile(files_.resolve(kTapeFile), bytes)) calculatorView_->LoadTapeFile(bytes);
+    // A file that is there but can't be read is said once start-up is done; a missing one
+    // leaves the start values.
+    auto problem = [this](const char* name, const std::string& why) {
+        if (!why.empty() && startupProblem_.empty())
+            startupProblem_ = std::string("*** ") + name + " was not read: " + why + " ***";
+    };
+    bool missing = false;
+    std::string tape;
+    std::string why = ReadTapeFile(files_.resolve(kTapeFile), tape, &missing);
+    if (why.empty())
+        calculatorView_->LoadTape(tape);
+    else if (!missing)
+        problem(kTapeFile, why);
 
-    if (ReadWholeFile(files_.resolve(kSettingsFile), bytes)) {
-        settings_ = Settings::FromFileBytes(bytes);
+    Settings read;
+    why = Settings::ReadFile(files_.resolve(kSettingsFile), read, &missing);
+    if (!why.empty() && !missing) problem(kSettingsFile, why);
+    if (why.empty()) {
+        settings_ = read;
         calculatorView_->LoadSettings(settings_);
         screens_->setDisplayMode(static_cast<DisplayMode>(settings_.displayMode));
         info_->Show(settings_.info);

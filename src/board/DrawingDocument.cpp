@@ -51,13 +51,8 @@ bool DrawingDocument::Read(const std::string& name) {
         return false;
     }
     // The file is read and checked whole before anything on screen changes.
-    std::string bytes;
     DrawingFile::Contents contents;
-    std::string problem;
-    if (!ReadWholeFile(name, bytes))
-        problem = "the file could not be read";
-    else
-        problem = DrawingFile::Parse(bytes, contents);
+    const std::string problem = DrawingFile::ReadFile(name, contents);
     if (!problem.empty()) {
         reporter_.showInfo("*** Not loaded: " + name + " - " + problem + " ***");
         reporter_.beep();

@@ -208,8 +208,8 @@ void CalculatorView::SaveSettings(Settings& settings) const {
         settings.memories[m - 1] = calc_.memory(m);
 }
 
-void CalculatorView::LoadTapeFile(const std::string& bytes) {
-    calc_.LoadTape(TapeFromFileBytes(bytes));
+void CalculatorView::LoadTape(const std::string& tape) {
+    calc_.LoadTape(tape);
     Sync();
 }
 

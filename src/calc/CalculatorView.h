@@ -53,7 +53,8 @@ public:
     // --- saved state: the readout and memories in the settings, the tape in its file
     void LoadSettings(const Settings& settings);
     void SaveSettings(Settings& settings) const;
-    void LoadTapeFile(const std::string& bytes);
+    // The tape as the tape file gave it (ReadTapeFile).
+    void LoadTape(const std::string& tape);
     std::string TapeFileBytes() const;
 
 protected:

@@ -20,7 +20,9 @@
 #include <QTimer>
 
 #include <filesystem>
+
 #include <limits>
+#include <sys/stat.h>
 
 using namespace pelcor;
 using pelcor::testing::TestWindow;
@@ -336,4 +338,15 @@ TEST(SoundOptions, EveryBoxActsAlikeByClickSpaceBarAndAccessibleToggle) {
     w.optionsView().SetupScreen();
     QTest::keyClick(w.findChild<QCheckBox*>("ScrnModeBox3"), Qt::Key_Space);
     EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);
+}
+
+TEST(Settings, ASettingsFileThatIsNoFileIsReportedAndTheStartValuesHold) {
+    auto folder = pelcor::testing::CopyOfProgramFolder();
+    QDir(folder->path()).mkpath("Pelcor.ini");
+    ASSERT_EQ(
+        ::mkfifo(QDir(folder->path()).filePath("TotalStr.dat").toLocal8Bit().constData(), 0600), 0);
+    TestWindow t(folder->path().toStdString()); // a FIFO is never opened, so this returns
+    EXPECT_EQ(t.info()->text(), "*** TotalStr.dat was not read: it is not a regular file ***");
+    EXPECT_EQ(t.readout()->text(), "0");
+    EXPECT_EQ(t.tape(), "");
 }
