@@ -17,8 +17,6 @@ constexpr double kRadToDeg = 57.295779513082320877;
 // The base of the "Ln" key, kept to six decimals as the key's hint states.
 constexpr double kEValue = 2.718282;
 
-const char* const kValueIllegal = "Calculation function Error  Value illegal";
-
 bool IsOperator(int n) {
     return n >= key::Multiply && n <= key::Minus;
 }
@@ -323,7 +321,7 @@ void Calculator::OperationKey(int n) {
     double value = 0;
     if (!ReadReadout(value)) {
         const double shown = LeadingNumber(readout_);
-        reporter_.showInfo(kValueIllegal);
+        reporter_.showInfo(ValueIllegalText);
         readoutColor_ = colors::ErrorPink;
         readout_ = FormatGeneral(shown);
         entryActive_ = 0;
@@ -462,203 +460,6 @@ void Calculator::ReplaceOperator(int n) {
     ReadReadout(operandX_);
 }
 
-// --- number bases -------------------------------------------------------------------------
-
-// A readout the base change can't convert stays as it is, with the base in force.
-void Calculator::RefuseConversion() {
-    reporter_.showInfo(kValueIllegal);
-    reporter_.beep();
-    readoutColor_ = colors::ErrorPink;
-}
-
-void Calculator::ConvertReadout(int toBase) {
-    if (toBase == calcBase_) return;
-    if (readout_ == "0") {
-        convText_ = "0";
-        calcBase_ = toBase;
-        return;
-    }
-    // The readout's value as a whole number in the base in force.
-    double value = 0;
-    if (calcBase_ == 1) {
-        value = HexToDec(readout_);
-    } else if (calcBase_ == 2) {
-        value = BinToDec(readout_);
-    } else if (auto v = ParseNumber(readout_)) {
-        value = *v;
-    } else {
-        // Not a number: nothing to convert, and the base stays.
-        return RefuseConversion();
-    }
-    if (toBase == 0) {
-        convText_ = FormatGeneral(value);
-    } else if (toBase == 1) {
-        auto hex = DecToHex(value);
-        if (!hex) {
-            return RefuseConversion();
-        }
-        convText_ = *hex;
-    } else {
-        if (calcBase_ == 0) {
-            value = RoundHalfEven(value);
-            if (std::fabs(value) >= 9.2e18) {
-                return RefuseConversion();
-            }
-            readout_ = FormatGeneral(value);
-        }
-        convText_ = value == 0 ? "0" : DecToBin(static_cast<int64_t>(value));
-    }
-    readout_ = convText_;
-    calcBase_ = toBase;
-    entryActive_ = 0;
-    dotEntered_ = false;
-}
-
-void Calculator::Decimal1Click() {
-    ConvertReadout(0);
-    FocusAtEnd();
-}
-
-void Calculator::Hexidecimal1Click() {
-    ConvertReadout(1);
-    FocusAtEnd();
-}
-
-void Calculator::Binary1Click() {
-    ConvertReadout(2);
-    FocusAtEnd();
-}
-
-std::string Calculator::ReadoutInDecimal() const {
-    if (calcBase_ == 1) return readout_ == "0" ? "0" : FormatGeneral(HexToDec(readout_));
-    if (calcBase_ == 2) return readout_ == "0" ? "0" : FormatGeneral(BinToDec(readout_));
-    return readout_;
-}
-
-void Calculator::OperatorButton(const std::string& op, int tag) {
-    hexOpPending_ = op;
-    CalcButt(tag);
-    hexOpPending_.clear();
-}
-
-void Calculator::HexOperator() {
-    hexOp_ = hexOpPending_;
-    hexOpPending_.clear();
-    hexFirst_ = HexToDec(readout_);
-    convText_ = FormatGeneral(hexFirst_);
-    reporter_.showInfo(convText_);
-    entryActive_ = 0;
-}
-
-void Calculator::HexKey(int code) {
-    if (code != key::Equals) equalsDone_ = 0;
-    if (code == key::Backspace) {
-        if (!readout_.empty()) readout_.pop_back();
-        if (readout_.empty()) {
-            readout_ = "0";
-            dotEntered_ = false;
-            entryActive_ = 0;
-        } else {
-            entryActive_ = 1;
-        }
-        return;
-    }
-    char append = 0;
-    if (calcBase_ == 1 && code >= 0 && code <= 9) append = static_cast<char>('0' + code);
-    if (calcBase_ == 1 && code >= 10 && code <= 15) append = static_cast<char>('A' + code - 10);
-    if (calcBase_ == 2 && (code == 0 || code == 1)) append = static_cast<char>('0' + code);
-    // A key that adds nothing leaves the number as it is.
-    if (append) {
-        if (entryActive_ == 0) {
-            readout_.clear();
-            entryActive_ = 1;
-        }
-        pendingKey_ = 0;
-        readout_ += append;
-    }
-    keyFailed_ = false;
-    ClosingSteps();
-}
-
-bool Calculator::HexKeyPress(char c) {
-    if (calcBase_ == 1) {
-        if (IsDigit(c))
-            HexKey(c - '0');
-        else if (c >= 'A' && c <= 'F')
-            HexKey(c - 'A' + 10);
-        else if (c == '\b')
-            HexKey(key::Backspace);
-        else if (c == '+' || c == '*' || c == '/' || c == '-') {
-            hexOpPending_ = c == '*' ? "X" : std::string(1, c);
-            HexOperator();
-        }
-    } else if (c == '0' || c == '1') {
-        HexKey(c - '0');
-    }
-    return true;
-}
-
-void Calculator::CalcFunct() {
-    readoutColor_ = colors::White;
-    ReadoutCheck(); // reports only
-    if (calcBase_ == 1) {
-        if (hexOp_ == "+" || hexOp_ == "-" || hexOp_ == "X" || hexOp_ == "/") {
-            const int64_t a = hexFirst_, b = HexToDec(readout_);
-            if (hexOp_ == "/" && b == 0) {
-                reporter_.beep();
-                reporter_.showMessage("An divide by zero error occurred during calculation");
-                FocusAtEnd();
-                return;
-            }
-            const int64_t r = hexOp_ == "+"   ? a + b
-                              : hexOp_ == "-" ? a - b
-                              : hexOp_ == "X" ? a * b
-                                              : a / b;
-            hexFirst_ = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(r)));
-            readout_ = *DecToHex(hexFirst_);
-            entryActive_ = 0;
-            convText_ = readout_;
-        }
-    } else if (calcBase_ == 2) {
-        if (readout_ != "0" && !logicOp_.empty()) {
-            convText_ = LogicResult(logicOp_, logicFirst_, readout_);
-            if (!convText_.empty()) readout_ = convText_;
-            entryActive_ = 0;
-        }
-    }
-    FocusAtEnd();
-}
-
-void Calculator::LogicKey(const std::string& op) {
-    readoutColor_ = colors::White;
-    ReadoutCheck(); // reports only
-    logicOp_ = op;
-    entryActive_ = 0;
-    logicFirst_ = readout_;
-    FocusAtEnd();
-}
-
-// --- memories -------------------------------------------------------------------------------
-
-void Calculator::MemoryStore(int n) {
-    Memory& m = memories_[n - 1];
-    // An emptied readout counts as "0", so a recall never empties the readout.
-    if (readout_.empty()) readout_ = "0";
-    m.text = readout_;
-    m.marked = readout_ != "0";
-    FocusAtEnd();
-}
-
-void Calculator::MemoryRecall(int n) {
-    const Memory& m = memories_[n - 1];
-    if (m.text != "0") readout_ = m.text;
-    FocusAtEnd();
-}
-
-void Calculator::SetMemory(int n, const std::string& text, bool marked) {
-    memories_[n - 1] = {text, marked};
-}
-
 // --- evaluation -------------------------------------------------------------------------
 
 void Calculator::ShowCalcError(const std::string& which) {
@@ -720,7 +521,7 @@ bool Calculator::ComputeOp() {
                 return false;
             }
             if (opCode_ != key::Tan && v < -1) {
-                FunctionError(kValueIllegal, v);
+                FunctionError(ValueIllegalText, v);
                 return false;
             }
             r = opCode_ == key::Sin   ? std::asin(v) * kRadToDeg
@@ -756,7 +557,7 @@ bool Calculator::ComputeOp() {
         break;
     case key::Log:
         if (v <= 0 || v == 1) {
-            FunctionError(kValueIllegal, resultValue_);
+            FunctionError(ValueIllegalText, resultValue_);
             return false;
         }
         r = std::log10(v);
@@ -770,7 +571,7 @@ bool Calculator::ComputeOp() {
         break;
     case key::Ln:
         if (v < 0) {
-            FunctionError(kValueIllegal, resultValue_);
+            FunctionError(ValueIllegalText, resultValue_);
             return false;
         }
         r = std::log(v) / std::log(kEValue);
@@ -782,7 +583,7 @@ bool Calculator::ComputeOp() {
         break;
     }
     if (!std::isfinite(r)) {
-        FunctionError(kValueIllegal, x);
+        FunctionError(ValueIllegalText, x);
         return false;
     }
     resultValue_ = r;

@@ -7,6 +7,9 @@
 
 namespace pelcor {
 
+// The information line's message when the readout or a function's value is no number.
+inline constexpr const char* ValueIllegalText = "Calculation function Error  Value illegal";
+
 // Key codes: the Tags of the keypad buttons.
 namespace key {
 inline constexpr int Point = 10;
