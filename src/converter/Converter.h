@@ -130,6 +130,5 @@ private:
 
 // The picture of a category button: a small icon drawn in code and the category's name.
 // `category` is the index into Categories(), or -1 for Exit.
-QPixmap CategoryPicture(int category, const QString& name, int width, int height);
 
 } // namespace pelcor

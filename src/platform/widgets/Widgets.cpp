@@ -2,11 +2,11 @@
 
 #include "platform/Colors.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractScrollArea>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -41,6 +41,12 @@ void SetPanelLook(QWidget* panel) {
     for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         pal.setColor(text, ToQColor(colors::Black));
     panel->setPalette(pal);
+}
+
+void SetPaletteColor(QWidget* w, QPalette::ColorRole role, const QColor& color) {
+    QPalette pal = w->palette();
+    pal.setColor(role, color);
+    w->setPalette(pal);
 }
 
 void SetFontColor(QWidget* w, int color) {

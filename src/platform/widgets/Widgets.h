@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QCheckBox;
 class QFrame;
@@ -19,8 +21,8 @@ namespace pelcor {
 // alike.
 
 // UTF-8 text between the models (std::string) and the controls (QString).
-inline QString Q(const std::string& text) {
-    return QString::fromStdString(text);
+inline QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 inline std::string S(const QString& text) {
     return text.toStdString();
@@ -31,6 +33,8 @@ QFont ArialFont(int pixelSize, bool bold = false);
 
 // The control's background (window and edit colours) in a program colour.
 void SetBackground(QWidget* widget, int color);
+// One colour of a control's palette.
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& color);
 // The colour of a control's text (a button's caption, a label's text).
 void SetFontColor(QWidget* widget, int color);
 // A panel of controls over the window's coloured client area: an opaque button-face ground,
