@@ -3,6 +3,7 @@
 #include "platform/Canvas.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelcor {
@@ -35,7 +36,11 @@ struct SheetText {
     std::string text; // UTF-8
     const char* font = SheetFont;
 
-    bool operator==(const SheetText&) const = default;
+    // The font is compared by its name: the same name may sit at different addresses.
+    bool operator==(const SheetText& o) const {
+        return x == o.x && y == o.y && color == o.color && size == o.size && bold == o.bold &&
+               text == o.text && std::string_view(font) == std::string_view(o.font);
+    }
 };
 
 // Writes sheet texts on a canvas with a clear background, and when given a log keeps what
