@@ -27,7 +27,11 @@ void AddShapes(DrawingList& list, int count, bool curves) {
         if (s.Kind == "HYPER") s.X2 = 300, s.Y2 = 200;
         if (s.Kind == "HYPER1") s.X2 = 50, s.Y2 = 0;
         if (s.Kind == "PARABOLA") s.X2 = s.Y2 = 0, s.X3 = 5, s.Aux1 = -50, s.Aux2 = -125;
-        if (s.Kind == "TEXT") s.Text = "Text", s.FontName = "Sans", s.FontSize = "8";
+        if (s.Kind == "TEXT") {
+            s.Text = "Text";
+            s.FontName = "Sans";
+            s.FontSize = std::to_string(8);
+        }
         list.AppendShape(s, {});
     }
 }
@@ -143,7 +147,8 @@ void Repaint(benchmark::State& state, bool curves) {
     Board b(1001, curves);
     int step = 0;
     for (auto _ : state) {
-        b.canvas.setPixel(++step % 320, 5, step);
+        ++step;
+        b.canvas.setPixel(step % 320, 5, step);
         b.renderer.RepaintBoard(b.list);
         benchmark::DoNotOptimize(b.canvas.pixel(0, 0));
     }
