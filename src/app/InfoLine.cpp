@@ -45,30 +45,10 @@ bool InfoLine::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void InfoLine::restoreHighlightedConst() {
-    if (!highlighted_ || highlighted_->palette().color(QPalette::Window) != Qt::white) return;
-    QPalette pal = highlighted_->palette();
-    pal.setColor(QPalette::Window, savedColor_);
-    highlighted_->setPalette(pal);
-}
-
 void InfoLine::ClearInfo() {
     if (InfoLock != 0) return;
-    InfoLock = 0;
     label_->clear();
-    restoreHighlightedConst();
     if (onClear) onClear();
-}
-
-void InfoLine::ShowHelp(QLabel* constant) {
-    if (InfoLock != 0) return;
-    restoreHighlightedConst();
-    highlighted_ = constant;
-    savedColor_ = constant->palette().color(QPalette::Window);
-    constant->setAutoFillBackground(true);
-    QPalette pal = constant->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    constant->setPalette(pal);
 }
 
 } // namespace pelcor

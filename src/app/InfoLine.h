@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QObject>
 
 #include <functional>
@@ -34,9 +33,6 @@ public:
     // Pointer movement over `widget` releases the lock.
     void WatchUnlocking(QWidget* widget);
 
-    // Hover help of a constant label: highlights it white, remembering its own colour,
-    // and gives the previous one its colour back.
-    void ShowHelp(QLabel* constant);
     // Called by ClearInfo: a constant still shown white gets its own colour back.
     std::function<void()> onClear;
 
@@ -44,13 +40,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void restoreHighlightedConst();
-
     QLabel* label_;
     QList<QObject*> clearing_;
     QList<QObject*> unlocking_;
-    QLabel* highlighted_ = nullptr;
-    QColor savedColor_;
 };
 
 } // namespace pelcor

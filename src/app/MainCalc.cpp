@@ -262,7 +262,7 @@ void TMainCalc1::wireOptions() {
     connect(&o, &OptionsView::drawOptionsApplied, this, &TMainCalc1::RepaintBoard);
     connect(&o, &OptionsView::screenPicturesOff, this, [this] {
         QLabel* image1 = screens_->Image1();
-        screens_->SetStartPicture(LoadPicture(files_.resolve("Splash1.jpg")));
+        screens_->ShowStartPicture();
         image1->hide();
         image1->setEnabled(false);
         Timer1->start();
@@ -284,10 +284,9 @@ void TMainCalc1::wireReference() {
     connect(constants_, &ConstantsView::TopicClicked, sheets_, &SheetsView::ShowTopic);
     info_->onClear = [this] { constants_->RestoreHighlightedConst(); };
 
-    for (QAction* sheet : menu_->TrigonometricSheets)
-        connect(sheet, &QAction::triggered, sheets_, [this, sheet] {
-            if (auto which = TrigSheetOfMenuItem(S(sheet->text()))) sheets_->TrigSheetClick(*which);
-        });
+    for (int i = 0; i < TrigSheetCount; ++i)
+        connect(menu_->TrigonometricSheets[i], &QAction::triggered, sheets_,
+                [this, which = static_cast<TrigSheet>(i)] { sheets_->TrigSheetClick(which); });
     connect(menu_->Electricalrefdata1, &QAction::triggered, sheets_,
             &SheetsView::ElectroPower1Click);
     connect(sheets_, &SheetsView::leaveBoardInteraction, this, [this] {

@@ -41,8 +41,7 @@ const char* const kTapeFile = "TotalStr.dat";
 } // namespace
 
 void TMainCalc1::showDocumentState() {
-    menu_->Undo1->setEnabled(document_->UndoOffered());
-    boardView_->Refresh();
+    boardView_->Refresh(); // its drawingChanged also sets "Undo"
 }
 
 // --- save and load --------------------------------------------------------------------------
@@ -79,7 +78,6 @@ bool TMainCalc1::ReadGraphicsFile(const std::string& name) {
     screens_->Picture11()->show();
     screens_->Picture1()->hide();
     RepaintBoard();
-    showDocumentState();
     return true;
 }
 
@@ -92,7 +90,6 @@ void TMainCalc1::New1Click() {
     document_->Clear(false);
     RepaintBoard();
     menu_->SaveGraphicsFile1->setEnabled(false);
-    showDocumentState();
 }
 
 void TMainCalc1::CLSButtClick() {
@@ -112,8 +109,7 @@ void TMainCalc1::CLSButtClick() {
     } else {
         board_->SelectTool(ToolTag::Pointer);
         boardView_->Refresh();
-        calculatorView_->FocusReadout(static_cast<int>(calculatorView_->readout()->text().size()),
-                                      0);
+        calculatorView_->FocusReadoutAtEnd();
     }
 }
 

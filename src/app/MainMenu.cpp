@@ -6,30 +6,6 @@
 
 namespace pelcor {
 
-namespace {
-
-const char* const kSheets[19] = {"Angles",
-                                 "Area",
-                                 "Basic Identities",
-                                 "Double Angle",
-                                 "Herons Formula",
-                                 "Law of Cosines",
-                                 "Law of Sines",
-                                 "Law of Tangent",
-                                 "MollweidesFormula",
-                                 "Newtons Formula",
-                                 "Product To Sum",
-                                 "Pythagorean Indentities",
-                                 "Radius of Circumscribed",
-                                 "Radius of Inscribed",
-                                 "Right Triangle Definition",
-                                 "Sum and Difference",
-                                 "Sum To Product",
-                                 "Symmetry Properties",
-                                 "Triangle Sides"};
-
-} // namespace
-
 MainMenu::MainMenu(QMenuBar* bar) : bar_(bar) {
     bar->setObjectName("MainMenu1");
     auto item = [](QMenu* menu, const QString& name, const QString& caption, bool enabled = true) {
@@ -61,8 +37,10 @@ MainMenu::MainMenu(QMenuBar* bar) : bar_(bar) {
     Undo1 = item(menu, "Undo1", "Undo", false);
 
     Trigonometric1 = heading("Trigonometric1", "Trigonometric", false);
-    for (int i = 0; i < 19; ++i)
-        TrigonometricSheets[i] = item(menu, QString(kSheets[i]).remove(' ') + "1", kSheets[i]);
+    for (int i = 0; i < TrigSheetCount; ++i) {
+        const QString caption = TrigSheetData(static_cast<TrigSheet>(i)).menuItem;
+        TrigonometricSheets[i] = item(menu, QString(caption).remove(' ') + "1", caption);
+    }
 
     Science1 = heading("Science1", "Science", false);
     Magnetic1 = item(menu, "Magnetic1", "Magnetic", false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reference/FormulaSheets.h"
+
 #include <QString>
 
 class QAction;
@@ -18,7 +20,7 @@ struct MainMenu {
         *SaveImageBitmap1, *Printar, *ExitProgram1;
     QAction *Edit1, *Undo1;
     QAction* Trigonometric1;
-    QAction* TrigonometricSheets[19]; // in the menu's order
+    QAction* TrigonometricSheets[TrigSheetCount]; // in the menu's order
     QAction *Science1, *Magnetic1, *Formulas1, *Physics1, *Astronomy1, *PersonalData1,
         *Electricalrefdata1;
     QAction* Conversion2;

@@ -42,9 +42,14 @@ ScreenHost::ScreenHost(QWidget* parent, MainMenu& menu, Hooks hooks)
 
 void ScreenHost::SetStartPicture(const QImage& picture) {
     startPicture_ = picture;
-    if (picture.isNull()) return;
-    image1_->setPixmap(QPixmap::fromImage(picture.scaled(image1_->size(), Qt::IgnoreAspectRatio)
-                                              .convertToFormat(QImage::Format_RGB888)));
+    ShowStartPicture();
+}
+
+void ScreenHost::ShowStartPicture() {
+    if (startPicture_.isNull()) return;
+    image1_->setPixmap(
+        QPixmap::fromImage(startPicture_.scaled(image1_->size(), Qt::IgnoreAspectRatio)
+                               .convertToFormat(QImage::Format_RGB888)));
 }
 
 void ScreenHost::showDisplayMode() {

@@ -45,6 +45,8 @@ public:
 
     // The start picture: the splash picture stretched to the screen.
     void SetStartPicture(const QImage& picture);
+    // Puts the start picture kept in memory back on Image1.
+    void ShowStartPicture();
     const QImage& StartPicture() const { return startPicture_; }
 
     // --- Screens

@@ -208,11 +208,11 @@ QList<QWidget*> BoardView::swatchControls() const {
 }
 
 QIcon BoardView::glyph(const char* picture) {
-    const std::string path = files_.resolve(picture);
-    auto it = glyphs_.find(path);
+    // Kept by the name the toolbar gives: the file is looked for on disk only the first time.
+    auto it = glyphs_.find(picture);
     if (it == glyphs_.end()) {
-        const QImage image = LoadPicture(path);
-        it = glyphs_.emplace(path, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)))
+        const QImage image = LoadPicture(files_.resolve(picture));
+        it = glyphs_.emplace(picture, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)))
                  .first;
     }
     return it->second;

@@ -16,9 +16,11 @@ public:
     Cover(int w, int h)
         : w_(w), h_(h), tilesX_((w + 7) / 8), covered_(static_cast<std::size_t>(w) * h),
           open_(static_cast<std::size_t>(tilesX_) * ((h + 7) / 8), 0), left_(covered_.size()) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                ++open_[Tile(x, y)];
+        const int tilesY = (h + 7) / 8;
+        for (int ty = 0; ty < tilesY; ++ty)
+            for (int tx = 0; tx < tilesX_; ++tx)
+                open_[static_cast<std::size_t>(ty) * tilesX_ + tx] =
+                    std::min(8, w - 8 * tx) * std::min(8, h - 8 * ty);
     }
 
     bool Full() const { return left_ == 0; }

@@ -70,13 +70,6 @@ std::string F3(double v) {
     return FormatNumber(v, "###.###");
 }
 
-double UnitX(int px) {
-    return UnitPointOf(px, 0).x;
-}
-double UnitY(int py) {
-    return UnitPointOf(0, py).y;
-}
-
 // A real as a board pixel, truncated toward zero. A value within a hair of a whole pixel is
 // that pixel: the decimal texts of the boxes are not exact in binary, and 150.99999999 must
 // not become 150 when the box said 151 tenths.
@@ -244,8 +237,8 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
     ShowBox(C::EditX1, m.P1xText, p1.x);
     ShowBox(C::EditY1, m.P1yText, p1.y);
     auto secondPoint = [&] {
-        Labelled(C::EditX2Lbl, "X2 = ", C::EditX2, F3(UnitX(s.X2)), UnitX(s.X2));
-        Labelled(C::EditY2Lbl, "Y2 = ", C::EditY2, F3(UnitY(s.Y2)), UnitY(s.Y2));
+        Labelled(C::EditX2Lbl, "X2 = ", C::EditX2, F3(PixelToUnitX(s.X2)), PixelToUnitX(s.X2));
+        Labelled(C::EditY2Lbl, "Y2 = ", C::EditY2, F3(PixelToUnitY(s.Y2)), PixelToUnitY(s.Y2));
     };
 
     if (k == kind::Line) {
@@ -270,8 +263,7 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
     } else if (k == kind::Ellipse) {
         equation("Ellipse  ( x -a ) " + Sq + " / h " + Sq + " + ( y - b ) " + Sq + " / p " + Sq +
                  " - 1  = 0 ");
-        const double cx = (static_cast<double>(s.X1) + s.X2 - 320) / 20;
-        const double cy = (320 - static_cast<double>(s.Y1) - s.Y2) / 20;
+        const auto [cx, cy] = BoxCentre(s);
         const double h = std::fabs(static_cast<double>(s.X1) - s.X2) / 20;
         const double p = std::fabs(static_cast<double>(s.Y1) - s.Y2) / 20;
         Labelled(C::EditX1Lbl, "a  = ", C::EditX1, F3(cx), cx);
@@ -283,8 +275,7 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
     } else if (k == kind::Circle) {
         equation(std::string("Edit ") + CircleFormName(s.Aux2));
         const double r = s.X3 / 10.0;
-        const double cx = (static_cast<double>(s.X1) + s.X3 - 160) / 10;
-        const double cy = (160 - static_cast<double>(s.Y1) - s.X3) / 10;
+        const auto [cx, cy] = CircleCentre(s);
         Labelled(C::EditX1Lbl, "a = ", C::EditX1, F3(cx), cx);
         Labelled(C::EditY1Lbl, "b = ", C::EditY1, F3(cy), cy);
         Labelled(C::EditX2Lbl, "r = ", C::EditX2, m.Texts.FontSize, r);
@@ -297,12 +288,12 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         ShowFillControls();
     } else if (k == kind::Triangle) {
         equation("Triangle");
-        Labelled(C::EditX1Lbl, "Ax = ", C::EditX1, F3(UnitX(s.X4)), UnitX(s.X4));
-        Labelled(C::EditY1Lbl, "Ay = ", C::EditY1, F3(UnitY(s.Y4)), UnitY(s.Y4));
-        Labelled(C::EditX2Lbl, "Bx = ", C::EditX2, F3(UnitX(s.Aux1)), UnitX(s.Aux1));
-        Labelled(C::EditY2Lbl, "By = ", C::EditY2, F3(UnitY(s.Aux2)), UnitY(s.Aux2));
-        Labelled(C::PrbA, "Cx = ", C::EditA, F3(UnitX(s.X3)), UnitX(s.X3));
-        Labelled(C::PrbB, "Cy = ", C::EditB, F3(UnitY(s.Y3)), UnitY(s.Y3));
+        Labelled(C::EditX1Lbl, "Ax = ", C::EditX1, F3(PixelToUnitX(s.X4)), PixelToUnitX(s.X4));
+        Labelled(C::EditY1Lbl, "Ay = ", C::EditY1, F3(PixelToUnitY(s.Y4)), PixelToUnitY(s.Y4));
+        Labelled(C::EditX2Lbl, "Bx = ", C::EditX2, F3(PixelToUnitX(s.Aux1)), PixelToUnitX(s.Aux1));
+        Labelled(C::EditY2Lbl, "By = ", C::EditY2, F3(PixelToUnitY(s.Aux2)), PixelToUnitY(s.Aux2));
+        Labelled(C::PrbA, "Cx = ", C::EditA, F3(PixelToUnitX(s.X3)), PixelToUnitX(s.X3));
+        Labelled(C::PrbB, "Cy = ", C::EditB, F3(PixelToUnitY(s.Y3)), PixelToUnitY(s.Y3));
         Show(C::PrbHorizl, "Note");
         Show(C::Prbh, "");
     } else if (k == kind::Hexagon) {

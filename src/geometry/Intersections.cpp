@@ -1,5 +1,6 @@
 #include "geometry/Intersections.h"
 
+#include "drawing/Coordinates.h"
 #include "geometry/Quadratic.h"
 #include "platform/FormatNumber.h"
 #include "platform/NumberText.h"
@@ -151,9 +152,9 @@ std::optional<ShapeParameters> IntersectionParameters(const ShapeRecord& s) {
     ShapeParameters p;
     const std::string& k = s.Kind;
     if (k == kind::Circle || k == kind::Ellipse) {
-        // The middle of the box, over one division so that a centre on a tenth is exact.
-        p.A = (x1 + x2 - 320) / 20;
-        p.B = (320 - y1 - y2) / 20;
+        const UnitPoint centre = BoxCentre(s);
+        p.A = centre.x;
+        p.B = centre.y;
         if (k == kind::Circle) {
             p.Class = IntersectClass::Circle;
             p.C = std::fabs(x2 - x1) / 20;
@@ -165,13 +166,13 @@ std::optional<ShapeParameters> IntersectionParameters(const ShapeRecord& s) {
         }
     } else if (k == kind::Line) {
         p.Class = IntersectClass::Line;
-        p.D = (x1 - 160) / 10;
+        p.D = PixelToUnitX(s.X1);
         if (x2 == x1) {
             p.B = static_cast<double>(LineType::Vertical);
-            p.C = (x1 - 160) / 10;
+            p.C = PixelToUnitX(s.X1);
         } else if (y2 == y1) {
             p.B = static_cast<double>(LineType::Horizontal);
-            p.C = (160 - y1) / 10;
+            p.C = PixelToUnitY(s.Y1);
         } else {
             p.B = static_cast<double>(LineType::Slanted);
             p.A = (y1 - y2) / (x2 - x1);
@@ -180,7 +181,7 @@ std::optional<ShapeParameters> IntersectionParameters(const ShapeRecord& s) {
     } else if (k == kind::Parabola) {
         p.Class = IntersectClass::Parabola;
         const double a = s.X3 / 10.0;
-        const double v = (x1 - 160) / 10, w = (160 - y1) / 10; // the vertex
+        const double v = PixelToUnitX(s.X1), w = PixelToUnitY(s.Y1); // the vertex
         p.A = a;
         p.AxisHorizontal = s.Y4 != 0;
         // y = a (x - v)² + w, or x = a (y - w)² + v for a parabola lying on its side.
@@ -211,8 +212,7 @@ IntersectionResult CircleCircle(const ShapeParameters& first, const ShapeParamet
                       return UnitPoint{x, M * x + N};
                   });
         if (m.kind == Meeting::None) memo += "Not Intersection ";
-        if (m.kind == Meeting::Tangent)
-            memo = "Circle - Line Intersection ( " + F2(m.p1.x) + " , " + F2(m.p1.y) + " )";
+        if (m.kind == Meeting::Tangent) memo = "Circle - Line Intersection " + PointText(m.p1);
     } else if (a1 == a2) {
         memo += r1 == r2 ? "   Same centre and radius - the circles coincide "
                          : "   Same centre - Not Intersection ";

@@ -81,8 +81,7 @@ void MeasureRectangle(ShapeMeasurement& m) {
     const ShapeRecord& s = m.Shape;
     const double height = AbsDiff(s.Y2, s.Y1) / 10.0;
     const double width = AbsDiff(s.X2, s.X1) / 10.0;
-    const double centreX = (static_cast<double>(s.X1) + s.X2 - 320.0) / 20.0;
-    const double centreY = (320.0 - s.Y1 - s.Y2) / 20.0;
+    const auto [centreX, centreY] = BoxCentre(s);
     m.Texts.TextRes6 = F3(height);
     m.Texts.Measure7 = F3(width);
     m.Texts.Measure8 = F3(centreX);
@@ -119,11 +118,6 @@ void MeasureCircle(ShapeMeasurement& m) {
     m.Texts.TextRes5 = G((static_cast<double>(s.X1) + s.X3 - 160.0) / 10.0);
     m.Texts.TextRes6 = G((160.0 - s.Y1 - s.X3) / 10.0);
     m.Info = " Circle  ( x - a ) " + Sq + " + ( y - b ) " + Sq + " = r " + Sq;
-}
-
-// The centre of a circle record in units: (X1, Y1) is the top-left of its square, X3 r.
-UnitPoint CircleCentre(const ShapeRecord& s) {
-    return {(static_cast<double>(s.X1) + s.X3 - 160.0) / 10.0, (160.0 - s.Y1 - s.X3) / 10.0};
 }
 
 std::string PointText(int px, int py) {
@@ -296,6 +290,14 @@ UnitPoint UnitPointOf(int px, int py) {
     return {PixelToUnitX(px), PixelToUnitY(py)};
 }
 
+UnitPoint CircleCentre(const ShapeRecord& s) {
+    return {(static_cast<double>(s.X1) + s.X3 - 160.0) / 10.0, (160.0 - s.Y1 - s.X3) / 10.0};
+}
+
+UnitPoint BoxCentre(const ShapeRecord& s) {
+    return {(static_cast<double>(s.X1) + s.X2 - 320.0) / 20.0, (320.0 - s.Y1 - s.Y2) / 20.0};
+}
+
 ShapeMeasurement MeasureShape(const ShapeRecord& working) {
     ShapeMeasurement m;
     m.Shape = working;
@@ -431,8 +433,7 @@ ShapeDescription DescribeShape(const ShapeMeasurement& measured, int selectedSha
     if (k == kind::Text) {
         d.Memo += " = " + s.Text + CrLf + "Font name = " + s.FontName + CrLf;
     } else if (k == kind::Ellipse) {
-        const double cx = (static_cast<double>(s.X1) + s.X2 - 320.0) / 20.0;
-        const double cy = (320.0 - s.Y1 - s.Y2) / 20.0;
+        const auto [cx, cy] = BoxCentre(s);
         d.Memo += CrLf + " Ellipse horizontal radius (h) = " + G(AbsDiff(s.X1, s.X2) / 20) +
                   "   vert radius " + G(AbsDiff(s.Y1, s.Y2) / 20) + CrLf + " Ellipse centre = ( " +
                   G(cx) + " , " + G(cy) + " )";

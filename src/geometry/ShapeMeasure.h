@@ -26,6 +26,11 @@ struct UnitPoint {
 
 // Board pixel to unit point (drawing/Coordinates.h).
 UnitPoint UnitPointOf(int px, int py);
+// The centre in units of a circle record: (X1, Y1) is the top-left of its square, X3 r.
+UnitPoint CircleCentre(const ShapeRecord& s);
+// The middle in units of the box (X1, Y1)-(X2, Y2), over one division so that a centre on a
+// tenth is exact.
+UnitPoint BoxCentre(const ShapeRecord& s);
 
 struct LineValues {
     double Slope = 0;

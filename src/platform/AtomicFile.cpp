@@ -54,8 +54,7 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     mode_t mode = 0666;
     bool existing = false;
     if (::stat(target.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) return "it is a folder, not a file";
-        if (!S_ISREG(info.st_mode)) return "it is not a regular file";
+        if (const char* why = KindRefused(info.st_mode)) return why;
         // A file the user may not write stays as it is, though its folder would let a new
         // file take its name.
         if (::access(target.c_str(), W_OK) != 0) return std::strerror(errno);

@@ -34,14 +34,13 @@ std::string TooLarge(std::size_t limit) {
     return "it is larger than " + SizeText(limit) + ", the most read for such a file";
 }
 
-// Why a file of this kind is not read, or nothing for a regular file.
+} // namespace
+
 const char* KindRefused(mode_t mode) {
     if (S_ISREG(mode)) return nullptr;
     if (S_ISDIR(mode)) return "it is a folder, not a file";
     return "it is not a regular file";
 }
-
-} // namespace
 
 std::string PictureTooLarge(long long width, long long height, long long maxPixels) {
     std::string most = maxPixels % 1'000'000 == 0

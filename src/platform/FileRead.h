@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include <sys/types.h>
+
 namespace pelcor {
 
 // The most each kind of file may hold. Far above anything the program writes, low enough
@@ -11,7 +13,6 @@ namespace read_limit {
 inline constexpr std::size_t Settings = std::size_t(1) << 20; // 1 MB
 inline constexpr std::size_t Tape = std::size_t(16) << 20;
 inline constexpr std::size_t Drawing = std::size_t(64) << 20;
-inline constexpr std::size_t Text = std::size_t(16) << 20;
 // A picture file: room for the largest bitmap the codecs accept.
 inline constexpr std::size_t Picture = std::size_t(256) << 20;
 // The most pixels a picture may have, checked before its pixels are decoded.
@@ -22,6 +23,10 @@ inline constexpr long long PicturePixels = 64'000'000;
 // than the 64 megapixels read").
 std::string PictureTooLarge(long long width, long long height, long long maxPixels);
 inline constexpr const char* NoMemoryForPicture = "there is not enough memory for the picture";
+
+// Why a file of this kind is neither read nor replaced ("it is a folder, not a file", "it is
+// not a regular file"), or nothing for a regular file.
+const char* KindRefused(mode_t mode);
 
 // What reading a file gave: its bytes, or why it was not read.
 struct LoadedFile {

@@ -13,6 +13,8 @@ constexpr int kFirstTopicTag = 401;
 
 std::vector<CellPaint> ConstHighlight::Highlight(const std::string& cell, int cellColor) {
     std::vector<CellPaint> paints;
+    // Moving within the cell already shown white paints nothing again.
+    if (white_ && highlighted_ == cell && savedColor_ == cellColor) return paints;
     if (auto restored = Restore()) paints.push_back(*restored);
     highlighted_ = cell;
     savedColor_ = cellColor;

@@ -129,10 +129,7 @@ bool OrbitAnimation::drawFrame(std::string* message) {
     c.setPenStyle(Canvas::PenStyle::Solid);
 
     // The star field: reloaded while the file is there, else the last one stays.
-    if (files_.exists(BackgroundFile)) {
-        const QImage* space = picture(BackgroundFile, nullptr);
-        if (space) background_ = *space;
-    }
+    if (const QImage* space = picture(BackgroundFile, nullptr)) background_ = *space;
     c1_ = Brighter(c1_, 15);
     c2_ = Brighter(c2_, 7);
     if (background_.isNull()) {
