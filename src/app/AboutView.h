@@ -22,7 +22,6 @@ class AboutView : public QObject {
 public:
     AboutView(MainMenu& menu, Shell& shell, QWidget* parent, std::function<void()> pause);
 
-    QFrame* panel() const { return panel_; }
     // "About Us": opens the panel, or closes it when open. `picture` is shown when the
     // panel has none yet.
     void AboutUs1Click(const QImage& picture);

@@ -39,7 +39,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QThread>
 #include <QTimer>
 

@@ -34,11 +34,6 @@ class OptionsView : public QObject {
 public:
     OptionsView(Options& options, Reporter& reporter, QWidget* parent);
 
-    Options& options() { return options_; }
-    QFrame* soundPanel() const { return sound_; }
-    QFrame* screenPanel() const { return screen_; }
-    QFrame* drawModePanel() const { return draw_; }
-
     // Shows the options' state in the panels' boxes.
     void Refresh();
 

@@ -41,7 +41,6 @@ public:
     QLabel* ViewerImage() const { return viewerImage_; }
     QLabel* RefLabel() const { return refLabel_; }
     QLabel* TextLabel() const { return textLabel_; }
-    QLabel* Formula() const { return formula_; }
 
     // The start picture: the splash picture stretched to the screen.
     void SetStartPicture(const QImage& picture);

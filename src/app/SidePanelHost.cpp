@@ -39,12 +39,6 @@ void SidePanelHost::SetLeftColumnVisible(bool visible) {
         w->setVisible(visible);
 }
 
-bool SidePanelHost::AnyOpen() const {
-    for (QFrame* p : panels_)
-        if (!p->isHidden()) return true;
-    return false;
-}
-
 bool SidePanelHost::Toggle(QFrame* panel) {
     panel->move(toolbar_->x() + 2, toolbar_->y() + 5);
     if (!panel->isHidden()) {

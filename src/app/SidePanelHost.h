@@ -35,7 +35,6 @@ public:
     // The panels' common "Close": hides them all and shows the left column again.
     void CloseAll();
     void SetLeftColumnVisible(bool visible);
-    bool AnyOpen() const;
 
 private:
     Screens& screens_;

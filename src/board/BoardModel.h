@@ -69,8 +69,6 @@ public:
     bool IntersectionMode() const { return intersectionMode_; }
     bool DataMode() const { return dataMode_; }
     bool PointerUsed() const { return pointerUsed_; }
-    // The tool chosen last (Pointer at start).
-    ToolTag ShownTool() const { return shownTool_; }
     // Whether the toolbar button shows its active picture: the chosen tool's, or the move
     // button's during a move started by a press on the selected shape.
     bool GlyphActive(ToolTag tag) const;
@@ -79,7 +77,6 @@ public:
     // The message memo `TotalStrg2` (lines end in CR LF).
     const std::string& MemoText() const { return memoText_; }
     bool MemoVisible() const { return memoVisible_; }
-    void HideMemo() { memoVisible_ = false; }
     // The status line's `ImagesEdit`: the selected shape's kind in lower case, or
     // "Not Editing".
     const std::string& ImagesEdit() const { return imagesEdit_; }
@@ -156,7 +153,7 @@ private:
     bool dataMode_ = false;
     bool pointerUsed_ = false;
     bool textToolOpen_ = false;
-    ToolTag shownTool_ = ToolTag::Pointer;
+    ToolTag shownTool_ = ToolTag::Pointer; // the tool chosen last
     std::string memoText_;
     bool memoVisible_ = false;
     std::string imagesEdit_ = "Not editing";

@@ -3,14 +3,11 @@
 #include "board/BoardCurves.h"
 
 #include "board/CoveredShapes.h"
-#include "board/RectHyperbola.h"
 #include "drawing/Coordinates.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
-#include <unordered_map>
 #include <vector>
 
 namespace pelcor {

@@ -78,7 +78,6 @@ public:
     const std::string& LastHighlightedKind() const { return lastHighlightedKind_; }
 
 private:
-    struct CanvasState;
     struct Pass;
     class Curves;
 

@@ -48,11 +48,7 @@ public:
     QPushButton* button(ToolTag tag) const;
     // The left column's swatches and their labels, which side panels cover.
     QList<QWidget*> swatchControls() const;
-    QPlainTextEdit* messageMemo() const { return memo_; }
-    QFrame* textFrame() const { return textFrame_; }
     QPlainTextEdit* addText() const { return addText_; }
-    QFrame* statusPanel() const { return status_; }
-    EditFrameView* editFrame() const { return editFrame_; }
 
     // Shows the model's state: the tools' pictures, the captions' colours, the memo, the
     // text tool, the shape count. Also repaints the board picture.

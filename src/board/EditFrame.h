@@ -84,12 +84,8 @@ public:
 
     // The editing flag: on while the frame is open.
     bool IsOpen() const { return open_; }
-    const std::string& EditedKind() const { return editedKind_; }
-    int EditedShape() const { return shape_; }
     // The record as it stands in the frame (with the fill mode and orientation switches).
     const ShapeRecord& Working() const { return working_; }
-    // The fill colour that stays when the background colour is chosen as fill.
-    int SubstituteFillColor() const { return substitute_; }
 
     // Opens the frame for shape `number`: its values in the boxes, laid out for its kind,
     // and for circles, ellipses and triangles the guide lines and letters on the board.
@@ -172,9 +168,9 @@ private:
     bool open_ = false;
     int shape_ = 0;
     std::string editedKind_;
-    ShapeRecord opened_;  // the record as the frame opened it
-    ShapeRecord working_; // with the switches applied
-    int substitute_ = 0;
+    ShapeRecord opened_;   // the record as the frame opened it
+    ShapeRecord working_;  // with the switches applied
+    int substitute_ = 0;   // the fill colour that stays when the background colour is the fill
     std::string equation_; // the equation label's caption
 };
 

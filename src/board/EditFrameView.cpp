@@ -135,27 +135,8 @@ void EditFrameView::Sync() {
 bool EditFrameView::OpenEditFrame(int number) {
     if (!model_.OpenEditFrame(number)) return false;
     Sync();
-    emit opened();
     emit boardChanged();
     return true;
-}
-
-std::optional<ShapeRecord> EditFrameView::CloseEditFrame(const QString& addText,
-                                                         const QFont& addTextFont) {
-    EditFrame::CloseResult result = model_.CloseEditFrame(
-        addText.toStdString(), addTextFont.family().toStdString(), addTextFont.pointSize());
-    if (!result.Error.empty()) ShowError(result.Error);
-    if (!result.Closed) return std::nullopt;
-    Sync();
-    emit boardChanged();
-    return result.Working;
-}
-
-void EditFrameView::CancelWith(const DrawingList& editBackup) {
-    model_.Cancel(editBackup);
-    Sync();
-    emit boardChanged();
-    emit cancelled();
 }
 
 void EditFrameView::ShowError(const EditError& error) {

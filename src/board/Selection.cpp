@@ -155,13 +155,13 @@ PickReport Selection::PickForIntersection(int px, int py, bool intersectionMode)
         SetSecondSelectedShape(0);
         return report;
     }
-    FirstShape = SelectedShape();
+    const int firstShape = SelectedShape();
     if (first->IsText()) {
         report.Result = Outcome::FirstIsText;
         return report;
     }
-    FirstParameters = IntersectionParameters(*first);
-    if (!FirstParameters) {
+    const std::optional<ShapeParameters> firstParameters = IntersectionParameters(*first);
+    if (!firstParameters) {
         Clear();
         report.Result = Outcome::PointerTool;
         return report;
@@ -179,15 +179,15 @@ PickReport Selection::PickForIntersection(int px, int py, bool intersectionMode)
         report.Result = Outcome::SecondIsText;
         return report;
     }
-    SecondParameters = IntersectionParameters(second);
-    if (!SecondParameters) {
+    const std::optional<ShapeParameters> secondParameters = IntersectionParameters(second);
+    if (!secondParameters) {
         Clear();
         report.Result = Outcome::PointerTool;
         return report;
     }
 
     std::optional<IntersectionResult> result =
-        Intersect(*FirstParameters, *SecondParameters, report.Hit.Memo, report.Hit.LineOrdinal,
+        Intersect(*firstParameters, *secondParameters, report.Hit.Memo, report.Hit.LineOrdinal,
                   report.Hit.CircleOrdinal);
     report.ShowMemo = true;
     if (result) {
@@ -198,7 +198,7 @@ PickReport Selection::PickForIntersection(int px, int py, bool intersectionMode)
         report.Result = Outcome::NoRoutine;
         report.Memo = report.Hit.Memo;
     }
-    SetSelectedShape(FirstShape);
+    SetSelectedShape(firstShape);
     // Both shapes highlighted (drawn over the board as it was, a dotted line would not
     // show its dots), and the rings over them; they stay until the next full repaint.
     renderer_.RepaintBoard(list_);

@@ -108,10 +108,6 @@ public:
     long long Height = 0;     // ellipse, circle)
     int RotateReferenceX = 0; // the mouse x at the press and after each drag step
 
-    // The intersection pair: the first shape and both parameter sets.
-    int FirstShape = 0;
-    std::optional<ShapeParameters> FirstParameters, SecondParameters;
-
     // Both selections 0 and FirstPickDone off (the pointer tool, the end of a pick).
     void Clear();
 

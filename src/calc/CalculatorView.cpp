@@ -79,10 +79,10 @@ void CalculatorView::Sync() {
         SetFontColor(recall, marked ? colors::RecallMark : colors::Black);
     }
 
-    QString tape = Q(calc_.tape());
-    tape.replace("\r\n", "\n");
-    if (tape_->toPlainText() != tape) {
-        tape_->setPlainText(tape);
+    // Only this writes the (read-only) tape memo: what it shows is known without reading it.
+    if (calc_.tape() != shownTape_) {
+        shownTape_ = calc_.tape();
+        tape_->setPlainText(Q(shownTape_).replace("\r\n", "\n"));
         // The newest line stays in view.
         QTextCursor end = tape_->textCursor();
         end.movePosition(QTextCursor::End);

@@ -27,7 +27,6 @@ public:
     Calculator& calculator() { return calc_; }
     CalcKeypadView* keypad() const { return keypad_; }
     QLineEdit* readout() const { return readout_; }
-    QPlainTextEdit* tape() const { return tape_; }
 
     // Shows the calculator's state in the controls.
     void Sync();
@@ -73,6 +72,7 @@ private:
     CalcKeypadView* keypad_ = nullptr;
     QLineEdit* readout_ = nullptr;
     QPlainTextEdit* tape_ = nullptr;
+    std::string shownTape_; // the tape as the memo shows it (lines end in CR LF)
 };
 
 } // namespace pelcor

@@ -21,15 +21,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
 #include <QThread>
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace pelcor {
 

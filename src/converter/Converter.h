@@ -128,7 +128,4 @@ private:
     bool settingInput_ = false; // a category button fills the box; no live conversion
 };
 
-// The picture of a category button: a small icon drawn in code and the category's name.
-// `category` is the index into Categories(), or -1 for Exit.
-
 } // namespace pelcor

@@ -2,6 +2,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
+#include "platform/widgets/Widgets.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -14,18 +15,6 @@
 namespace pelcor {
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, int x, int y,
-                  int w) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(x, y, w, 22);
-    return label;
-}
 
 // A field that shows a value and opens the font dialog when clicked.
 QLineEdit* MakeField(const QString& name, const QString& accessibleName, QWidget* parent, int x,
@@ -49,10 +38,7 @@ TextEditorView::TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dia
     setObjectName("TextEditPanel");
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(colors::BtnFace));
-    setPalette(pal);
+    SetBackground(this, colors::BtnFace);
 
     FontPanel = new QFrame(this);
     FontPanel->setObjectName("FontPanel");
@@ -65,18 +51,18 @@ TextEditorView::TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dia
     TextFontButt->setGeometry(6, 8, 50, 24);
     connect(TextFontButt, &QPushButton::clicked, this, &TextEditorView::TextFontButtClick);
 
-    MakeLabel("FontNameLabel", "Name", FontPanel, 62, 9, 38);
+    MakeLabel("FontNameLabel", "Name", FontPanel, 62, 9, 38, 22);
     Font1 = MakeField("Font1", "Font name", FontPanel, 102, 106);
-    MakeLabel("FontSizeLabel", "Size", FontPanel, 214, 9, 26);
+    MakeLabel("FontSizeLabel", "Size", FontPanel, 214, 9, 26, 22);
     Size1 = MakeField("Size1", "Font size", FontPanel, 242, 32);
-    MakeLabel("FontColorLabel", "Colour", FontPanel, 282, 9, 40);
+    MakeLabel("FontColorLabel", "Colour", FontPanel, 282, 9, 40, 22);
     Color1 = MakeField("Color1", "Font colour", FontPanel, 324, 40);
     Color1->setText("ABC");
     for (QLineEdit* field : {Font1, Size1, Color1})
         field->installEventFilter(this);
 
-    MakeLabel("FileLabel", "File =", FontPanel, 372, 9, 36);
-    TextFileNme = MakeLabel("TextFileNme", kNoFile, FontPanel, 410, 9, 154);
+    MakeLabel("FileLabel", "File =", FontPanel, 372, 9, 36, 22);
+    TextFileNme = MakeLabel("TextFileNme", kNoFile, FontPanel, 410, 9, 154, 22);
     TextFileNme->setAccessibleName("File");
 
     EditorCloseButt1 = new QPushButton("X", FontPanel);
@@ -214,12 +200,8 @@ void TextEditorView::refreshFontFields() {
     const int points = editor_.Font.pointSize() > 0 ? editor_.Font.pointSize()
                                                     : QFontInfo(editor_.Font).pointSize();
     Size1->setText(QString::number(points));
-    QPalette pal = Color1->palette();
-    pal.setColor(QPalette::Text, ToQColor(editor_.FontColor));
-    Color1->setPalette(pal);
-    QPalette memoPal = Storetext->palette();
-    memoPal.setColor(QPalette::Text, ToQColor(editor_.FontColor));
-    Storetext->setPalette(memoPal);
+    SetPaletteColor(Color1, QPalette::Text, ToQColor(editor_.FontColor));
+    SetPaletteColor(Storetext, QPalette::Text, ToQColor(editor_.FontColor));
 }
 
 void TextEditorView::apply(const MenuStates& states) {

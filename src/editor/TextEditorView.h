@@ -55,8 +55,6 @@ public:
     // The memo's text with CR LF line ends, and its font: what "Print" hands over.
     QString memoText() const;
     QFont memoFont() const { return editor_.Font; }
-    TextEditor& model() { return editor_; }
-    const TextEditor& model() const { return editor_; }
 
 signals:
     // The sound, screen and draw-mode option panels must close: the drawing list view is

@@ -28,7 +28,6 @@ public:
     void StepForward();
     void StepBack();
 
-    SolidMode solidMode() const { return solidMode_; }
     void SetSolidMode(SolidMode mode) { solidMode_ = mode; }
     void SetSolidMode(std::string_view text) { solidMode_ = SolidModeFromText(text); }
     // "#": wire frame unless it is already the wire frame, then solid.
@@ -49,7 +48,6 @@ public:
     // One clock tick while ClockRunning; false (nothing drawn) otherwise.
     bool ClockTick(Canvas& canvas);
 
-    const Clock& clock() const { return clock_; }
     // What the picture shows in words: the figure's title, or for the clock the time text
     // of the last tick.
     std::string Description() const;

@@ -2,13 +2,14 @@
 
 #include "gallery/Backgrounds.h"
 #include "platform/Canvas.h"
+#include "platform/Colors.h"
 
 #include <cmath>
 
 namespace pelcor::gallery {
 
-inline constexpr int White = 16777215;
-inline constexpr int Black = 0;
+using colors::Black;
+using colors::White;
 inline constexpr int Yellow = 65535;
 inline constexpr int Red = 255;
 inline constexpr int Cyan = 16776960;
@@ -32,11 +33,6 @@ inline int Trunc(double v) {
 inline void SetBrush(Canvas& canvas, int color) {
     canvas.setBrushColor(color);
     canvas.setBrushStyle(Canvas::BrushStyle::Solid);
-}
-
-inline void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x2, y2);
 }
 
 } // namespace pelcor::gallery

@@ -157,4 +157,10 @@ private:
     mutable std::shared_ptr<TextPictures> textPictures_;
 };
 
+// A line from (x1, y1) to (x2, y2) in the canvas's pen; the pen ends at (x2, y2).
+inline void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.moveTo(x1, y1);
+    canvas.lineTo(x2, y2);
+}
+
 } // namespace pelcor

@@ -1,6 +1,7 @@
 #include "print/CalcPrinter.h"
 
 #include "platform/Dialogs.h"
+#include "platform/widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -77,20 +78,14 @@ TCalcPrint1::TCalcPrint1(Dialogs& dialogs, Options options, QWidget* parent)
     PrintLabel->setText("Type : ");
     PrintStatusLbl = MakeLabel("PrintStatusLbl", this, QRect(430, 10, 120, 20));
     PrintStatusLbl->setText("Ready");
-    for (QLabel* label : {PrintLabel, PrintStatusLbl}) {
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, Qt::white);
-        label->setPalette(pal);
-    }
+    for (QLabel* label : {PrintLabel, PrintStatusLbl})
+        SetPaletteColor(label, QPalette::WindowText, Qt::white);
 
     ShadowText = MakePanel("ShadowText", this, QRect(135, 45, 400, 500));
     SetColor(ShadowText, QColor(64, 64, 64));
     PImagePanel = MakePanel("PImagePanel", this, QRect(130, 40, 400, 500));
     SetColor(PImagePanel, Qt::white);
     PrintImage1 = MakeLabel("PrintImage1", PImagePanel, QRect(0, 0, 400, 400));
-    QImage blank(400, 400, QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    PrintImage1->setPixmap(QPixmap::fromImage(blank));
     PrintImage1->setAccessibleName("Print preview");
     TextLabel = MakeLabel("TextLabel", PImagePanel, QRect(15, 15, 290, 370));
     TextLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -50,8 +50,6 @@ public:
     void SetPageSize(int pageWidth, int pageHeight);
 
     Kind kind() const { return kind_; }
-    const QImage& picture() const { return picture_; }
-    const QString& text() const { return text_; }
     const QFont& textFont() const { return textFont_; }
     // The preview's text font: 4 points smaller than the text font (at least 1 point).
     QFont PreviewFont() const;

@@ -4,6 +4,11 @@
 
 namespace pelcor {
 
+// The tops of the fourteen rows of a side list (the constants' lists and the personal
+// entries), each cell at left 4, 137 x 20.
+inline constexpr int SideListRowTops[14] = {23,  44,  65,  86,  107, 128, 149,
+                                            170, 192, 213, 234, 255, 276, 297};
+
 // One constant cell: a caption on a coloured ground with a single border. It is a button,
 // so the keyboard and assistive technology can press it like a click; moving the pointer
 // over it, or reaching it with the Tab key, counts as hovering.

@@ -4,12 +4,9 @@
 #include "platform/NumberText.h"
 #include "platform/Reporter.h"
 #include "reference/Constants.h"
+#include "reference/FormulaTopics.h"
 
 namespace pelcor {
-
-namespace {
-constexpr int kFirstTopicTag = 401;
-}
 
 std::vector<CellPaint> ConstHighlight::Highlight(const std::string& cell, int cellColor) {
     std::vector<CellPaint> paints;
@@ -69,7 +66,7 @@ void ConstantsModel::SelectConstant(int tag) {
 
 bool ConstantsModel::InsertHelp(int tag) {
     SelectConstant(tag);
-    if (tag >= kFirstTopicTag) return false;
+    if (tag >= FirstTopicTag) return false;
     reporter_.replaceReadout(FormatGeneral(constantValue_), /*focus=*/true);
     return true;
 }

@@ -7,6 +7,7 @@
 #include "platform/Pictures.h"
 #include "platform/Reporter.h"
 #include "platform/Screens.h"
+#include "platform/widgets/Widgets.h"
 #include "reference/ConstantCell.h"
 #include "reference/Constants.h"
 
@@ -41,15 +42,10 @@ constexpr TabPanel kTabPanels[6] = {
     {"GeneralPanel2", "General Data1", 204},
 };
 
-QFrame* MakePanel(const char* name, QWidget* parent, int color) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(QFrame::Raised);
-    f->setAutoFillBackground(true);
-    QPalette pal = f->palette();
-    pal.setColor(QPalette::Window, ToQColor(color));
-    f->setPalette(pal);
+// A raised panel of the given colour that follows the pointer.
+QFrame* ColouredPanel(const char* name, QWidget* parent, int color) {
+    QFrame* f = MakePanel(name, parent, 0, 0, 0, 0);
+    SetBackground(f, color);
     f->setMouseTracking(true);
     return f;
 }
@@ -73,7 +69,7 @@ ConstantsView::ConstantsView(QWidget* lowerParent, QWidget* sideParent, QLabel* 
     PhysicsPanel = buildSideList(sideParent, "PhysicsPanel", "Label5", " Physics Data",
                                  "PhysCloseButt", "PhysText", tagsOf(PhysicsConstants()));
     std::vector<int> topics;
-    for (int tag = kFirstTopicTag; tag < kFirstTopicTag + 14; ++tag)
+    for (int tag = FirstTopicTag; tag <= LastTopicTag; ++tag)
         topics.push_back(tag);
     FormulaPanel = buildSideList(sideParent, "FormulaPanel", "FormulaTitle", " Formula Data",
                                  "Button1", "TopicText", topics);
@@ -94,7 +90,7 @@ void ConstantsView::buildTabs(QWidget* parent) {
     const int top = kTabTop + kTabHeight - 7;
     for (int i = 0; i < 6; ++i) {
         TabControl1->addTab(kTabPanels[i].tab);
-        QFrame* panel = MakePanel(kTabPanels[i].name, parent, kTabPanels[i].color);
+        QFrame* panel = ColouredPanel(kTabPanels[i].name, parent, kTabPanels[i].color);
         panel->setGeometry(5, top, kTabPanelWidth, kTabPanelHeight);
         panel->installEventFilter(this);
         int index = 0;
@@ -114,29 +110,19 @@ void ConstantsView::buildTabs(QWidget* parent) {
 QFrame* ConstantsView::buildSideList(QWidget* parent, const char* name, const char* titleName,
                                      const char* title, const char* closeName,
                                      const QString& cellPrefix, const std::vector<int>& tags) {
-    QFrame* panel = MakePanel(name, parent, colors::BtnShadow);
+    QFrame* panel = ColouredPanel(name, parent, colors::BtnShadow);
     panel->setGeometry(19, 12, kSideListWidth, 12);
     panel->installEventFilter(this);
 
-    auto* label = new QLabel(title, panel);
-    label->setObjectName(titleName);
-    label->setGeometry(6, 4, 88, 15);
-    QFont bold("Arial");
-    bold.setPixelSize(11);
-    bold.setBold(true);
-    label->setFont(bold);
-
-    auto* close = new QPushButton("Close", panel);
-    close->setObjectName(closeName);
-    close->setGeometry(kSideListWidth - 8 - 45, 3, 45, 17);
+    const QFont bold = ArialFont(11, true);
+    MakeLabel(titleName, title, panel, 6, 4, 88, 15)->setFont(bold);
+    QPushButton* close = MakeButton(closeName, "Close", panel, kSideListWidth - 8 - 45, 3, 45, 17);
     close->setFont(bold);
     connect(close, &QPushButton::clicked, this, &ConstantsView::SidePanelCloseClicked);
 
-    static constexpr int kTops[14] = {23,  44,  65,  86,  107, 128, 149,
-                                      170, 192, 213, 234, 255, 276, 297};
     int row = 0;
     for (int tag : tags)
-        addCell(panel, cellPrefix + QString::number(tag), tag, 4, kTops[row++], 137, 20,
+        addCell(panel, cellPrefix + QString::number(tag), tag, 4, SideListRowTops[row++], 137, 20,
                 colors::BtnFace);
     panel->hide();
     return panel;

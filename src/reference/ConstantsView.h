@@ -53,7 +53,6 @@ public:
     QFrame* PhysicsPanel = nullptr;
     // The formula topics' list (Tags 401-414): a click draws the topic's sheet.
     QFrame* FormulaPanel = nullptr;
-    static constexpr int kFirstTopicTag = 401;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QPushButton* AstroCloseButt = nullptr;

@@ -33,7 +33,6 @@ public:
     // The reference shown by another route (stepping the screens), coming from `from`: a
     // later toggle goes back there.
     void shownFrom(DisplayMode from) { cameFrom_ = from; }
-    DisplayMode cameFrom() const { return cameFrom_; }
 
 private:
     Screens& screens_;

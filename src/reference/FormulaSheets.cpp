@@ -182,11 +182,6 @@ int Trunc(double v) {
     return std::isfinite(v) ? static_cast<int>(std::clamp(v, -1e6, 1e6)) : 0;
 }
 
-void Line(Canvas& c, int x1, int y1, int x2, int y2) {
-    c.moveTo(x1, y1);
-    c.lineTo(x2, y2);
-}
-
 void DrawGrid(Canvas& c, int background, double originX, double originY) {
     c.setPenWidth(1);
     c.setPenStyle(Canvas::PenStyle::Solid);

@@ -63,7 +63,6 @@ public:
     // Where the planet was drawn in the last frame (before its picture's margins).
     QPoint position(Planet p) const { return positions_[p]; }
     int starLevel1() const { return c1_; }
-    int starLevel2() const { return c2_; }
 
     PictureCache& pictures() { return pictures_; }
     const ProgramFiles& files() const { return files_; }

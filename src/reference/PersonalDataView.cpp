@@ -19,11 +19,9 @@ constexpr int kNavy = 128 * 65536;
 constexpr int kLime = 255 * 256;
 constexpr int kRed = 255;
 
-// The entries' controls, in Tag order, and their tops on the panel.
+// The entries' controls, in Tag order (their rows are the side list's).
 constexpr int kEntryNumbers[PersonalData::kEntries] = {124, 125, 126, 127, 128, 129, 130,
                                                        131, 132, 147, 148, 149, 150, 151};
-constexpr int kEntryTops[PersonalData::kEntries] = {23,  44,  65,  86,  107, 128, 149,
-                                                    170, 192, 213, 234, 255, 276, 297};
 
 } // namespace
 
@@ -45,7 +43,7 @@ PersonalDataView::PersonalDataView(QWidget* sideParent, QWidget* editParent, Rep
         const int tag = PersonalData::kFirstTag + i;
         auto* cell = new ConstantCell("StaticText" + QString::number(kEntryNumbers[i]), tag, {},
                                       colors::BtnFace, PersonalPanel);
-        cell->setGeometry(4, kEntryTops[i], 137, 20);
+        cell->setGeometry(4, SideListRowTops[i], 137, 20);
         cell->installEventFilter(this);
         // A click, the space bar and a screen reader's press all insert.
         connect(cell, &ConstantCell::clicked, this,

@@ -10,11 +10,6 @@ namespace pelcor {
 
 namespace {
 
-void Line(Canvas& c, int x1, int y1, int x2, int y2) {
-    c.moveTo(x1, y1);
-    c.lineTo(x2, y2);
-}
-
 // A line ending in a small filled triangle at (x2, y2).
 void Arrow(Canvas& c, int x1, int y1, int x2, int y2) {
     Line(c, x1, y1, x2, y2);
