@@ -93,8 +93,9 @@ inline ShapeRecord Spread(Rng& r, const std::string& kind, bool filledAndPlain =
 inline DrawingList ListOf(const std::vector<ShapeRecord>& shapes) {
     DrawingList list;
     for (const ShapeRecord& s : shapes) {
-        list.AppendShape(s, {s.PenColor, s.FillColor, s.FillMode == "S" ? Fill::Solid : Fill::Outline,
-                             DefaultBackgroundColor});
+        list.AppendShape(s,
+                         {s.PenColor, s.FillColor, s.FillMode == "S" ? Fill::Solid : Fill::Outline,
+                          DefaultBackgroundColor});
         list.ReplaceShape(list.ShapeCount(), s); // keep the fill colour of outline shapes too
     }
     return list;

@@ -24,11 +24,11 @@ inline constexpr int AxisLine = 12632256;
 inline constexpr int AxisLabel = 4210752;
 inline constexpr int DarkPen = 4210752; // white pens in wire frame, every pen in black and white
 inline constexpr int Crosshair = 8421504;
-inline constexpr int CornerHandle = 1114366; // the size-all cursor's handles
-inline constexpr int CentreHandle = 1114353; // the drag cursor's handles
-inline constexpr int HeightHandle = 1048831; // polygon forms 1 to 3
-inline constexpr int RadiusLine = 1114111;   // polygon: centre to the last edge's ends
-inline constexpr int ApothemLine = 1113856;  // polygon: centre to the last edge's middle
+inline constexpr int CornerHandle = 1114366;      // the size-all cursor's handles
+inline constexpr int CentreHandle = 1114353;      // the drag cursor's handles
+inline constexpr int HeightHandle = 1048831;      // polygon forms 1 to 3
+inline constexpr int RadiusLine = 1114111;        // polygon: centre to the last edge's ends
+inline constexpr int ApothemLine = 1113856;       // polygon: centre to the last edge's middle
 inline constexpr int IntersectionRing = 16711696; // the rings round intersection points
 // The desktop's standard colours the window is designed with.
 inline constexpr int BtnFace = 212 + 256 * 208 + 65536 * 200;

@@ -71,7 +71,6 @@ public:
     // reference from `from`.
     void PrepareReference(DisplayMode from = DisplayMode::Board);
 
-
 signals:
     // Any pending drawing tool or selection on the board is to be dropped.
     void leaveBoardInteraction();
