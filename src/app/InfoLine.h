@@ -21,7 +21,14 @@ public:
     explicit InfoLine(QWidget* parent);
 
     QLabel* label() const { return label_; }
+    // A message replaces the one shown. One wider than the line shows its start, ending in
+    // "..."; the whole text is then the line's hint and accessible description.
     void Show(const std::string& text);
+    // A message the user must not miss (what start-up could not read): shown as Show does and
+    // held, neither cleared by pointer movement nor replaced by hover help, until the user
+    // presses a key or a mouse button, or another message replaces it.
+    void ShowHeld(const std::string& text);
+    bool held() const { return held_; }
     std::string Text() const;
 
     // While non-zero, pointer movement does not clear the line and the constants' hover
@@ -40,7 +47,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Release();
+
     QLabel* label_;
+    bool held_ = false;
     QList<QObject*> clearing_;
     QList<QObject*> unlocking_;
 };

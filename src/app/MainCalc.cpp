@@ -388,7 +388,7 @@ std::string TMainCalc1::infoText() const {
 }
 
 bool TMainCalc1::infoLocked() const {
-    return info_->InfoLock != 0;
+    return info_->InfoLock != 0 || info_->held();
 }
 
 void TMainCalc1::playWave(const std::string& relativeName) {
@@ -469,7 +469,7 @@ void TMainCalc1::FormCreate() {
 
     // 13. The readout takes the keys.
     calculatorView_->FocusReadoutAtEnd();
-    if (!startupProblem_.empty()) info_->Show(startupProblem_);
+    if (!startupProblem_.empty()) info_->ShowHeld(startupProblem_);
 }
 
 void TMainCalc1::Timer1Timer() {

@@ -3,6 +3,7 @@
 #include "platform/ProgramFiles.h"
 #include "platform/Reporter.h"
 #include "platform/SettingsFile.h"
+#include "platform/StateFile.h"
 
 #include <QMainWindow>
 
@@ -167,6 +168,7 @@ private:
     // Waits, processing window messages, until an exit panel is answered.
     ExitAnswer AskExitPanel(QFrame* panel);
     void FormDestroy();
+    void prepareStateFiles();
     void pause();
 
     MainCalcOptions options_;
@@ -178,6 +180,9 @@ private:
     Shell* shell_;
     ProgramFiles files_;
     Settings settings_;
+    // "TotalStr.dat" and "Pelcor.ini": where they were read from and where they are saved.
+    StateFile tapeFile_{{}, 0};
+    StateFile settingsFile_{{}, 0};
 
     QWidget* client_ = nullptr;
     QFrame* Panel1 = nullptr;
@@ -208,6 +213,7 @@ private:
     QEventLoop* exitWait_ = nullptr;
     bool closing_ = false;
     bool saveFailureReported_ = false;
+    bool exitNoticeShown_ = false;
     std::string startupProblem_;
 };
 

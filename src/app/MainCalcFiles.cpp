@@ -13,10 +13,10 @@
 #include "calc/TapeFile.h"
 #include "drawing/DrawingFile.h"
 #include "gallery/GalleryView.h"
-#include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/JpegCodec.h"
+#include "platform/StateFile.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/Widgets.h"
 #include "reference/ImageViewerView.h"
@@ -165,26 +165,32 @@ void TMainCalc1::SaveImageBitmap1Click() {
 
 // --- settings -------------------------------------------------------------------------------
 
-void TMainCalc1::LoadSettings() {
-    // A file that is there but can't be read is said once start-up is done; a missing one
-    // leaves the start values.
-    auto problem = [this](const char* name, const std::string& why) {
-        if (!why.empty() && startupProblem_.empty())
-            startupProblem_ = std::string("*** ") + name + " was not read: " + why + " ***";
-    };
-    bool missing = false;
-    std::string tape;
-    std::string why = ReadTapeFile(files_.resolve(kTapeFile), tape, &missing);
-    if (why.empty())
-        calculatorView_->LoadTape(tape);
-    else if (!missing)
-        problem(kTapeFile, why);
+void TMainCalc1::prepareStateFiles() {
+    if (!tapeFile_.path().empty()) return;
+    tapeFile_ = StateFile(files_.resolve(kTapeFile), read_limit::Tape);
+    settingsFile_ = StateFile(files_.resolve(kSettingsFile), read_limit::Settings);
+}
 
-    Settings read;
-    why = Settings::ReadFile(files_.resolve(kSettingsFile), read, &missing);
-    if (!why.empty() && !missing) problem(kSettingsFile, why);
-    if (why.empty()) {
-        settings_ = read;
+void TMainCalc1::LoadSettings() {
+    // A file that is there but can't be read is said once start-up is done, and is not
+    // written over at exit; a missing one leaves the start values.
+    prepareStateFiles();
+    auto problem = [this](const StateFile& file, const char* name) {
+        if (!file.refused() || !startupProblem_.empty()) return;
+        startupProblem_ = std::string("*** ") + name + " was not read: " + file.refusal();
+        if (file.readBeside())
+            startupProblem_ += "; " + std::string(name) +
+                               ".new, saved beside it at the last exit, was read instead";
+        startupProblem_ += " ***";
+    };
+    const LoadedFile tape = tapeFile_.Load();
+    problem(tapeFile_, kTapeFile);
+    if (tape.ok()) calculatorView_->LoadTape(TapeFromFileBytes(tape.bytes));
+
+    const LoadedFile settingsBytes = settingsFile_.Load();
+    problem(settingsFile_, kSettingsFile);
+    if (settingsBytes.ok()) {
+        settings_ = Settings::FromFileBytes(settingsBytes.bytes);
         calculatorView_->LoadSettings(settings_);
         screens_->setDisplayMode(static_cast<DisplayMode>(settings_.displayMode));
         info_->Show(settings_.info);
@@ -221,10 +227,11 @@ void TMainCalc1::SaveSettings() {
     personal_->SaveSettings(settings_);
     viewer_->SaveSettings(settings_);
 
-    std::string failure =
-        WriteFileAtomically(files_.resolve(kTapeFile), calculatorView_->TapeFileBytes());
-    const std::string settingsFailure =
-        WriteFileAtomically(files_.resolve(kSettingsFile), settings_.ToFileBytes());
+    prepareStateFiles();
+    bool tapeCut = false;
+    const std::string tapeBytes = TapeToFileBytes(calculator().tape(), &tapeCut);
+    std::string failure = tapeFile_.Save(tapeBytes);
+    const std::string settingsFailure = settingsFile_.Save(settings_.ToFileBytes());
     if (failure.empty()) failure = settingsFailure;
     if (!failure.empty() && !saveFailureReported_) {
         saveFailureReported_ = true;
@@ -233,6 +240,26 @@ void TMainCalc1::SaveSettings() {
         info_->Show(message);
         dialogs_->showMessage(Q(message));
     }
+
+    // What the user must know about the files kept, once a run.
+    if (exitNoticeShown_) return;
+    std::string notice;
+    auto keptBeside = [&notice](const StateFile& file, const char* name, const char* what) {
+        if (!file.refused() || file.saveTarget().empty()) return;
+        if (!notice.empty()) notice += "\n";
+        notice += std::string(name) + " was not read at start (" + file.refusal() +
+                  ") and was left as it was; " + what + " saved beside it in " + name + ".new";
+    };
+    keptBeside(tapeFile_, kTapeFile, "the tape was");
+    keptBeside(settingsFile_, kSettingsFile, "the settings were");
+    if (tapeCut) {
+        if (!notice.empty()) notice += "\n";
+        notice += std::string("The tape is longer than ") + kTapeFile +
+                  " may hold (16 MB): its oldest lines were left out of the file";
+    }
+    if (notice.empty()) return;
+    exitNoticeShown_ = true;
+    dialogs_->showMessage(Q(notice));
 }
 
 } // namespace pelcor

@@ -14,10 +14,6 @@ namespace {
 
 using C = EditControl;
 
-// Values are held within this distance of the board, as the renderer holds its points, so
-// no typed value can put a shape where drawing it would overflow.
-constexpr double Far = 1 << 22;
-
 struct Place {
     const char* name;
     ControlType type;
@@ -73,21 +69,14 @@ std::string F3(double v) {
 // A real as a board pixel, truncated toward zero. A value within a hair of a whole pixel is
 // that pixel: the decimal texts of the boxes are not exact in binary, and 150.99999999 must
 // not become 150 when the box said 151 tenths.
-int Pixel(double v) {
-    if (std::isnan(v)) return 0;
+double WholePixel(double v) {
     const double whole = std::nearbyint(v);
     if (std::fabs(v - whole) < 1e-7) v = whole;
-    return TruncToInt(std::clamp(v, -Far, Far));
-}
-int PxX(double u) {
-    return Pixel((u + BoardHalfGrid) * 10);
-}
-int PxY(double u) {
-    return Pixel((BoardHalfGrid - u) * 10);
+    return std::trunc(v);
 }
 
 int ClampPixel(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, -(1LL << 22), 1LL << 22));
+    return static_cast<int>(std::clamp<long long>(v, -BoardReachPixels, BoardReachPixels));
 }
 
 const char* CircleFormName(int form) {
@@ -131,8 +120,15 @@ ControlType TypeOf(EditControl control) {
     return PlaceOf(control).type;
 }
 
-// Reads the boxes; the first box that does not hold a number gives the message, and every
-// read after it gives 0.
+std::string BeyondBoardText(const std::string& typed) {
+    const std::string what = typed.empty() ? "The shape" : "'" + typed + "'";
+    return what + " is beyond what the board keeps: at most " + std::to_string(BoardReachPixels) +
+           " pixels (" + FormatGeneral(BoardReachPixels / 10.0) +
+           " units) either way from the board's top-left corner";
+}
+
+// Reads the boxes; the first box that does not hold a number, or the first value beyond what
+// the board keeps, gives the message, and every read after it gives 0.
 class EditFrameReader {
 public:
     explicit EditFrameReader(const EditFrame& frame) : frame_(frame) {}
@@ -142,6 +138,7 @@ public:
 
     double Number(C c) {
         if (!error.empty()) return 0;
+        if (Changed(c)) typed_ = Text(c);
         const auto& exact = frame_.exact_[static_cast<int>(c)];
         if (exact && !Changed(c)) return *exact;
         if (const std::optional<double> v = ParseNumber(Text(c))) return *v;
@@ -155,10 +152,27 @@ public:
         return 0;
     }
 
+    // A board coordinate or length, truncated toward zero. Beyond what the board keeps it is
+    // refused, naming the last value typed, unless it is what the shape had (`had`): a shape
+    // whose values lie that far keeps them while other values change.
+    int Px(double v, int had) {
+        if (!error.empty()) return had;
+        if (!std::isnan(v)) {
+            v = WholePixel(v);
+            if (std::fabs(v) <= BoardReachPixels) return static_cast<int>(v);
+            if (v == had) return had;
+        }
+        error = BeyondBoardText(typed_);
+        return had;
+    }
+    int PxX(double u, int had) { return Px((u + BoardHalfGrid) * 10, had); }
+    int PxY(double u, int had) { return Px((BoardHalfGrid - u) * 10, had); }
+
     std::string error;
 
 private:
     const EditFrame& frame_;
+    std::string typed_; // the last changed box's text read
 };
 
 EditFrame::EditFrame(DrawingList& list, BoardRenderer& renderer)
@@ -426,8 +440,9 @@ std::variant<ShapeRecord, EditError>
 EditFrame::Read(const std::string& k, const std::optional<FontChoice>& textFont) const {
     EditFrameReader r(*this);
     ShapeRecord s = working_;
-    s.X1 = PxX(r.Number(C::EditX1));
-    s.Y1 = PxY(r.Number(C::EditY1));
+    const ShapeRecord& o = opened_;
+    s.X1 = r.PxX(r.Number(C::EditX1), o.X1);
+    s.Y1 = r.PxY(r.Number(C::EditY1), o.Y1);
 
     if (k == kind::Text) {
         s.Kind = kind::Text;
@@ -443,8 +458,8 @@ EditFrame::Read(const std::string& k, const std::optional<FontChoice>& textFont)
         }
         s.FontStyle = r.Text(C::EditG);
     } else if (k == kind::Line || k == kind::Square) {
-        s.X2 = PxX(r.Number(C::EditX2));
-        s.Y2 = PxY(r.Number(C::EditY2));
+        s.X2 = r.PxX(r.Number(C::EditX2), o.X2);
+        s.Y2 = r.PxY(r.Number(C::EditY2), o.Y2);
         if (k == kind::Line) {
             // The slope, intercept, length and angle are shown for reading; they must still
             // be numbers, but the record has no place for them.
@@ -454,72 +469,74 @@ EditFrame::Read(const std::string& k, const std::optional<FontChoice>& textFont)
     } else if (k == kind::Ellipse) {
         const double cx = r.Number(C::EditX1), cy = r.Number(C::EditY1);
         const double h = r.Number(C::EditX2), p = r.Number(C::EditY2);
-        s.X1 = Pixel(160 + 10 * (cx + h));
-        s.Y1 = Pixel(160 - 10 * (cy - p));
-        s.X2 = Pixel(160 + 10 * (cx - h));
-        s.Y2 = Pixel(160 - 10 * (cy + p));
+        double x1 = 160 + 10 * (cx + h), y1 = 160 - 10 * (cy - p);
+        double x2 = 160 + 10 * (cx - h), y2 = 160 - 10 * (cy + p);
         // The corners keep the order they had, so an unchanged ellipse keeps its record.
-        if (opened_.X1 != opened_.X2 && (opened_.X1 < opened_.X2) != (s.X1 < s.X2))
-            std::swap(s.X1, s.X2);
-        if (opened_.Y1 != opened_.Y2 && (opened_.Y1 < opened_.Y2) != (s.Y1 < s.Y2))
-            std::swap(s.Y1, s.Y2);
-        s.X3 = ClampPixel(std::llabs(static_cast<long long>(s.X1) - s.X2) / 2);
-        s.Y3 = ClampPixel(std::llabs(static_cast<long long>(s.Y1) - s.Y2) / 2);
+        if (o.X1 != o.X2 && (o.X1 < o.X2) != (x1 < x2)) std::swap(x1, x2);
+        if (o.Y1 != o.Y2 && (o.Y1 < o.Y2) != (y1 < y2)) std::swap(y1, y2);
+        s.X1 = r.Px(x1, o.X1);
+        s.Y1 = r.Px(y1, o.Y1);
+        s.X2 = r.Px(x2, o.X2);
+        s.Y2 = r.Px(y2, o.Y2);
+        s.X3 = r.Px(std::fabs(static_cast<double>(s.X1) - s.X2) / 2, o.X3);
+        s.Y3 = r.Px(std::fabs(static_cast<double>(s.Y1) - s.Y2) / 2, o.Y3);
     } else if (k == kind::Circle) {
         const double cx = r.Number(C::EditX1), cy = r.Number(C::EditY1);
         const double radius = r.Number(C::EditX2);
-        s.X1 = Pixel(160 + 10 * (cx - radius));
-        s.Y1 = Pixel(160 - 10 * (cy + radius));
-        s.X2 = Pixel(160 + 10 * (cx + radius));
-        s.Y2 = Pixel(160 - 10 * (cy - radius));
-        s.X3 = Pixel(10 * radius);
-        s.Aux1 = Pixel(10 * r.Number(C::EditA));
-        s.Aux2 = Pixel(r.Number(C::EditB));
+        s.X1 = r.Px(160 + 10 * (cx - radius), o.X1);
+        s.Y1 = r.Px(160 - 10 * (cy + radius), o.Y1);
+        s.X2 = r.Px(160 + 10 * (cx + radius), o.X2);
+        s.Y2 = r.Px(160 - 10 * (cy - radius), o.Y2);
+        s.X3 = r.Px(10 * radius, o.X3);
+        s.Aux1 = r.Px(10 * r.Number(C::EditA), o.Aux1);
+        s.Aux2 = r.Px(r.Number(C::EditB), o.Aux2);
         r.Number(C::EditG); // the area: shown, not kept
     } else if (k == kind::Triangle) {
-        s.X3 = PxX(r.Number(C::EditA));
-        s.Y3 = PxY(r.Number(C::EditB));
-        s.X4 = PxX(r.Number(C::EditX1));
-        s.Y4 = PxY(r.Number(C::EditY1));
-        s.Aux1 = PxX(r.Number(C::EditX2));
-        s.Aux2 = PxY(r.Number(C::EditY2));
-        const bool moved = s.X3 != opened_.X3 || s.Y3 != opened_.Y3 || s.X4 != opened_.X4 ||
-                           s.Y4 != opened_.Y4 || s.Aux1 != opened_.Aux1 || s.Aux2 != opened_.Aux2;
+        s.X3 = r.PxX(r.Number(C::EditA), o.X3);
+        s.Y3 = r.PxY(r.Number(C::EditB), o.Y3);
+        s.X4 = r.PxX(r.Number(C::EditX1), o.X4);
+        s.Y4 = r.PxY(r.Number(C::EditY1), o.Y4);
+        s.Aux1 = r.PxX(r.Number(C::EditX2), o.Aux1);
+        s.Aux2 = r.PxY(r.Number(C::EditY2), o.Aux2);
+        const bool moved = s.X3 != o.X3 || s.Y3 != o.Y3 || s.X4 != o.X4 || s.Y4 != o.Y4 ||
+                           s.Aux1 != o.Aux1 || s.Aux2 != o.Aux2;
         if (moved) {
             // The centroid, by integer division.
-            s.X1 = ClampPixel((static_cast<long long>(s.X3) + s.X4 + s.Aux1) / 3);
-            s.Y1 = ClampPixel((static_cast<long long>(s.Y3) + s.Y4 + s.Aux2) / 3);
+            s.X1 =
+                r.Px(static_cast<double>((static_cast<long long>(s.X3) + s.X4 + s.Aux1) / 3), o.X1);
+            s.Y1 =
+                r.Px(static_cast<double>((static_cast<long long>(s.Y3) + s.Y4 + s.Aux2) / 3), o.Y1);
         } else {
-            s.X1 = opened_.X1;
-            s.Y1 = opened_.Y1;
+            s.X1 = o.X1;
+            s.Y1 = o.Y1;
         }
     } else if (k == kind::Hexagon) {
         s.Aux2 = r.Integer(C::EditB);
-        s.Aux3 = Pixel(10 * r.Number(C::EditA));
-        const int radius = Pixel(10 * r.Number(C::EditX2));
+        s.Aux3 = r.Px(10 * r.Number(C::EditA), o.Aux3);
+        const int radius = r.Px(10 * r.Number(C::EditX2), o.X2);
         s.Aux4 = r.Integer(C::EditY2);
         s.Aux1 = r.Integer(C::EditG);
         s.X2 = radius;
         // A new radius or side count draws as many edges as the radius has pixels, which
         // closes the polygon; otherwise the edges drawn stay as they were.
-        s.Y2 = radius == opened_.X2 && s.Aux4 == opened_.Aux4 ? opened_.Y2 : radius;
+        s.Y2 = radius == o.X2 && s.Aux4 == o.Aux4 ? o.Y2 : radius;
     } else if (k == kind::Parabola) {
         const double a = r.Number(C::EditA);
-        s.X3 = Pixel(10 * a);
+        s.X3 = r.Px(10 * a, o.X3);
         s.Y3 = s.X4 = 0;
         s.X2 = s.Y2 = 0;
         s.Aux1 = -50;
-        s.Aux2 = Pixel(-250 * a);
+        s.Aux2 = r.Px(-250 * a, o.Aux2);
     } else if (k == kind::Hyper1) {
         s.Aux3 = 0;
-        s.X2 = Pixel(r.Number(C::EditX2));
-        s.Y2 = Pixel(r.Number(C::EditY2));
+        s.X2 = r.Px(r.Number(C::EditX2), o.X2);
+        s.Y2 = r.Px(r.Number(C::EditY2), o.Y2);
     } else if (k == kind::Hyper) {
-        s.Y2 = Pixel(100 * r.Number(C::EditY2));
-        if (opened_.Y2 == 0 && !r.Changed(C::EditX2)) {
-            s.X2 = opened_.X2; // "undefined" left as it was
+        s.Y2 = r.Px(100 * r.Number(C::EditY2), o.Y2);
+        if (o.Y2 == 0 && !r.Changed(C::EditX2)) {
+            s.X2 = o.X2; // "undefined" left as it was
         } else {
-            s.X2 = Pixel(r.Number(C::EditX2) * s.Y2);
+            s.X2 = r.Px(r.Number(C::EditX2) * s.Y2, o.X2);
         }
     }
     if (!r.error.empty()) return r.error;
@@ -541,10 +558,23 @@ void EditFrame::RepaintClosed() {
     renderer_.RepaintBoard(list_);
 }
 
+bool EditFrame::Edited() const {
+    for (int i = 0; i < EditControlCount; ++i)
+        if (Places[i].type == ControlType::Box &&
+            controls_[static_cast<std::size_t>(i)].Text != shown_[static_cast<std::size_t>(i)])
+            return true;
+    if (working_.FillMode != opened_.FillMode || working_.Y4 != opened_.Y4) return true;
+    if (Control(C::EditColor).Color != opened_.PenColor) return true;
+    return working_.FillMode == "S" && Control(C::EditFillColor).Color != opened_.FillColor;
+}
+
 EditError EditFrame::Apply(bool reopen) {
-    std::variant<ShapeRecord, EditError> read = ReadEditFrame();
-    if (const EditError* error = std::get_if<EditError>(&read)) return *error;
-    list_.ReplaceShape(shape_, std::get<ShapeRecord>(read));
+    // With nothing edited the record stays exactly as it is, whatever its values.
+    if (Edited()) {
+        std::variant<ShapeRecord, EditError> read = ReadEditFrame();
+        if (const EditError* error = std::get_if<EditError>(&read)) return *error;
+        list_.ReplaceShape(shape_, std::get<ShapeRecord>(read));
+    }
     if (!reopen) {
         RepaintClosed();
         return {};

@@ -52,8 +52,14 @@ struct FontChoice {
     int Color = 0;
 };
 
+// How far, in pixels, the board keeps a coordinate from its top-left corner either way, and a
+// length; an edited value beyond it is refused.
+inline constexpr int BoardReachPixels = 1 << 22;
+
 // A command's outcome: an empty text, or the conversion message of a box that does not
-// hold a number ("'x' is not a valid floating point value"). After a message nothing has
+// hold a number ("'x' is not a valid floating point value"), or of a value beyond
+// BoardReachPixels ("'500000' is beyond what the board keeps: at most 4194304 pixels
+// (419430.4 units) either way from the board's top-left corner"). After a message nothing has
 // changed: the window shows it in a message box and the frame stays open with the text.
 using EditError = std::string;
 
@@ -96,7 +102,8 @@ public:
     // that does not hold a number.
     std::variant<ShapeRecord, EditError> ReadEditFrame() const;
 
-    // "OK": read, rewrite the record, repaint the board with nothing selected, close.
+    // "OK": read, rewrite the record, repaint the board with nothing selected, close. With
+    // nothing edited the record is not rewritten.
     EditError Ok();
     // "Refresh" and Enter: read, rewrite, repaint, open again with the new values.
     EditError Refresh();
@@ -154,6 +161,8 @@ private:
     std::variant<ShapeRecord, EditError> Read(const std::string& kind,
                                               const std::optional<FontChoice>& textFont) const;
     void RepaintClosed();
+    // Whether any box, switch or swatch differs from what the frame opened with.
+    bool Edited() const;
     EditError Apply(bool reopen);
 
     friend class EditFrameReader;

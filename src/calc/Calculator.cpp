@@ -31,15 +31,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The longest start of a text that reads as a number, for showing a number after the
-// readout turned out not to be one.
-double LeadingNumber(const std::string& text) {
-    for (size_t len = text.size(); len > 0; --len) {
-        if (auto v = ParseNumber(text.substr(0, len))) return *v;
-    }
-    return 0;
-}
-
 } // namespace
 
 Calculator::Calculator(Reporter& reporter)
@@ -297,6 +288,26 @@ bool Calculator::ReadReadout(double& value) {
     return false;
 }
 
+void Calculator::RefuseReadout() {
+    // Marked as an illegal character is; the entry goes on, so the user can correct it.
+    readoutColor_ = colors::ErrorPink;
+    focusRequested_ = true;
+    selection_ = {static_cast<int>(readout_.size()), 1};
+    keyFailed_ = true;
+    reporter_.beep();
+    switch (WhyNotANumber(readout_)) {
+    case NumberFault::TooLarge:
+        reporter_.showMessage("An Overflow error occurred during calculation. Number " + readout_ +
+                              " is too large");
+        break;
+    case NumberFault::TooSmall:
+        reporter_.showMessage(
+            "An Underflow error occurred during calculation. Number is too small");
+        break;
+    default: reporter_.showInfo(ValueIllegalText); break;
+    }
+}
+
 void Calculator::ShowResult() {
     readout_ = FormatGeneral(resultValue_);
 }
@@ -316,22 +327,10 @@ void Calculator::OperationKey(int n) {
         return ClosingSteps();
     }
 
-    // A readout that passed the character check but is no number ("5E-") stops the key
-    // before anything pending is touched.
+    // A readout that passed the character check but is no number ("5E-", "5E+400") stops
+    // the key before anything pending is touched, and stays as typed.
     double value = 0;
-    if (!ReadReadout(value)) {
-        const double shown = LeadingNumber(readout_);
-        reporter_.showInfo(ValueIllegalText);
-        readoutColor_ = colors::ErrorPink;
-        readout_ = FormatGeneral(shown);
-        entryActive_ = 0;
-        dotEntered_ = false;
-        focusRequested_ = true;
-        selection_ = {static_cast<int>(readout_.size()), 1};
-        reporter_.beep();
-        keyFailed_ = true;
-        return;
-    }
+    if (!ReadReadout(value)) return RefuseReadout();
 
     if (LeftAnOperation(pendingKey_)) {
         ReplaceOperator(n);

@@ -133,6 +133,9 @@ private:
     void ShowCalcError(const std::string& which);
     void FunctionError(const std::string& message, double shownValue);
     bool ReadReadout(double& value);
+    // A readout that does not read as a number: the function error, or the overflow or
+    // underflow message for a number beyond the range of reals; the readout keeps its text.
+    void RefuseReadout();
     void ShowResult();
     void FocusAtEnd();
     void AppendTape(const std::string& text) { tape_ += text; }

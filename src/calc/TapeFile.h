@@ -5,8 +5,10 @@
 namespace pelcor {
 
 // The tape file "TotalStr.dat": the tape's whole text as Windows-1252 bytes, written
-// without any addition.
-std::string TapeToFileBytes(const std::string& tape);
+// without any addition. A tape longer than the file may hold (read_limit::Tape) keeps its
+// newest lines within it, so the file always reads back; `cut` (when given) tells whether
+// older lines were left out.
+std::string TapeToFileBytes(const std::string& tape, bool* cut = nullptr);
 
 // The tape read back from the file: each line, up to its line end (CR LF, LF or CR), is
 // followed by CR LF, so an unfinished last line comes back finished.

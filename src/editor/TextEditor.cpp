@@ -155,18 +155,20 @@ std::string TextEditor::SaveName(const std::string& chosen, int filterIndex) {
     return chosen;
 }
 
+bool TextEditor::Refuse(const std::string& message) {
+    message_ = message;
+    reporter_.showInfo(message);
+    reporter_.beep();
+    return false;
+}
+
 bool TextEditor::LoadFile(const std::string& path, std::string& memoText) {
+    message_.clear();
     const auto refuse = [this, &path](const std::string& why) {
-        reporter_.showInfo("*** Not loaded: " + path + " - " + why + " ***");
-        reporter_.beep();
-        return false;
+        return Refuse("*** Not loaded: " + path + " - " + why + " ***");
     };
     const QFileInfo info(Q(path));
-    if (path.empty() || !info.exists()) {
-        reporter_.showInfo("*** Invalid file name error ***" + path);
-        reporter_.beep();
-        return false;
-    }
+    if (path.empty() || !info.exists()) return Refuse("*** Invalid file name error ***" + path);
     // A folder, a pipe or a device could block the read or never end.
     if (!info.isFile()) return refuse("it is not a regular file");
     const std::string tooLarge = "it is larger than " +
@@ -186,19 +188,18 @@ bool TextEditor::LoadFile(const std::string& path, std::string& memoText) {
 }
 
 bool TextEditor::SaveFile(const std::string& path, const std::string& memoText) {
+    message_.clear();
     TextFileName = path;
     const std::string bytes = FileBytes(memoText);
     const std::string failure = WriteFileAtomically(path, bytes);
-    if (!failure.empty()) {
-        reporter_.showInfo("*** The text was not saved in " + path + ": " + failure + " ***");
-        reporter_.beep();
-        return false;
-    }
+    if (!failure.empty())
+        return Refuse("*** The text was not saved in " + path + ": " + failure + " ***");
     // Characters that Windows-1252 cannot hold come back as "?": say so rather than let
     // the user find out later.
-    if (Cp1252ToUtf8(Utf8ToCp1252(memoText)) != memoText)
-        reporter_.showInfo("Saved " + path +
-                           " - characters outside Windows-1252 were written as \"?\"");
+    if (Cp1252ToUtf8(Utf8ToCp1252(memoText)) != memoText) {
+        message_ = "Saved " + path + " - characters outside Windows-1252 were written as \"?\"";
+        reporter_.showInfo(message_);
+    }
     return true;
 }
 

@@ -77,6 +77,10 @@ public:
     // with a beep and the old file stays as it was.
     bool SaveFile(const std::string& path, const std::string& memoText);
 
+    // What the last load or save had to say (a refusal, or a note on a save), for the
+    // editor's own field: the panel covers the information line. Empty when all went well.
+    const std::string& Message() const { return message_; }
+
     std::string TextFileName; // the text file last opened or saved; empty at start
     bool ExportWasEnabled = false;
     QFont Font{"Arial", 8}; // the memo's font
@@ -85,10 +89,13 @@ public:
 private:
     MenuStates Open(EditorUse use, bool exportEnabled);
     MenuStates Close();
+    // Reports a refusal in the information line with a beep and keeps it as the message.
+    bool Refuse(const std::string& message);
 
     Reporter& reporter_;
     EditorUse use_ = EditorUse::Closed;
     bool exportDisabledHere_ = false; // this opening disabled "Export Graphics Image"
+    std::string message_;
 };
 
 } // namespace pelcor

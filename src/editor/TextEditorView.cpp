@@ -84,8 +84,31 @@ TextEditorView::TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dia
         if (!filling_) StoretextKeyUp(); // pasting and cutting with the mouse count as typing
     });
 
+    // The editor's own message field under the memo: the panel covers the information line,
+    // so what a load or save has to say is shown here too, whole.
+    EditorMsgLbl = new QLabel(this);
+    EditorMsgLbl->setObjectName("EditorMsgLbl");
+    EditorMsgLbl->setWordWrap(true);
+    EditorMsgLbl->setTextFormat(Qt::PlainText);
+    EditorMsgLbl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetBackground(EditorMsgLbl, colors::InfoBk);
+    EditorMsgLbl->hide();
+
     refreshFontFields();
     hide();
+}
+
+void TextEditorView::ShowMessage(const std::string& message) {
+    const QString text = Q(message);
+    // A path without blanks still wraps: a zero-width space after each separator.
+    QString wrapped = text;
+    wrapped.replace('/', QStringLiteral("/\u200B"));
+    EditorMsgLbl->setText(wrapped);
+    EditorMsgLbl->setToolTip(text);
+    EditorMsgLbl->setAccessibleName(text);
+    EditorMsgLbl->setAccessibleDescription(text);
+    EditorMsgLbl->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) EditorMsgLbl->raise();
 }
 
 // --- opening and closing ---------------------------------------------------------------------
@@ -96,6 +119,8 @@ void TextEditorView::placeAndShow() {
     const int h = mainWindow ? mainWindow->height() : 555;
     setGeometry(2, 2, w - 4, h - 50);
     Storetext->setGeometry(1, 55, width() - 10, height() - 90);
+    EditorMsgLbl->setGeometry(1, height() - 34, width() - 10, 30);
+    ShowMessage({});
     FontPanel->show();
     refreshFontFields();
     show();
@@ -146,7 +171,9 @@ void TextEditorView::LoadTextFile1Click() {
         return;
     }
     std::string memo;
-    if (!editor_.LoadFile(chosen.toStdString(), memo)) return;
+    const bool loaded = editor_.LoadFile(chosen.toStdString(), memo);
+    ShowMessage(editor_.Message());
+    if (!loaded) return;
     setMemoText(Q(memo));
     apply(TextEditor::SaveOffered());
     TextFileNme->setText(chosen);
@@ -163,7 +190,9 @@ void TextEditorView::SaveTextFile1Click() {
     if (Q(path) != chosen && QFileInfo::exists(Q(path)) &&
         !dialogs_.askYesNo(Q(path) + " already exists.\nDo you want to replace it?"))
         return;
-    if (editor_.SaveFile(path, memoText().toStdString())) TextFileNme->setText(Q(path));
+    const bool saved = editor_.SaveFile(path, memoText().toStdString());
+    ShowMessage(editor_.Message());
+    if (saved) TextFileNme->setText(Q(path));
 }
 
 // --- the memo and its font -------------------------------------------------------------------

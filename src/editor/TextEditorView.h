@@ -54,6 +54,9 @@ public:
     bool isPanelVisible() const { return editor_.isOpen(); }
     // The memo's text with CR LF line ends, and its font: what "Print" hands over.
     QString memoText() const;
+    // The editor's message field under the memo: what the last load or save had to say
+    // (hidden when empty).
+    QLabel* messageField() const { return EditorMsgLbl; }
     QFont memoFont() const { return editor_.Font; }
 
 signals:
@@ -70,6 +73,7 @@ private:
     void setMemoText(const QString& crlfText);
     void refreshFontFields();
     void apply(const MenuStates& states);
+    void ShowMessage(const std::string& message);
 
     Dialogs& dialogs_;
     MenuAccess menu_;
@@ -84,6 +88,7 @@ private:
     QLineEdit* Color1 = nullptr;
     QLabel* TextFileNme = nullptr;
     QPushButton* EditorCloseButt1 = nullptr;
+    QLabel* EditorMsgLbl = nullptr;
 };
 
 } // namespace pelcor

@@ -1,5 +1,6 @@
 #include "platform/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -52,20 +53,23 @@ std::string FormatGeneral(double value) {
     return out;
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
+namespace {
+
+// The unsigned body of a number's text (blanks and sign taken off) when it has the shape of
+// one: digits [. digits] [E [sign] digits], with at least one mantissa digit.
+std::optional<std::string_view> NumberBody(std::string_view text, bool& negative) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
     if (text.empty()) return std::nullopt;
 
-    bool negative = false;
+    negative = false;
     std::string_view body = text;
     if (body.front() == '+' || body.front() == '-') {
         negative = body.front() == '-';
         body.remove_prefix(1);
     }
-    // Check the shape: digits [. digits] [E [sign] digits], with at least one mantissa digit.
     size_t i = 0, mantissaDigits = 0;
     while (i < body.size() && body[i] >= '0' && body[i] <= '9')
         ++i, ++mantissaDigits;
@@ -84,6 +88,16 @@ std::optional<double> ParseNumber(std::string_view text) {
         if (expDigits == 0) return std::nullopt;
     }
     if (i != body.size()) return std::nullopt;
+    return body;
+}
+
+} // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+    bool negative = false;
+    const std::optional<std::string_view> shaped = NumberBody(text, negative);
+    if (!shaped) return std::nullopt;
+    const std::string_view body = *shaped;
 
     // from_chars does not take a leading "+" in the exponent's place either way, and takes
     // "1." and ".5" as they are.
@@ -99,6 +113,32 @@ std::optional<double> ParseNumber(std::string_view text) {
         return std::nullopt;
     }
     return negative ? -value : value;
+}
+
+NumberFault WhyNotANumber(std::string_view text) {
+    if (ParseNumber(text)) return NumberFault::None;
+    bool negative = false;
+    const std::optional<std::string_view> body = NumberBody(text, negative);
+    if (!body) return NumberFault::NotANumber;
+    // The shape is right, so the value is out of range: which side tells the decimal
+    // exponent of its first significant digit, near enough, as the range ends far from 0.
+    const size_t e = body->find_first_of("Ee");
+    const std::string_view mantissa = body->substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = body->substr(e + 1);
+        const bool down = digits.front() == '-';
+        if (digits.front() == '-' || digits.front() == '+') digits.remove_prefix(1);
+        for (char c : digits)
+            exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+        if (down) exponent = -exponent;
+    }
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return NumberFault::NotANumber; // 0 reads as a number
+    const long long place = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    return exponent + place >= 0 ? NumberFault::TooLarge : NumberFault::TooSmall;
 }
 
 std::optional<int> ParseInteger(std::string_view text) {

@@ -22,6 +22,11 @@ std::string FormatGeneral(double value);
 // so whatever FormatGeneral writes reads back.
 std::optional<double> ParseNumber(std::string_view text);
 
+// Why a text does not read as a number: it has not the shape of one, or it has but its value
+// lies beyond the range of reals, above the largest or, not being 0, below the smallest.
+enum class NumberFault { None, NotANumber, TooLarge, TooSmall };
+NumberFault WhyNotANumber(std::string_view text);
+
 // Reads a whole number (optional sign and decimal digits) that fits in an int.
 std::optional<int> ParseInteger(std::string_view text);
 

@@ -223,7 +223,7 @@ TEST(EditFrame, FillColoursCancelAndClosing) {
     EXPECT_EQ(b.list.Text(), backup.Text());
 }
 
-TEST(EditFrame, AbsurdValuesAreHeldNearTheBoard) {
+TEST(EditFrame, AbsurdValuesAreRefusedAndChangeNothing) {
     Board b;
     b.Drag(tool::Circle, 160, 160, 190, 200);
     b.Drag(tool::Hexagon, 80, 80, 110, 80);
@@ -231,11 +231,69 @@ TEST(EditFrame, AbsurdValuesAreHeldNearTheBoard) {
     const std::pair<int, C> edits[] = {
         {1, C::EditX2}, {1, C::EditX1}, {2, C::EditX2}, {3, C::EditX2}};
     for (const auto& [shape, box] : edits) {
+        const std::string before = b.list.Text();
         b.frame.OpenEditFrame(shape);
         b.frame.SetText(box, "-1e300");
-        EXPECT_EQ(b.frame.Refresh(), ""); // drawn again at once, without a hang
-        const ShapeRecord s = b.At(shape);
-        for (int v : {s.X1, s.Y1, s.X2, s.Y2, s.X3})
-            EXPECT_LE(std::abs(v), 1 << 22) << ControlName(box);
+        EXPECT_EQ(b.frame.Refresh(), "'-1e300' is beyond what the board keeps: at most 4194304 "
+                                     "pixels (419430.4 units) either way from the board's "
+                                     "top-left corner")
+            << ControlName(box);
+        EXPECT_EQ(b.list.Text(), before) << ControlName(box);
+        EXPECT_TRUE(b.frame.IsOpen());
+        EXPECT_EQ(b.Ctl(box).Text, "-1e300"); // kept for correcting
     }
+}
+
+TEST(EditFrame, AValueBeyondTheBoardIsRefusedAndTheShapeStaysWhereItWas) {
+    Board b;
+    b.Drag(tool::Circle, 160, 160, 190, 200); // radius 50 pixels on the origin
+    const std::string before = b.Text(1);
+    ASSERT_TRUE(b.frame.OpenEditFrame(1));
+    b.frame.SetText(C::EditX2, "500000");
+    const std::string refused = b.frame.Ok();
+    EXPECT_NE(refused.find("'500000'"), std::string::npos) << refused;
+    EXPECT_NE(refused.find("4194304 pixels"), std::string::npos) << refused;
+    EXPECT_EQ(b.Text(1), before);
+    EXPECT_TRUE(b.frame.IsOpen());
+    // Set back, the circle is where it was, centred on the origin.
+    b.frame.SetText(C::EditX2, "5");
+    EXPECT_EQ(b.frame.Ok(), "");
+    EXPECT_EQ(b.Text(1), before);
+
+    // The largest radius kept on the origin: the right edge at 4194304.
+    ASSERT_TRUE(b.frame.OpenEditFrame(1));
+    b.frame.SetText(C::EditX2, "419414.4");
+    EXPECT_EQ(b.frame.Ok(), "");
+    const ShapeRecord big = b.At(1);
+    EXPECT_EQ(std::make_tuple(big.X1, big.X2, big.X3), std::make_tuple(-4193984, 4194304, 4194144));
+    ASSERT_TRUE(b.frame.OpenEditFrame(1));
+    EXPECT_EQ(b.Ctl(C::EditX1).Text, "0.000");
+    b.frame.SetText(C::EditX2, "419414.5");
+    EXPECT_NE(b.frame.Ok(), "");
+}
+
+TEST(EditFrame, OkOnAnUneditedFrameKeepsAShapeBeyondTheBoard) {
+    Board b;
+    const int n = b.Add("LINE", 10, 20, 300000000, 20); // 3.0E8 pixels long, read from a file
+    const std::string before = b.Text(n);
+    ASSERT_TRUE(b.frame.OpenEditFrame(n));
+    EXPECT_EQ(b.frame.Ok(), "");
+    EXPECT_EQ(b.Text(n), before);
+    ASSERT_TRUE(b.frame.OpenEditFrame(n));
+    EXPECT_EQ(b.frame.Refresh(), "");
+    EXPECT_EQ(b.Text(n), before);
+
+    // Another value edited: the far end stays where it was.
+    b.frame.SetText(C::EditY1, "3");
+    EXPECT_EQ(b.frame.Ok(), "");
+    const ShapeRecord moved = b.At(n);
+    EXPECT_EQ(std::make_tuple(moved.X1, moved.Y1, moved.X2, moved.Y2),
+              std::make_tuple(10, 130, 300000000, 20));
+    // A new colour only changes the colour.
+    ASSERT_TRUE(b.frame.OpenEditFrame(n));
+    b.frame.SetPenSwatch(255);
+    EXPECT_EQ(b.frame.Ok(), "");
+    ShapeRecord recoloured = moved;
+    recoloured.PenColor = 255;
+    EXPECT_EQ(b.Text(n), DrawingList::RecordText(n, recoloured));
 }

@@ -372,14 +372,16 @@ TEST(CalculatorErrors, OverflowAndNonNumbersNeverReachTheReadoutOrTape) {
     EXPECT_EQ(sq.rec.info, "Calculation function Error  Value illegal");
     EXPECT_EQ(sq.readout(), "1E200");
 
+    // A readout that is no number stays as typed until it is corrected.
     Keys half;
     half.press("5 Exp +");
     EXPECT_EQ(half.rec.info, "Calculation function Error  Value illegal");
-    EXPECT_EQ(half.readout(), "5");
+    EXPECT_EQ(half.readout(), "5E-");
     EXPECT_EQ(half.calc.readoutColor(), colors::ErrorPink);
     EXPECT_EQ(half.rec.beeps, 1);
-    half.press("+ 2 =");
+    half.press("BS + 2 =");
     EXPECT_EQ(half.readout(), "7");
+    EXPECT_EQ(half.tape(), "5 + 2 = 7\r\n");
 
     Keys negRoot;
     negRoot.press("8 +/- Pow 0.5 =");
@@ -392,6 +394,48 @@ TEST(CalculatorErrors, OverflowAndNonNumbersNeverReachTheReadoutOrTape) {
             EXPECT_EQ(s.find("nan"), std::string::npos) << s;
         }
     }
+}
+
+TEST(CalculatorErrors, ANumberBeyondTheRangeOfRealsIsRefusedAsTyped) {
+    const std::string over =
+        "An Overflow error occurred during calculation. Number 5E+400 is too large";
+    const std::string under = "An Underflow error occurred during calculation. Number is too small";
+    const struct {
+        const char* keys;
+        const char* typed;
+        std::string message;
+        const char* fix; // Backspaces that correct it
+        const char* line;
+    } cases[] = {
+        {"5 Exp 400 +/- =", "5E+400", over, "BS BS", "5E40 x 2 = 1E41\r\n"},
+        {"5 Exp 400 =", "5E-400", under, "BS BS", "5E-40 x 2 = 1E-39\r\n"},
+        {"2 Exp 9999 =", "2E-9999", under, "BS BS BS", "2E-99 x 2 = 4E-99\r\n"},
+    };
+    for (const auto& c : cases) {
+        Keys k;
+        k.press("3 + 4 = CE"); // a finished line before
+        k.press(c.keys);
+        EXPECT_EQ(k.readout(), c.typed) << c.keys;
+        EXPECT_EQ(k.calc.readoutColor(), colors::ErrorPink) << c.keys;
+        EXPECT_EQ(k.rec.beeps, 1) << c.keys;
+        EXPECT_EQ(k.rec.info, "") << c.keys;
+        ASSERT_EQ(k.rec.messages.size(), 1u) << c.keys;
+        EXPECT_EQ(k.rec.messages[0], c.message);
+        // It takes part in no operation: "x 2 =" neither computes nor writes.
+        k.press("x 2 =");
+        EXPECT_EQ(k.readout(), std::string(c.typed) + "2") << c.keys;
+        EXPECT_EQ(k.rec.messages.size(), 3u) << c.keys;
+        EXPECT_EQ(k.tape(), "3 + 4 = 7\r\n") << c.keys;
+        // Corrected, it counts again.
+        k.press(std::string(c.fix) + " x 2 =");
+        EXPECT_EQ(k.tape(), std::string("3 + 4 = 7\r\n") + c.line) << c.keys;
+        EXPECT_EQ(k.calc.readoutColor(), colors::White) << c.keys;
+    }
+    // "5E40" on the tape came from cutting "5E+400" short.
+    Keys cut;
+    cut.press("5 Exp 400 +/- = x 2 =");
+    EXPECT_EQ(cut.tape().find("5E40"), std::string::npos) << cut.tape();
+    EXPECT_EQ(cut.tape().find("1E41"), std::string::npos) << cut.tape();
 }
 
 TEST(CalculatorErrors, ArcFunctionsOfAZeroValueGiveTheTrueAngle) {

@@ -220,5 +220,31 @@ TEST_F(EditorTest, FailedLoadsAndSavesAreReportedAndLoseNothing) {
     EXPECT_EQ(ReadAll(path("locked.txt")), QByteArray("old contents\r\n"));
 }
 
+TEST_F(EditorTest, RefusalsShowWholeInTheEditorsOwnField) {
+    window.resize(643, 530);
+    window.show();
+    view->TextEditor2Click();
+    QLabel* field = view->messageField();
+    EXPECT_FALSE(field->isVisible());
+    WriteAll(path("picture.txt"), QByteArray("BM\0\0\x10\x20", 6));
+    WriteAll(path("huge.txt"), QByteArray(int(TextEditor::kMaxFileBytes) + 1, 'x'));
+    for (const QString& name : {path("picture.txt"), path("huge.txt"), path("missing.txt")}) {
+        dialogs.names = {name};
+        view->LoadTextFile1Click();
+        ASSERT_TRUE(field->isVisible()) << name.toStdString();
+        // The same words as the information line, whole, in the editor's panel below the memo.
+        EXPECT_EQ(field->accessibleDescription().toStdString(), reporter.infos.back());
+        EXPECT_EQ(field->toolTip().toStdString(), reporter.infos.back());
+        EXPECT_LE(field->heightForWidth(field->width()), field->height());
+        EXPECT_TRUE(view->rect().contains(field->geometry()));
+        EXPECT_FALSE(field->geometry().intersects(memo()->geometry()));
+    }
+    // A load that works takes the message away.
+    WriteAll(path("notes.txt"), "fine\r\n");
+    dialogs.names = {path("notes.txt")};
+    view->LoadTextFile1Click();
+    EXPECT_FALSE(field->isVisible());
+}
+
 } // namespace
 } // namespace pelcor

@@ -1,6 +1,9 @@
 // Any bytes read as the settings file give settings; what they write reads back as the same
 // settings, so the file stays the same from one run to the next (a personal value is kept to
-// the 15 digits it is written with).
+// the 15 digits it is written with). A settings file the start refuses is left as it was by
+// the save that follows.
+#include "StateFileCheck.h"
+
 #include "platform/SettingsFile.h"
 
 #include <cstdint>
@@ -20,5 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             again.personalValues[i].has_value() != read.personalValues[i].has_value())
             std::abort();
     if (again.readout != read.readout || again.displayMode != read.displayMode) std::abort();
+
+    fuzz::CheckStateFile(
+        data, size, "Pelcor.ini", read_limit::Settings,
+        [](const std::string& bytes) { return Settings::FromFileBytes(bytes).ToFileBytes(); });
     return 0;
 }
