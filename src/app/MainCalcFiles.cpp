@@ -62,8 +62,12 @@ void TMainCalc1::WriteGraphicsFile(const std::string& name) {
 void TMainCalc1::LoadGraphicsFile1Click() {
     const QString chosen = dialogs_->openFileName(kGraphicsFilter, 1, Q(document_->FileName()));
     if (chosen.isEmpty()) return;
+    OpenGraphicsFile(S(chosen));
+}
+
+void TMainCalc1::OpenGraphicsFile(const std::string& name) {
     board_->renderer().Settings.SelectedShape = 0;
-    ReadGraphicsFile(S(chosen));
+    ReadGraphicsFile(name);
     screens_->showDisplayMode(DisplayMode::Board);
 }
 
@@ -174,14 +178,14 @@ void TMainCalc1::LoadSettings() {
     };
     bool missing = false;
     std::string tape;
-    std::string why = ReadTapeFile(files_.resolve(kTapeFile), tape, &missing);
+    std::string why = ReadTapeFile(userFiles_.resolve(kTapeFile), tape, &missing);
     if (why.empty())
         calculatorView_->LoadTape(tape);
     else if (!missing)
         problem(kTapeFile, why);
 
     Settings read;
-    why = Settings::ReadFile(files_.resolve(kSettingsFile), read, &missing);
+    why = Settings::ReadFile(userFiles_.resolve(kSettingsFile), read, &missing);
     if (!why.empty() && !missing) problem(kSettingsFile, why);
     if (why.empty()) {
         settings_ = read;
@@ -222,14 +226,14 @@ void TMainCalc1::SaveSettings() {
     viewer_->SaveSettings(settings_);
 
     std::string failure =
-        WriteFileAtomically(files_.resolve(kTapeFile), calculatorView_->TapeFileBytes());
+        WriteFileAtomically(userFiles_.resolve(kTapeFile), calculatorView_->TapeFileBytes());
     const std::string settingsFailure =
-        WriteFileAtomically(files_.resolve(kSettingsFile), settings_.ToFileBytes());
+        WriteFileAtomically(userFiles_.resolve(kSettingsFile), settings_.ToFileBytes());
     if (failure.empty()) failure = settingsFailure;
     if (!failure.empty() && !saveFailureReported_) {
         saveFailureReported_ = true;
         const std::string message =
-            "The settings could not be saved in " + files_.dir() + ": " + failure;
+            "The settings could not be saved in " + userFiles_.dir() + ": " + failure;
         info_->Show(message);
         dialogs_->showMessage(Q(message));
     }
