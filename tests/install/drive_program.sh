@@ -18,6 +18,7 @@ ce=(570 295)
 yes=(265 214)
 
 start() {
+    echo "$(date +%T.%N) starting $command"
     $command &
     pid=$!
     # The main window appears once the splash has had its three seconds.
@@ -27,7 +28,7 @@ start() {
     # The client area starts below the menu bar: the window's height less the client's 509.
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     menu=$((HEIGHT - 509))
-    echo "window $wid ${WIDTH}x$HEIGHT, menu bar $menu"
+    echo "$(date +%T.%N) window $wid ${WIDTH}x$HEIGHT, menu bar $menu"
 }
 
 click() {
@@ -52,6 +53,7 @@ leave() {
         return 1
     fi
     wait "$pid"
+    echo "$(date +%T.%N) the program has exited"
 }
 
 start

@@ -9,6 +9,7 @@ set -euo pipefail
 
 mode=$1
 build=$(cd "$2" && pwd)
+here=$(dirname "$(readlink -f "$0")")
 id=io.github.pelcorcalc.PelcorCalc
 
 work=$(mktemp -d)
@@ -64,7 +65,7 @@ command-line)
     # No display and no platform chosen: --help and --version must not need one.
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/pelcorcalc" --version)
     version=$(sed -n 's/^project(PelcorCalculator VERSION \([0-9.]*\).*/\1/p' \
-        "$(dirname "$0")/../../CMakeLists.txt")
+        "$here/../../CMakeLists.txt")
     [ "$out" = "pelcorcalc $version" ] || fail "--version said '$out', not 'pelcorcalc $version'"
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/pelcorcalc" --help)
     grep -q -- '--version' <<<"$out" && grep -q 'drawing' <<<"$out" || fail "--help said: $out"
@@ -97,11 +98,21 @@ program)
 
     # The program is started as its desktop entry says, the file code dropped.
     exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuU]//')
+    # A sanitizer build keeps its options; the X libraries' own memory is not the program's.
+    sanitizers=()
+    for name in ASAN_OPTIONS UBSAN_OPTIONS; do
+        [ -z "${!name:-}" ] || sanitizers+=("$name=${!name}")
+    done
+    # The user may not reach the source tree: the driver and suppressions go along.
+    cp "$here/drive_program.sh" "$here/lsan-x11.supp" "$work/"
+    chmod 644 "$work/drive_program.sh" "$work/lsan-x11.supp"
+    sanitizers+=("LSAN_OPTIONS=suppressions=$work/lsan-x11.supp")
     env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" XDG_RUNTIME_DIR="$work/runtime" \
-        LANG=C.UTF-8 "${as_user[@]}" \
+        LANG=C.UTF-8 "${sanitizers[@]}" "${as_user[@]}" \
         xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash "$(dirname "$(readlink -f "$0")")/drive_program.sh" "$exec_line" "$work/log/drive.log" ||
+        bash "$work/drive_program.sh" "$exec_line" "$work/log/drive.log" ||
         { cat "$work/log/drive.log" 2>/dev/null; fail "driving the installed program"; }
+    cat "$work/log/drive.log"
 
     ini="$home/.config/Pelcor Calculator/Pelcor.ini"
     [ -f "$ini" ] || fail "no Pelcor.ini in the user's config folder: $(find "$home" | head -20)"
