@@ -1,7 +1,9 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The Debian package is built as a Release in a folder of its own.
+PACKAGE_BUILD_DIR ?= build-package
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench package clean
 
 deps:
 	./scripts/install-deps
@@ -20,6 +22,15 @@ bench: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) -DPELCOR_BUILD_BENCH=ON
 	cmake --build $(BUILD_DIR) --target pelcor_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/pelcor_bench
+
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELCOR_BUILD_TESTS=OFF
+	cmake --build $(PACKAGE_BUILD_DIR)
+	rm -f $(PACKAGE_BUILD_DIR)/pelcorcalc_*.deb
+	cd $(PACKAGE_BUILD_DIR) && cpack -G DEB
+	mkdir -p $(BUILD_DIR)
+	cp $(PACKAGE_BUILD_DIR)/pelcorcalc_*.deb $(BUILD_DIR)/
+	@ls -l $(BUILD_DIR)/pelcorcalc_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -45,7 +45,8 @@
 namespace pelcor {
 
 TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
-    : QMainWindow(parent), options_(std::move(options)), files_(options_.programDir) {
+    : QMainWindow(parent), options_(std::move(options)), files_(options_.programDir),
+      userFiles_(options_.userDir.empty() ? options_.programDir : options_.userDir) {
     if (!options_.dialogs) {
         ownDialogs_ = std::make_unique<DesktopDialogs>(this);
         options_.dialogs = ownDialogs_.get();

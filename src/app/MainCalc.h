@@ -44,6 +44,7 @@ struct Options;
 
 struct MainCalcOptions {
     std::string programDir;     // the folder of the program and its runtime files
+    std::string userDir;        // where the settings and the tape are kept; programDir if empty
     int splashTicks = 60;       // ticks of Timer1 the splash stays up; 0 in tests
     bool animate = true;        // pause between the steps of growing panels
     Dialogs* dialogs = nullptr; // the desktop's own when not given
@@ -76,6 +77,8 @@ public:
 
     // --- the parts
     const ProgramFiles& programFiles() const { return files_; }
+    // The folder of "Pelcor.ini" and "TotalStr.dat".
+    const ProgramFiles& userFiles() const { return userFiles_; }
     MainMenu& menu() { return *menu_; }
     ScreenHost& screens() { return *screens_; }
     SidePanelHost& sidePanels() { return *sidePanels_; }
@@ -124,6 +127,9 @@ public:
     int ExportFilterIndex = 1; // 1 JPEG, 2 bitmap
     void SaveGraphicsFile1Click();
     void LoadGraphicsFile1Click();
+    // Opens a drawing as "Load Graphics File" does with the file chosen (the command line's
+    // drawing); a file that does not read is said on the information line.
+    void OpenGraphicsFile(const std::string& name);
     void WriteGraphicsFile(const std::string& name);
     // False when the file is missing or does not read (the drawing stays as it was).
     bool ReadGraphicsFile(const std::string& name);
@@ -179,6 +185,7 @@ private:
     Sound* sound_;
     Shell* shell_;
     ProgramFiles files_;
+    ProgramFiles userFiles_;
     Settings settings_;
     // "TotalStr.dat" and "Pelcor.ini": where they were read from and where they are saved.
     StateFile tapeFile_{{}, 0};

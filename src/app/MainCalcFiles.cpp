@@ -62,8 +62,12 @@ void TMainCalc1::WriteGraphicsFile(const std::string& name) {
 void TMainCalc1::LoadGraphicsFile1Click() {
     const QString chosen = dialogs_->openFileName(kGraphicsFilter, 1, Q(document_->FileName()));
     if (chosen.isEmpty()) return;
+    OpenGraphicsFile(S(chosen));
+}
+
+void TMainCalc1::OpenGraphicsFile(const std::string& name) {
     board_->renderer().Settings.SelectedShape = 0;
-    ReadGraphicsFile(S(chosen));
+    ReadGraphicsFile(name);
     screens_->showDisplayMode(DisplayMode::Board);
 }
 
@@ -167,8 +171,8 @@ void TMainCalc1::SaveImageBitmap1Click() {
 
 void TMainCalc1::prepareStateFiles() {
     if (!tapeFile_.path().empty()) return;
-    tapeFile_ = StateFile(files_.resolve(kTapeFile), read_limit::Tape);
-    settingsFile_ = StateFile(files_.resolve(kSettingsFile), read_limit::Settings);
+    tapeFile_ = StateFile(userFiles_.resolve(kTapeFile), read_limit::Tape);
+    settingsFile_ = StateFile(userFiles_.resolve(kSettingsFile), read_limit::Settings);
 }
 
 void TMainCalc1::LoadSettings() {
@@ -236,7 +240,7 @@ void TMainCalc1::SaveSettings() {
     if (!failure.empty() && !saveFailureReported_) {
         saveFailureReported_ = true;
         const std::string message =
-            "The settings could not be saved in " + files_.dir() + ": " + failure;
+            "The settings could not be saved in " + userFiles_.dir() + ": " + failure;
         info_->Show(message);
         dialogs_->showMessage(Q(message));
     }

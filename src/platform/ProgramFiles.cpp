@@ -56,4 +56,19 @@ bool ProgramFiles::exists(std::string_view relativeName) const {
     return fs::is_regular_file(resolve(relativeName), ec);
 }
 
+ProgramPlaces FindProgramPlaces(const std::string& executableDir,
+                                const std::string& userConfigDir) {
+    const ProgramFiles beside(executableDir);
+    for (const char* folder : {"BmpFiles", "SndFiles", "CalcLibrary", "calculator_help"}) {
+        std::error_code ec;
+        if (fs::is_directory(beside.resolve(folder), ec))
+            return {beside.dir(), beside.dir(), false};
+    }
+    std::error_code ec;
+    fs::path data = fs::path(beside.dir()) / kInstalledDataDir;
+    const fs::path normal = fs::weakly_canonical(data, ec);
+    if (!ec) data = normal;
+    return {data.lexically_normal().string(), ProgramFiles(userConfigDir).dir(), true};
+}
+
 } // namespace pelcor

@@ -24,4 +24,20 @@ private:
     std::string dir_;
 };
 
+// Where the program reads its runtime files and keeps the user's settings and tape.
+struct ProgramPlaces {
+    std::string programDir; // ProgramDir: the pictures, sounds, library and help
+    std::string userDir;    // "Pelcor.ini" and "TotalStr.dat"
+    bool installed = false;
+};
+
+// The data folder of an installed copy, relative to the folder of its executable.
+inline constexpr const char* kInstalledDataDir = "../share/pelcorcalc";
+
+// A portable copy has its runtime folders (BmpFiles, SndFiles, CalcLibrary, calculator_help)
+// beside the executable and keeps everything there. Otherwise the program is installed: its
+// runtime files are read from `kInstalledDataDir` and the user's files live in
+// `userConfigDir`, so nothing is ever written into the install prefix.
+ProgramPlaces FindProgramPlaces(const std::string& executableDir, const std::string& userConfigDir);
+
 } // namespace pelcor

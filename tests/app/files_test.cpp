@@ -149,6 +149,40 @@ TEST(DrawingFiles, LoadingShowsTheDrawingOnTheBoard) {
     EXPECT_EQ(BoardPixel(w, 110, 104), 16777215);
 }
 
+TEST(DrawingFiles, ADrawingNamedOnTheCommandLineOpensAsLoadGraphicsFileOpensIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("given.pcz");
+    {
+        TestWindow first;
+        DrawExample(first.window());
+        first.window().WriteGraphicsFile(path.toStdString());
+    }
+    const QString missing = dir.filePath("missing.pcz");
+    QString menuMessage;
+    {
+        TestWindow t;
+        t.window().screens().showDisplayMode(DisplayMode(0));
+        t.dialogs.fileNames << missing;
+        t.window().menuAction("LoadGraphicsFile1")->trigger();
+        menuMessage = t.info()->text();
+    }
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    w.screens().showDisplayMode(DisplayMode(0));
+    w.OpenGraphicsFile(missing.toStdString());
+    EXPECT_EQ(t.info()->text(), menuMessage);
+    EXPECT_EQ(menuMessage, "*** Invalid file name error ***" + missing);
+    EXPECT_TRUE(w.isVisible());
+
+    w.OpenGraphicsFile(path.toStdString());
+    EXPECT_EQ(DrawingFile::FileBytes(w.document().list()), FileBytes(path));
+    EXPECT_EQ(Field(w, "CurrentFile"), path);
+    EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);
+    EXPECT_FALSE(w.document().Changed());
+    EXPECT_EQ(BoardPixel(w, 185, 140), 65280);
+    EXPECT_TRUE(t.dialogs.fileQuestions.empty());
+}
+
 TEST(DrawingFiles, AMissingOrDamagedFileLeavesTheDrawingAsItWas) {
     TestWindow t;
     TMainCalc1& w = t.window();

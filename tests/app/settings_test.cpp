@@ -350,3 +350,41 @@ TEST(Settings, ASettingsFileThatIsNoFileIsReportedAndTheStartValuesHold) {
     EXPECT_EQ(t.readout()->text(), "0");
     EXPECT_EQ(t.tape(), "");
 }
+
+TEST(Settings, AnInstalledCopyKeepsItsStateInTheUserFolderAndWritesNothingBesideTheProgram) {
+    auto program = pelcor::testing::CopyOfProgramFolder();
+    QTemporaryDir user;
+    const std::string programDir = program->path().toStdString();
+    const std::string userDir = user.path().toStdString();
+    const QStringList programFiles = QDir(program->path()).entryList(QDir::AllEntries);
+    {
+        TestWindow t(programDir, userDir);
+        t.click("Butt4");
+        t.click("XPlusButt");
+        t.click("Butt7");
+        t.click("Buttequals");
+        t.click("Mem2Butt");
+        CloseWithYes(t);
+    }
+    EXPECT_EQ(QDir(program->path()).entryList(QDir::AllEntries), programFiles);
+    EXPECT_EQ(FileText(QDir(user.path()).filePath("TotalStr.dat")), "4 + 7 = 11\r\n");
+    const Settings saved =
+        Settings::FromFileBytes(FileText(QDir(user.path()).filePath("Pelcor.ini")));
+    EXPECT_EQ(saved.memories[1], "11");
+    // The side picture still comes from the program folder.
+    EXPECT_EQ(saved.sidePicture, programDir + "/Pelcor.jpg");
+    {
+        TestWindow t(programDir, userDir);
+        t.click("CEButt");
+        t.click("MR2Butt");
+        EXPECT_EQ(t.readout()->text(), "11");
+        EXPECT_EQ(t.tape(), "4 + 7 = 11\n");
+        // A folder that can't take the files is named in the message.
+        QDir(user.path()).removeRecursively();
+        t.window().SaveSettings();
+        ASSERT_EQ(t.dialogs.messages.size(), 1);
+        EXPECT_TRUE(t.dialogs.messages[0].startsWith(
+            QString::fromStdString("The settings could not be saved in " + userDir + ":")));
+    }
+    EXPECT_EQ(QDir(program->path()).entryList(QDir::AllEntries), programFiles);
+}

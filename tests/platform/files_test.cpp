@@ -160,3 +160,33 @@ TEST(AtomicFile, AFullDiskIsNamedAndTheOldFileStays) {
     if (!result) GTEST_SKIP() << "no small file system can be mounted here";
     EXPECT_EQ(*result, "|No space left on device|old\r\n|Pelcor.ini ");
 }
+
+TEST(ProgramPlaces, RuntimeFoldersBesideTheProgramMakeItPortableOtherwiseItIsInstalled) {
+    QTemporaryDir dir;
+    const fs::path root = dir.path().toStdString();
+    fs::create_directories(root / "usr" / "bin");
+    fs::create_directories(root / "usr" / "share" / "pelcorcalc" / "BmpFiles");
+    const std::string config = (root / "home" / ".config" / "Pelcor Calculator").string();
+
+    const ProgramPlaces installed = FindProgramPlaces((root / "usr" / "bin").string(), config);
+    EXPECT_TRUE(installed.installed);
+    EXPECT_EQ(installed.programDir, (root / "usr" / "share" / "pelcorcalc").string());
+    EXPECT_EQ(installed.userDir, config);
+    // Any prefix: the data folder is found from the program's own folder.
+    fs::create_directories(root / "opt" / "calc" / "bin");
+    EXPECT_EQ(FindProgramPlaces((root / "opt" / "calc" / "bin").string() + "/", config).programDir,
+              (root / "opt" / "calc" / "share" / "pelcorcalc").string());
+
+    // One runtime folder beside the program, in any case, keeps everything there.
+    for (const char* folder : {"BmpFiles", "sndfiles", "CalcLibrary", "calculator_help"}) {
+        const fs::path portable = root / "portable" / folder;
+        fs::create_directories(portable / folder);
+        const ProgramPlaces places = FindProgramPlaces(portable.string(), config);
+        EXPECT_FALSE(places.installed) << folder;
+        EXPECT_EQ(places.programDir, portable.string());
+        EXPECT_EQ(places.userDir, portable.string());
+    }
+    // A file of such a name is not the folder.
+    std::ofstream(root / "usr" / "bin" / "BmpFiles") << "x";
+    EXPECT_TRUE(FindProgramPlaces((root / "usr" / "bin").string(), config).installed);
+}

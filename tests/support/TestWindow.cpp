@@ -34,8 +34,9 @@ std::unique_ptr<QTemporaryDir> CopyOfProgramFolder() {
     return dir;
 }
 
-TestWindow::TestWindow(const std::string& programDir) {
+TestWindow::TestWindow(const std::string& programDir, const std::string& userDir) {
     MainCalcOptions options;
+    options.userDir = userDir;
     if (programDir.empty()) {
         ownDir_ = CopyOfProgramFolder();
         options.programDir = ownDir_->path().toStdString();

@@ -107,8 +107,9 @@ struct RecordingShell : Shell {
 // made beside the program.
 class TestWindow {
 public:
-    // `programDir` empty: a fresh temporary copy of the program's runtime files.
-    explicit TestWindow(const std::string& programDir = {});
+    // `programDir` empty: a fresh temporary copy of the program's runtime files. `userDir`
+    // empty: the settings and the tape are kept in the program folder.
+    explicit TestWindow(const std::string& programDir = {}, const std::string& userDir = {});
     ~TestWindow();
 
     TMainCalc1& window() { return *window_; }

@@ -1,4 +1,5 @@
 #include "AssetWriter.h"
+#include "ProgramIcon.h"
 #include "Sounds.h"
 #include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
@@ -6,6 +7,9 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -411,6 +415,48 @@ TEST_F(AssetgenTest, ReportsASoundFolderItCannotCreate) {
     blocker.close();
     const std::string error = pelcor::assetgen::WriteRuntimeSounds(other.path().toStdString());
     EXPECT_NE(error.find("SndFiles"), std::string::npos) << error;
+}
+
+TEST(ProgramIcon, TheScalableIconAndEveryPictureShowTheSameDesign) {
+    QTemporaryDir dir;
+    ASSERT_EQ(pelcor::assetgen::WriteProgramIcon(dir.path().toStdString(), "a.b.Icon"), "");
+    QSvgRenderer svg(dir.filePath("scalable/apps/a.b.Icon.svg"));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.defaultSize(), QSize(256, 256));
+    for (int size : pelcor::assetgen::IconSizes()) {
+        SCOPED_TRACE(size);
+        const QImage png(dir.filePath(QString("%1x%1/apps/a.b.Icon.png").arg(size)));
+        ASSERT_EQ(png.size(), QSize(size, size));
+        ASSERT_TRUE(png.hasAlphaChannel());
+        // A rounded tile: transparent corners, an opaque middle.
+        EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(png.pixel(size - 1, size - 1)), 0);
+        EXPECT_EQ(qAlpha(png.pixel(size / 2, size / 2)), 255);
+        if (size >= 32) {
+            // The pale readout at the top, an orange operator key at the right.
+            const QColor readout = png.pixelColor(size * 50 / 256, size * 50 / 256);
+            EXPECT_GT(readout.lightness(), 180);
+            const QColor key = png.pixelColor(size * 197 / 256, size * 134 / 256);
+            EXPECT_GT(key.red(), 200);
+            EXPECT_LT(key.blue(), 100);
+        }
+        // The SVG drawn at this size gives the same picture, up to its edges' smoothing.
+        QImage rendered(size, size, QImage::Format_ARGB32);
+        rendered.fill(Qt::transparent);
+        QPainter p(&rendered);
+        svg.render(&p);
+        p.end();
+        const QImage drawn = png.convertToFormat(QImage::Format_ARGB32);
+        double difference = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb a = drawn.pixel(x, y), b = rendered.pixel(x, y);
+                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                              std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+            }
+        }
+        EXPECT_LT(difference / (size * size * 4), 4.0);
+    }
 }
 
 } // namespace
