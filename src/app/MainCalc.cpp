@@ -32,6 +32,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLabel>
@@ -83,6 +84,8 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
 
     // The window keeps its size: the client area is 643 x 509 under the menu.
     setFixedSize(643, 509 + menuBar()->sizeHint().height());
+    // The windows keep the colours they are designed with under any desktop theme.
+    UseProgramPalette(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -152,6 +155,7 @@ void TMainCalc1::buildParts() {
         MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
                    [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
     printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
+    UseProgramPalette(printWindow_.get());
 
     buildPersonalAndViewer();
 
@@ -223,6 +227,10 @@ void TMainCalc1::wireMenu() {
     connect(m.Soundssetup1, &QAction::triggered, optionsView_, &OptionsView::SetupSound);
     connect(m.Screensetup1, &QAction::triggered, optionsView_, &OptionsView::SetupScreen);
     connect(m.DrawMode1, &QAction::triggered, optionsView_, &OptionsView::DrawMode1Click);
+    connect(m.Copy1, &QAction::triggered, calculatorView_, &CalculatorView::CopyReadout);
+    connect(m.Paste1, &QAction::triggered, calculatorView_, &CalculatorView::PasteIntoReadout);
+    connect(m.CopyPicture1, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setImage(screens_->CurrentPicture()); });
     QAction* modes[] = {m.Decimal1, m.Hexidecimal1, m.Binary1};
     for (int base = 0; base < 3; ++base)
         connect(modes[base], &QAction::triggered, calculatorView_,
@@ -447,13 +455,17 @@ void TMainCalc1::FormCreate() {
     Panel1->move(2, 4);
     info_->Show("");
 
-    // 11. Wait for the splash.
+    // 11. Wait for the splash; a click or a key on it ends the wait at once.
     SplashCountdown = options_.splashTicks;
     if (SplashCountdown > 0) {
         QEventLoop wait;
         QTimer poll;
         connect(&poll, &QTimer::timeout, &wait, [this, &wait] {
             if (SplashCountdown <= 0) wait.quit();
+        });
+        connect(splash.get(), &TCalcSplash1::dismissed, &wait, [this, &wait] {
+            SplashCountdown = 0;
+            wait.quit();
         });
         poll.start(10);
         wait.exec();
@@ -551,6 +563,7 @@ void TMainCalc1::Conversion2Click() {
             [this](const QString& text) { calculatorView_->ReplaceReadout(S(text), false); }};
         converter_ = new TCalcConv(*dialogs_, std::move(readout),
                                    TCalcConv::Options{options_.animate}, this);
+        UseProgramPalette(converter_);
     }
     converter_->OpenConverter(calculatorView_->readout()->text());
     converter_->showGrowing(pos() + QPoint(5, 50));
