@@ -417,6 +417,10 @@ void TMainCalc1::FormCreate() {
 
     // 2. The splash grows at the screen's centre.
     auto splash = std::make_unique<TCalcSplash1>();
+    // A click or a key on the splash ends its wait early (step 11).
+    bool splashDismissed = false;
+    connect(splash.get(), &TCalcSplash1::dismissed, this,
+            [&splashDismissed] { splashDismissed = true; });
     const QImage splashPicture = LoadPicture(files_.resolve("Splash1.jpg"));
     if (options_.splashTicks > 0) splash->showGrowing(splashPicture, options_.animate ? 8 : 0);
 
@@ -456,11 +460,12 @@ void TMainCalc1::FormCreate() {
     info_->Show("");
 
     // 11. Wait for the splash; a click or a key on it ends the wait at once.
-    SplashCountdown = options_.splashTicks;
+    SplashCountdown = splashDismissed ? 0 : options_.splashTicks;
     if (SplashCountdown > 0) {
         QEventLoop wait;
         QTimer poll;
-        connect(&poll, &QTimer::timeout, &wait, [this, &wait] {
+        connect(&poll, &QTimer::timeout, &wait, [this, &wait, &splashDismissed] {
+            if (splashDismissed) SplashCountdown = 0;
             if (SplashCountdown <= 0) wait.quit();
         });
         connect(splash.get(), &TCalcSplash1::dismissed, &wait, [this, &wait] {
