@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QThread>
 
@@ -19,6 +21,20 @@ TCalcSplash1::TCalcSplash1(QWidget* parent)
     image2_ = new QLabel(this);
     image2_->setObjectName("Image2");
     image2_->setScaledContents(true);
+    // The picture lets the click through to the splash; the splash takes the keys.
+    image2_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName("Pelcor Calculator is starting; press a key or click to go on");
+}
+
+void TCalcSplash1::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit dismissed();
+}
+
+void TCalcSplash1::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    emit dismissed();
 }
 
 void TCalcSplash1::fit() {
@@ -34,6 +50,8 @@ void TCalcSplash1::showGrowing(const QImage& picture, int stepPauseMs) {
     move(screen.width() / 2 - 160, screen.height() / 2 - 210);
     fit();
     show();
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
     repaint();
     while (height() < 320) {
         resize(width() + 10, height() + 10);

@@ -18,6 +18,14 @@ public:
     // until it is 320 high. `stepPauseMs` is the pause between steps.
     void showGrowing(const QImage& picture, int stepPauseMs);
 
+signals:
+    // A click or a key on the splash: the user wants to go on at once.
+    void dismissed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void fit();
 

@@ -52,6 +52,9 @@ InfoLine::InfoLine(QWidget* parent) {
     label_->setAlignment(Qt::AlignCenter);
     label_->setFont(ArialFont(12));
     SetBackground(label_, colors::InfoBk);
+    // A screen reader reads the message as the line's name (a label without a name of its
+    // own is named by its text, and reports each change of it).
+    label_->setAccessibleDescription("Information line");
     WatchClearing(label_);
 }
 

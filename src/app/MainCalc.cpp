@@ -32,6 +32,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLabel>
@@ -84,6 +85,8 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
 
     // The window keeps its size: the client area is 643 x 509 under the menu.
     setFixedSize(643, 509 + menuBar()->sizeHint().height());
+    // The windows keep the colours they are designed with under any desktop theme.
+    UseProgramPalette(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -153,6 +156,7 @@ void TMainCalc1::buildParts() {
         MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
                    [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
     printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
+    UseProgramPalette(printWindow_.get());
 
     buildPersonalAndViewer();
 
@@ -224,6 +228,10 @@ void TMainCalc1::wireMenu() {
     connect(m.Soundssetup1, &QAction::triggered, optionsView_, &OptionsView::SetupSound);
     connect(m.Screensetup1, &QAction::triggered, optionsView_, &OptionsView::SetupScreen);
     connect(m.DrawMode1, &QAction::triggered, optionsView_, &OptionsView::DrawMode1Click);
+    connect(m.Copy1, &QAction::triggered, calculatorView_, &CalculatorView::CopyReadout);
+    connect(m.Paste1, &QAction::triggered, calculatorView_, &CalculatorView::PasteIntoReadout);
+    connect(m.CopyPicture1, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setImage(screens_->CurrentPicture()); });
     QAction* modes[] = {m.Decimal1, m.Hexidecimal1, m.Binary1};
     for (int base = 0; base < 3; ++base)
         connect(modes[base], &QAction::triggered, calculatorView_,
@@ -410,6 +418,10 @@ void TMainCalc1::FormCreate() {
 
     // 2. The splash grows at the screen's centre.
     auto splash = std::make_unique<TCalcSplash1>();
+    // A click or a key on the splash ends its wait early (step 11).
+    bool splashDismissed = false;
+    connect(splash.get(), &TCalcSplash1::dismissed, this,
+            [&splashDismissed] { splashDismissed = true; });
     const QImage splashPicture = LoadPicture(files_.resolve("Splash1.jpg"));
     if (options_.splashTicks > 0) splash->showGrowing(splashPicture, options_.animate ? 8 : 0);
 
@@ -448,13 +460,18 @@ void TMainCalc1::FormCreate() {
     Panel1->move(2, 4);
     info_->Show("");
 
-    // 11. Wait for the splash.
-    SplashCountdown = options_.splashTicks;
+    // 11. Wait for the splash; a click or a key on it ends the wait at once.
+    SplashCountdown = splashDismissed ? 0 : options_.splashTicks;
     if (SplashCountdown > 0) {
         QEventLoop wait;
         QTimer poll;
-        connect(&poll, &QTimer::timeout, &wait, [this, &wait] {
+        connect(&poll, &QTimer::timeout, &wait, [this, &wait, &splashDismissed] {
+            if (splashDismissed) SplashCountdown = 0;
             if (SplashCountdown <= 0) wait.quit();
+        });
+        connect(splash.get(), &TCalcSplash1::dismissed, &wait, [this, &wait] {
+            SplashCountdown = 0;
+            wait.quit();
         });
         poll.start(10);
         wait.exec();
@@ -552,6 +569,7 @@ void TMainCalc1::Conversion2Click() {
             [this](const QString& text) { calculatorView_->ReplaceReadout(S(text), false); }};
         converter_ = new TCalcConv(*dialogs_, std::move(readout),
                                    TCalcConv::Options{options_.animate}, this);
+        UseProgramPalette(converter_);
     }
     converter_->OpenConverter(calculatorView_->readout()->text());
     converter_->showGrowing(pos() + QPoint(5, 50));

@@ -1,6 +1,8 @@
 #include "app/MainMenu.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -35,6 +37,9 @@ MainMenu::MainMenu(QMenuBar* bar) : bar_(bar) {
 
     Edit1 = heading("Edit1", "Edit", false);
     Undo1 = item(menu, "Undo1", "Undo", false);
+    Copy1 = item(menu, "Copy1", "Copy");
+    Paste1 = item(menu, "Paste1", "Paste");
+    CopyPicture1 = item(menu, "CopyPicture1", "Copy Picture");
 
     Trigonometric1 = heading("Trigonometric1", "Trigonometric", false);
     for (int i = 0; i < TrigSheetCount; ++i) {
@@ -73,6 +78,47 @@ MainMenu::MainMenu(QMenuBar* bar) : bar_(bar) {
     Decimal1 = item(menu, "Decimal1", "Decimal");
     Hexidecimal1 = item(menu, "Hexidecimal1", "Hexidecimal");
     Binary1 = item(menu, "Binary1", "Binary");
+
+    // The commands users repeat have keys, shown beside them in the menus.
+    const std::pair<QAction*, QKeySequence> keys[] = {
+        {New1, QKeySequence("Ctrl+N")},
+        {SaveGraphicsFile1, QKeySequence("Ctrl+S")},
+        {LoadGraphicsFile1, QKeySequence("Ctrl+O")},
+        {SaveImageBitmap1, QKeySequence("Ctrl+E")},
+        {Printar, QKeySequence("Ctrl+P")},
+        {ExitProgram1, QKeySequence("Ctrl+Q")},
+        {Undo1, QKeySequence("Ctrl+Z")},
+        {Copy1, QKeySequence("Ctrl+C")},
+        {Paste1, QKeySequence("Ctrl+V")},
+        {CopyPicture1, QKeySequence("Ctrl+Shift+C")},
+        {HelpFile1, QKeySequence("F1")},
+        {Conversion2, QKeySequence("F2")},
+    };
+    for (const auto& [action, sequence] : keys)
+        action->setShortcut(sequence);
+
+    for (QMenu* m : bar->findChildren<QMenu*>()) {
+        // An item's key obeys its heading too: while the heading is disabled the items
+        // cannot be chosen, so their keys rest.
+        QAction* headingAction = m->menuAction();
+        auto followHeading = [m, headingAction] {
+            const bool on = headingAction->isEnabled();
+            for (QAction* a : m->actions()) {
+                if (!a->property("keys").isValid())
+                    a->setProperty("keys", QVariant::fromValue(a->shortcuts()));
+                a->setShortcuts(on ? a->property("keys").value<QList<QKeySequence>>()
+                                   : QList<QKeySequence>{});
+            }
+        };
+        followHeading();
+        QObject::connect(headingAction, &QAction::changed, m, followHeading);
+        // A command chosen by a screen reader's action on the item closes the menus as a
+        // click does (a click has closed them already).
+        QObject::connect(m, &QMenu::triggered, m, [] {
+            while (QWidget* popup = QApplication::activePopupWidget())
+                if (!popup->close()) break;
+        });
+    }
 }
 
 QAction* MainMenu::action(const QString& name) const {

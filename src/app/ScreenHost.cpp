@@ -106,6 +106,14 @@ void ScreenHost::showOnly(ScreenPicture picture) {
     widget(picture)->raise();
 }
 
+QImage ScreenHost::CurrentPicture() const {
+    for (ScreenPicture p :
+         {ScreenPicture::Picture11, ScreenPicture::Picture1, ScreenPicture::Picture2}) {
+        if (isShown(p)) return static_cast<PictureBox*>(widget(p))->canvas().image();
+    }
+    return panel_->grab().toImage();
+}
+
 bool ScreenHost::isShown(ScreenPicture picture) const {
     return widget(picture)->isVisibleTo(panel_);
 }

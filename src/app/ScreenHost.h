@@ -47,6 +47,9 @@ public:
     // Puts the start picture kept in memory back on Image1.
     void ShowStartPicture();
     const QImage& StartPicture() const { return startPicture_; }
+    // What the screen shows now, as a picture: the board's, the gallery's or a sheet's own
+    // pixels, or else the screen as drawn (the start picture, the electrical reference).
+    QImage CurrentPicture() const;
 
     // --- Screens
     DisplayMode displayMode() const override { return mode_; }

@@ -89,6 +89,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    // The program's own look, whatever style the desktop would give it.
+    QApplication::setStyle("Fusion");
     QApplication::setDesktopFileName(kDesktopId);
     QApplication::setWindowIcon(ProgramIcon());
 

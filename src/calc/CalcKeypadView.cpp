@@ -121,6 +121,8 @@ CalcKeypadView::CalcKeypadView(QWidget* parent) : QFrame(parent) {
     memLabel_->setPalette(lp);
     memLabel_->hide();
 
+    nameKeyboardKeys();
+
     // The operator keys record their operator before the common handler runs.
     const std::pair<const char*, const char*> ops[] = {
         {"XMultButt", "X"}, {"XDivButt", "/"}, {"XPlusButt", "+"}, {"XNegButt", "-"}};
@@ -153,6 +155,25 @@ QPushButton* CalcKeypadView::add(const QString& name, const QString& caption, in
     if (tag >= 0 && !operatorKey && !name.startsWith("ButtH"))
         connect(b, &QPushButton::clicked, this, [this, tag] { emit keyClicked(tag); });
     return b;
+}
+
+void CalcKeypadView::nameKeyboardKeys() {
+    auto name = [](QPushButton* b, const QString& keys) {
+        const QString hint = b->toolTip();
+        b->setToolTip(hint.isEmpty() ? "Key: " + keys : hint + "  (key: " + keys + ")");
+        b->setAccessibleDescription("Keyboard key: " + keys);
+    };
+    for (const auto& [objectName, b] : buttons_) {
+        const int tag = b->property("Tag").toInt();
+        if (objectName.size() == 5 && objectName.startsWith("Butt") && objectName[4] >= 'A' &&
+            objectName[4] <= 'F')
+            name(b, objectName.right(1)); // the hexadecimal digits type themselves
+        else if (objectName == "ButtHEquals")
+            name(b, "=");
+        else if (tag >= 0)
+            name(b, Q(KeyboardKeysFor(tag)));
+    }
+    name(CEButt(), Q(KeyboardKeysFor(key::ClearEntry)));
 }
 
 void CalcKeypadView::ApplyMode(int base) {

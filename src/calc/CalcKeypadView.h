@@ -46,6 +46,8 @@ signals:
 private:
     QPushButton* add(const QString& name, const QString& caption, int left, int top, int tag,
                      const QString& hint = {}, int width = 33, int height = 25);
+    // Each key's hint and accessible description name the keyboard key that types it.
+    void nameKeyboardKeys();
 
     std::map<QString, QPushButton*> buttons_;
     QLabel* memLabel_ = nullptr;

@@ -64,6 +64,25 @@ void Calculator::CalcButt(int tag) {
     if (!focusRequested_) FocusAtEnd();
 }
 
+int DecimalKeyCode(char typed) {
+    const char c = typed >= 'a' && typed <= 'z' ? static_cast<char>(typed - 'a' + 'A') : typed;
+    if (c == '\n') return key::Equals;
+    for (const KeyboardKey& k : DecimalKeyboard)
+        if (k.typed == c) return k.code;
+    return -1;
+}
+
+std::string KeyboardKeysFor(int code) {
+    std::string keys;
+    for (const KeyboardKey& k : DecimalKeyboard) {
+        if (k.code != code) continue;
+        // "=" before Enter: the sign is the key's caption.
+        const std::string name = k.keyName;
+        keys = keys.empty() ? name : name == "=" ? name + " or " + keys : keys + " or " + name;
+    }
+    return keys;
+}
+
 bool Calculator::ReadOutKeyPress(char typed) {
     readoutColor_ = colors::White;
     if (!ReadoutCheck()) return false;
@@ -74,27 +93,56 @@ bool Calculator::ReadOutKeyPress(char typed) {
         if (!focusRequested_) FocusAtEnd();
         return true;
     }
-    int code = -1;
-    if (IsDigit(c))
-        code = c - '0';
-    else if (c == '.')
-        code = key::Point;
-    else if (c == '\r' || c == '\n')
-        code = key::Equals;
-    else if (c == '*')
-        code = key::Multiply;
-    else if (c == '/')
-        code = key::Divide;
-    else if (c == '+')
-        code = key::Plus;
-    else if (c == '-')
-        code = key::Minus;
-    else if (c == '\b')
-        code = key::Backspace;
-    if (code >= 0) {
+    const int code = DecimalKeyCode(c);
+    if (code == key::ClearEntry) {
+        CEButtClick();
+    } else if (code >= 0) {
         CalcKey(code);
         if (!focusRequested_) FocusAtEnd();
     }
+    return true;
+}
+
+bool Calculator::PasteText(const std::string& text) {
+    // Blanks and line ends around the text are the clipboard's, not the user's keys.
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return false;
+    const std::string pasted = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+
+    if (calcBase_ == 0 && ParseNumber(pasted)) {
+        std::string number = pasted;
+        for (char& ch : number)
+            if (ch == 'e') ch = 'E';
+        // Only a number the readout itself would hold ("+5" is a key and a digit).
+        const std::string before = readout_;
+        readout_ = number;
+        const bool legal = ReadoutCheck();
+        readout_ = before;
+        if (legal) {
+            SetReadout(number);
+            return true;
+        }
+        readoutColor_ = colors::White;
+        readoutError_ = false;
+        focusRequested_ = false;
+    }
+
+    for (char ch : pasted) {
+        const char c = ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+        const bool taken =
+            calcBase_ == 0   ? DecimalKeyCode(c) >= 0 && c != '\x1b'
+            : calcBase_ == 1 ? IsDigit(c) || (c >= 'A' && c <= 'F') ||
+                                   std::string_view("+-*/=\r\n\b").find(c) != std::string_view::npos
+                             : c == '0' || c == '1';
+        if (!taken) {
+            reporter_.showInfo(std::string("Cannot paste: the character \" ") + ch +
+                               " \" is not a calculator key");
+            reporter_.beep();
+            return false;
+        }
+    }
+    for (char ch : pasted)
+        if (!ReadOutKeyPress(ch)) return false;
     return true;
 }
 

@@ -34,7 +34,32 @@ inline constexpr int Ln = 28;
 inline constexpr int Percent = 29;
 inline constexpr int Pi = 30;
 inline constexpr int Backspace = 31;
+// Not a keypad Tag: the keyboard's Escape acts as the "CE" key.
+inline constexpr int ClearEntry = 32;
 } // namespace key
+
+// The keyboard of the decimal mode: each key that types a keypad code. Enter is '\r',
+// Backspace '\b' and Escape '\x1b'; letters are upper case (lower case types the same).
+struct KeyboardKey {
+    char typed;
+    int code;
+    const char* keyName; // as the hints and the help page name the key
+};
+inline constexpr KeyboardKey DecimalKeyboard[] = {
+    {'0', 0, "0"},           {'1', 1, "1"},       {'2', 2, "2"},  {'3', 3, "3"},
+    {'4', 4, "4"},           {'5', 5, "5"},       {'6', 6, "6"},  {'7', 7, "7"},
+    {'8', 8, "8"},           {'9', 9, "9"},       {'.', 10, "."}, {'\r', 11, "Enter"},
+    {'=', 11, "="},          {'*', 12, "*"},      {'/', 13, "/"}, {'+', 14, "+"},
+    {'-', 15, "-"},          {'I', 16, "I"},      {'S', 17, "S"}, {'C', 18, "C"},
+    {'T', 19, "T"},          {'R', 20, "R"},      {'Y', 21, "Y"}, {'Q', 22, "Q"},
+    {'^', 23, "^"},          {'L', 24, "L"},      {'E', 25, "E"}, {'U', 26, "U"},
+    {'~', 27, "~"},          {'N', 28, "N"},      {'%', 29, "%"}, {'P', 30, "P"},
+    {'\b', 31, "Backspace"}, {'\x1b', 32, "Esc"},
+};
+// The keypad code a typed character stands for in decimal mode (after upper-casing), or -1.
+int DecimalKeyCode(char typed);
+// The keys that type a code, joined by " or " ("= or Enter"); empty when none does.
+std::string KeyboardKeysFor(int code);
 
 // The immediate-execution calculator: the readout text, the entry state, the pending
 // operation and the calculation tape. Operations are applied in the order keyed, without
@@ -67,7 +92,8 @@ public:
     // --- actions
     // The one handler of every keypad button: check the readout, then perform the key.
     void CalcButt(int tag);
-    // A character typed into the readout ('\r' for Enter, '\b' for Backspace). Returns
+    // A character typed into the readout ('\r' for Enter, '\b' for Backspace, '\x1b' for
+    // Escape). Returns
     // true when the calculator took the key, false when it is left to the edit box as an
     // ordinary edit (while the readout holds an illegal character).
     bool ReadOutKeyPress(char typed);
@@ -75,6 +101,11 @@ public:
     void ReadOutChange(const std::string& text);
     // Replaces the whole readout, focuses it with the caret at the end.
     void SetReadout(const std::string& text);
+    // A text pasted into the calculator: in decimal mode a number as the program writes
+    // numbers goes into the readout as SetReadout puts it; any other text is typed, one
+    // character after the other, as ReadOutKeyPress takes it. A text holding a character
+    // the keyboard does not take changes nothing and is reported. False when refused.
+    bool PasteText(const std::string& text);
     // Replaces the readout text without focusing it (as the personal list and the
     // converter do).
     void ReplaceReadoutText(const std::string& text);

@@ -147,6 +147,8 @@ bool Calculator::HexKeyPress(char c) {
         else if (c == '+' || c == '*' || c == '/' || c == '-') {
             hexOpPending_ = c == '*' ? "X" : std::string(1, c);
             HexOperator();
+        } else if (c == '=') {
+            CalcFunct(); // the large "=" key
         }
     } else if (c == '0' || c == '1') {
         HexKey(c - '0');

@@ -7,7 +7,9 @@
 #include "platform/SettingsFile.h"
 #include "platform/widgets/Widgets.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -168,8 +170,29 @@ void CalculatorView::ClearTape() {
     Sync();
 }
 
+void CalculatorView::CopyReadout() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(readout_->hasSelectedText() ? readout_->selectedText() : readout_->text());
+}
+
+void CalculatorView::PasteIntoReadout() {
+    const QString text = QGuiApplication::clipboard()->text();
+    Act([&] { calc_.PasteText(S(text)); });
+}
+
 bool CalculatorView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != readout_ || event->type() != QEvent::KeyPress) return false;
+    if (watched != readout_) return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The window's commands (Copy, Paste, Undo, ...) come before the edit box's own
+        // editing keys: a key bound to a command is left to it.
+        auto* ke = static_cast<QKeyEvent*>(event);
+        if (!(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
+        const QKeySequence pressed(ke->keyCombination());
+        for (const QAction* a : readout_->window()->findChildren<QAction*>())
+            if (a->isEnabled() && a->shortcuts().contains(pressed)) return true;
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
     auto* ke = static_cast<QKeyEvent*>(event);
     // Shortcuts (copy, paste, select all) and keys that type nothing stay with the edit box.
     if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
@@ -178,6 +201,8 @@ bool CalculatorView::eventFilter(QObject* watched, QEvent* event) {
         typed = '\r';
     else if (ke->key() == Qt::Key_Backspace)
         typed = '\b';
+    else if (ke->key() == Qt::Key_Escape)
+        typed = '\x1b';
     else if (ke->text().size() == 1 && ke->text()[0].unicode() < 128 && ke->text()[0].isPrint())
         typed = static_cast<char>(ke->text()[0].unicode());
     else if (!ke->text().isEmpty() && ke->text()[0].isPrint())

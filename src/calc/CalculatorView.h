@@ -48,6 +48,11 @@ public:
     // A hexadecimal or binary readout back to decimal (at exit), keys included.
     void ReadoutBackToDecimal();
     void ClearTape();
+    // "Copy": the readout's selection, or its whole number when nothing is selected, to the
+    // clipboard.
+    void CopyReadout();
+    // "Paste": the clipboard's text as the calculator takes a pasted text.
+    void PasteIntoReadout();
 
     // --- saved state: the readout and memories in the settings, the tape in its file
     void LoadSettings(const Settings& settings);

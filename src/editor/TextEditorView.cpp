@@ -61,9 +61,12 @@ TextEditorView::TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dia
     for (QLineEdit* field : {Font1, Size1, Color1})
         field->installEventFilter(this);
 
-    MakeLabel("FileLabel", "File =", FontPanel, 372, 9, 36, 22);
+    QLabel* fileLabel = MakeLabel("FileLabel", "File =", FontPanel, 372, 9, 36, 22);
     TextFileNme = MakeLabel("TextFileNme", kNoFile, FontPanel, 410, 9, 154, 22);
-    TextFileNme->setAccessibleName("File");
+    // A screen reader names the field by what it shows: the file's name or "(No file
+    // active)"; "File =" labels it.
+    TextFileNme->setAccessibleDescription("File");
+    fileLabel->setBuddy(TextFileNme);
 
     EditorCloseButt1 = new QPushButton("X", FontPanel);
     EditorCloseButt1->setObjectName("EditorCloseButt1");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -442,4 +443,142 @@ TEST(CalculatorErrors, ArcFunctionsOfAZeroValueGiveTheTrueAngle) {
     EXPECT_EQ(ReadoutAfter("0.0 Inv Sin"), "0");
     EXPECT_EQ(ReadoutAfter("0.0 Inv Cos"), "90");
     EXPECT_EQ(ReadoutAfter("0.0 Inv Tan"), "0");
+}
+
+// --- the whole keypad by keyboard, and pasted text --------------------------------------------
+
+TEST(CalculatorKeyboard, EveryKeypadCodeHasExactlyOneMeaningPerKey) {
+    std::map<char, int> seen;
+    std::set<int> codes;
+    for (const KeyboardKey& k : DecimalKeyboard) {
+        EXPECT_TRUE(seen.emplace(k.typed, k.code).second) << "key typed twice: " << k.keyName;
+        codes.insert(k.code);
+        EXPECT_EQ(DecimalKeyCode(k.typed), k.code) << k.keyName;
+        if (k.typed >= 'A' && k.typed <= 'Z') {
+            EXPECT_EQ(DecimalKeyCode(static_cast<char>(k.typed - 'A' + 'a')), k.code);
+        }
+    }
+    for (int code = 0; code <= key::ClearEntry; ++code) {
+        EXPECT_TRUE(codes.count(code)) << "no key for code " << code;
+    }
+    EXPECT_EQ(KeyboardKeysFor(key::Equals), "= or Enter");
+    EXPECT_EQ(KeyboardKeysFor(key::Sqrt), "R");
+    EXPECT_EQ(KeyboardKeysFor(key::ClearEntry), "Esc");
+    // Letters that the keyboard leaves to the hexadecimal digits only.
+    for (char unused : std::string("ABDFXZ"))
+        EXPECT_EQ(DecimalKeyCode(unused), -1) << unused;
+}
+
+TEST(CalculatorKeyboard, TypedKeysActAsTheirButtons) {
+    // Each key against the same key pressed on the keypad: same readout, same tape.
+    const std::pair<const char*, const char*> cases[] = {
+        {"12+3=", "12 + 3 ="},     {"30s", "30 Sin"},
+        {"60c", "60 Cos"},         {"45t", "45 Tan"},
+        {"i0.5s", "Inv 0.5 Sin"},  {"16r", "16 Sqrt"},
+        {"27y3=", "27 Root 3 ="},  {"7q", "7 Sq"},
+        {"2^10=", "2 Pow 10 ="},   {"1000l", "1000 Log"},
+        {"12e5~", "12 Exp 5 +/-"}, {"4u", "4 1/x"},
+        {"5~", "5 +/-"},           {"10n", "10 Ln"},
+        {"50%", "50 %"},           {"p*2=", "Pi x 2 ="},
+        {"12\b", "12 BS"},         {"3.5/7\r", "3.5 / 7 ="},
+    };
+    for (const auto& [typed, pressed] : cases) {
+        Keys byKeyboard;
+        for (char c : std::string(typed))
+            EXPECT_TRUE(byKeyboard.calc.ReadOutKeyPress(c));
+        Keys byKeypad;
+        byKeypad.press(pressed);
+        EXPECT_EQ(byKeyboard.readout(), byKeypad.readout()) << typed;
+        EXPECT_EQ(byKeyboard.tape(), byKeypad.tape()) << typed;
+        EXPECT_EQ(byKeyboard.calc.invActive(), byKeypad.calc.invActive()) << typed;
+    }
+    Keys k;
+    for (char c : std::string("12+3="))
+        k.calc.ReadOutKeyPress(c);
+    EXPECT_EQ(k.readout(), "15");
+    EXPECT_EQ(k.tape(), "12 + 3 = 15\r\n");
+}
+
+TEST(CalculatorKeyboard, EscapeIsCEAndKeepsThePendingOperation) {
+    Keys k;
+    for (char c : std::string("5+7\x1b"
+                              "3="))
+        k.calc.ReadOutKeyPress(c);
+    EXPECT_EQ(k.readout(), "8");
+    k.calc.ReadOutKeyPress('i');
+    EXPECT_TRUE(k.calc.invActive());
+    k.calc.ReadOutKeyPress('\x1b');
+    EXPECT_FALSE(k.calc.invActive());
+    EXPECT_EQ(k.readout(), "0");
+}
+
+TEST(CalculatorKeyboard, HexadecimalLettersKeepTheirMeaningAndEqualsCompletes) {
+    Keys k;
+    k.calc.Hexidecimal1Click();
+    for (char c : std::string("ca+5="))
+        k.calc.ReadOutKeyPress(c);
+    EXPECT_EQ(k.readout(), "CF");
+    k.calc.ReadOutKeyPress('=');
+    EXPECT_EQ(k.readout(), "19E"); // "=" again repeats the operation on the result
+    // The decimal letters of Sin, Tan and Pi are no hexadecimal keys.
+    for (char c : std::string("stp"))
+        k.calc.ReadOutKeyPress(c);
+    EXPECT_EQ(k.readout(), "19E");
+    k.calc.Binary1Click();
+    for (char c : std::string("101="))
+        k.calc.ReadOutKeyPress(c);
+    EXPECT_EQ(k.readout(), "101");
+}
+
+TEST(CalculatorPaste, NumbersGoInAsAConstantAndOtherTextIsTyped) {
+    for (const char* number : {"42", "-7.5", "1.5E-6", "1E20", " 3.25\r\n", "2e3"}) {
+        Keys k;
+        k.press("5 +");
+        EXPECT_TRUE(k.calc.PasteText(number)) << number;
+        std::string expected = number;
+        expected.erase(0, expected.find_first_not_of(" "));
+        expected.erase(expected.find_last_not_of(" \r\n") + 1);
+        if (expected == "2e3") expected = "2E3";
+        EXPECT_EQ(k.readout(), expected);
+        EXPECT_EQ(k.tape(), "5 + ") << "a pasted number is no key";
+        Calculator::Selection sel;
+        ASSERT_TRUE(k.calc.takeFocusRequest(sel));
+        EXPECT_EQ(sel.start, static_cast<int>(expected.size()));
+    }
+
+    Keys pasted;
+    EXPECT_TRUE(pasted.calc.PasteText("7*6="));
+    Keys typed;
+    for (char c : std::string("7*6="))
+        typed.calc.ReadOutKeyPress(c);
+    EXPECT_EQ(pasted.readout(), "42");
+    EXPECT_EQ(pasted.tape(), typed.tape());
+    EXPECT_EQ(pasted.tape(), "7 x 6 = 42\r\n");
+
+    // "+5" is no readout: the key + then the digit.
+    Keys plus;
+    plus.press("2");
+    EXPECT_TRUE(plus.calc.PasteText("+5="));
+    EXPECT_EQ(plus.readout(), "7");
+}
+
+TEST(CalculatorPaste, ATextWithAForeignCharacterChangesNothingAndNamesIt) {
+    Keys k;
+    k.press("9 x");
+    EXPECT_FALSE(k.calc.PasteText("7x6="));
+    EXPECT_EQ(k.readout(), "9");
+    EXPECT_EQ(k.tape(), "9 x ");
+    EXPECT_EQ(k.rec.info, "Cannot paste: the character \" x \" is not a calculator key");
+    EXPECT_EQ(k.rec.beeps, 1);
+    k.press("2 =");
+    EXPECT_EQ(k.readout(), "18") << "the pending operation survives";
+
+    Keys hex;
+    hex.calc.Hexidecimal1Click();
+    EXPECT_FALSE(hex.calc.PasteText("1G"));
+    EXPECT_EQ(hex.rec.info, "Cannot paste: the character \" G \" is not a calculator key");
+    EXPECT_TRUE(hex.calc.PasteText("a+5="));
+    EXPECT_EQ(hex.readout(), "F");
+    EXPECT_FALSE(hex.calc.PasteText("-7.5")) << "a decimal number is no hexadecimal text";
+    EXPECT_EQ(hex.readout(), "F");
 }

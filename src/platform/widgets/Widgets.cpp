@@ -7,9 +7,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace pelcor {
 
@@ -20,10 +22,45 @@ QFont ArialFont(int pixelSize, bool bold) {
     return f;
 }
 
+QPalette ProgramPalette() {
+    const QColor face = ToQColor(colors::BtnFace);
+    const QColor shadow = ToQColor(colors::BtnShadow);
+    QPalette pal(Qt::black, face, Qt::white, shadow, QColor(160, 160, 160), Qt::black, Qt::white,
+                 Qt::white, face);
+    pal.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    pal.setColor(QPalette::Shadow, QColor(64, 64, 64));
+    pal.setColor(QPalette::Highlight, QColor(10, 36, 106));
+    pal.setColor(QPalette::HighlightedText, Qt::white);
+    pal.setColor(QPalette::AlternateBase, ToQColor(colors::InfoBk));
+    pal.setColor(QPalette::ToolTipBase, ToQColor(colors::InfoBk));
+    pal.setColor(QPalette::ToolTipText, Qt::black);
+    pal.setColor(QPalette::PlaceholderText, shadow);
+    pal.setColor(QPalette::Link, Qt::blue);
+    pal.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, text, shadow);
+    pal.setColor(QPalette::Disabled, QPalette::Base, face);
+    pal.setColor(QPalette::Disabled, QPalette::Highlight, shadow);
+    return pal;
+}
+
+void UseProgramPalette(QWidget* window) {
+    const QPalette pal = ProgramPalette();
+    window->setPalette(pal);
+    // Menus and hints are windows of their own: they do not take their parent's palette.
+    for (QMenu* menu : window->findChildren<QMenu*>())
+        menu->setPalette(pal);
+    QToolTip::setPalette(pal);
+}
+
 void SetBackground(QWidget* w, int color) {
     w->setAutoFillBackground(true);
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, ToQColor(color));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::WindowText, Qt::black);
+        pal.setColor(group, QPalette::Text, Qt::black);
+    }
     // Only the control's own face: a panel's colour must not reach the edit boxes and
     // buttons inside it.
     if (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QLineEdit*>(w))

@@ -31,7 +31,15 @@ inline std::string S(const QString& text) {
 // Arial at a pixel size: the window is laid out in pixels for a small sans-serif font.
 QFont ArialFont(int pixelSize, bool bold = false);
 
-// The control's background (window and edit colours) in a program colour.
+// The program's own palette: the light desktop colours the windows are designed with
+// (button face, white boxes, black text, grey disabled text, the pale yellow hints).
+QPalette ProgramPalette();
+// A window of the program, with its menus and the hints, takes the program's palette and
+// keeps it whatever palette the desktop's theme gives the application.
+void UseProgramPalette(QWidget* window);
+
+// The control's background (window and edit colours) in a program colour, with the
+// designed black text on it (a control's own font colour is set after).
 void SetBackground(QWidget* widget, int color);
 // One colour of a control's palette.
 void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& color);
