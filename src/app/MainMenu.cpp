@@ -35,6 +35,10 @@ MainMenu::MainMenu(QMenuBar* bar) : bar_(bar) {
 
     Edit1 = heading("Edit1", "Edit", false);
     Undo1 = item(menu, "Undo1", "Undo", false);
+    Undo1->setShortcut(QKeySequence::Undo);
+    Redo1 = item(menu, "Redo1", "Redo", false);
+    Redo1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     Trigonometric1 = heading("Trigonometric1", "Trigonometric", false);
     for (int i = 0; i < TrigSheetCount; ++i) {
