@@ -9,6 +9,7 @@
 #include "app/SidePanelHost.h"
 #include "board/BoardModel.h"
 #include "board/BoardView.h"
+#include "board/DrawingCommands.h"
 #include "board/DrawingDocument.h"
 #include "calc/CalcKeypadView.h"
 #include "calc/CalculatorView.h"
@@ -129,6 +130,11 @@ void TMainCalc1::buildParts() {
                                {Panel1, client_, screens_->Picture11(), screens_->TextLabel(),
                                 calculatorView_->keypad()->memLabel()});
     boardView_->setParent(this);
+    commands_ =
+        new DrawingCommands(*board_, *screens_, *dialogs_, reporter(),
+                            {&screens_->Picture1()->canvas(), &screens_->Picture2()->canvas(),
+                             &screens_->Picture11()->canvas()},
+                            this);
 
     sidePanels_ =
         std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), [this] { pause(); });
@@ -210,11 +216,13 @@ QFrame* TMainCalc1::buildQuestionPanel(const QString& name, const QString& text,
 void TMainCalc1::wireMenu() {
     MainMenu& m = *menu_;
     connect(m.ExitProgram1, &QAction::triggered, this, &TMainCalc1::ExitProgram1Click);
-    connect(m.New1, &QAction::triggered, this, &TMainCalc1::New1Click);
-    connect(m.SaveGraphicsFile1, &QAction::triggered, this, &TMainCalc1::SaveGraphicsFile1Click);
-    connect(m.LoadGraphicsFile1, &QAction::triggered, this, &TMainCalc1::LoadGraphicsFile1Click);
-    connect(m.SaveImageBitmap1, &QAction::triggered, this, &TMainCalc1::SaveImageBitmap1Click);
-    connect(m.Undo1, &QAction::triggered, this, &TMainCalc1::Undo1Click);
+    DrawingCommands* d = commands_;
+    connect(m.New1, &QAction::triggered, d, &DrawingCommands::New);
+    connect(m.SaveGraphicsFile1, &QAction::triggered, d, &DrawingCommands::Save);
+    connect(m.LoadGraphicsFile1, &QAction::triggered, d, &DrawingCommands::Load);
+    connect(m.SaveImageBitmap1, &QAction::triggered, d, &DrawingCommands::Export);
+    connect(m.Undo1, &QAction::triggered, d, &DrawingCommands::Undo);
+    connect(m.Redo1, &QAction::triggered, d, &DrawingCommands::Redo);
     connect(m.Formulas1, &QAction::triggered, this, &TMainCalc1::FormulasClick);
     connect(m.Physics1, &QAction::triggered, this,
             [this] { sidePanels_->Toggle(constants_->PhysicsPanel); });
@@ -252,9 +260,15 @@ void TMainCalc1::wireBoard() {
     connect(&v, &BoardView::saveOffered, this,
             [this] { menu_->SaveGraphicsFile1->setEnabled(true); });
     connect(&v, &BoardView::infoLockRequested, this, [this] { info_->InfoLock = 255; });
-    // Deleting a shape offers "Undo".
-    connect(&v, &BoardView::drawingChanged, this,
-            [this] { menu_->Undo1->setEnabled(document_->UndoOffered()); });
+    // "Undo" and "Redo" are offered while there is a step to take.
+    connect(&v, &BoardView::drawingChanged, this, [this] {
+        menu_->Undo1->setEnabled(document_->CanUndo());
+        menu_->Redo1->setEnabled(document_->CanRedo());
+    });
+    connect(commands_, &DrawingCommands::changed, &v, &BoardView::Refresh);
+    connect(commands_, &DrawingCommands::repaintRequested, this, &TMainCalc1::RepaintBoard);
+    connect(commands_, &DrawingCommands::saveOffered, menu_->SaveGraphicsFile1,
+            &QAction::setEnabled);
     connect(calculatorView_->keypad()->CLSButt(), &QPushButton::clicked, this,
             &TMainCalc1::CLSButtClick);
     v.pointerBlocked = [this] {
@@ -514,7 +528,7 @@ void TMainCalc1::modeShown() {
 void TMainCalc1::RepaintBoard() {
     board_->SetDisplayOptions(optionsModel_->WireFrame, optionsModel_->BlackWhite);
     board_->RepaintBoard();
-    showDocumentState();
+    boardView_->Refresh(); // its drawingChanged also offers "Undo" and "Redo"
 }
 
 void TMainCalc1::focusAfterToggle() {

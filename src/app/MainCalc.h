@@ -29,6 +29,7 @@ class SheetsView;
 class TCalcPrint1;
 class TextEditorView;
 class Dialogs;
+class DrawingCommands;
 class DrawingDocument;
 class ImageViewerView;
 class InfoLine;
@@ -86,6 +87,7 @@ public:
     CalculatorView& calculatorView() { return *calculatorView_; }
     Calculator& calculator();
     DrawingDocument& document() { return *document_; }
+    DrawingCommands& drawingCommands() { return *commands_; }
     BoardModel& board() { return *board_; }
     BoardView& boardView() { return *boardView_; }
     Options& options() { return *optionsModel_; }
@@ -122,21 +124,9 @@ public:
     // Clears and redraws the board with the draw-mode options.
     void RepaintBoard();
 
-    // --- drawing files, undo and picture export
-    std::string ExportFileName;
-    int ExportFilterIndex = 1; // 1 JPEG, 2 bitmap
-    void SaveGraphicsFile1Click();
-    void LoadGraphicsFile1Click();
     // Opens a drawing as "Load Graphics File" does with the file chosen (the command line's
     // drawing); a file that does not read is said on the information line.
     void OpenGraphicsFile(const std::string& name);
-    void WriteGraphicsFile(const std::string& name);
-    // False when the file is missing or does not read (the drawing stays as it was).
-    bool ReadGraphicsFile(const std::string& name);
-    void New1Click();
-    void CLSButtClick();
-    void Undo1Click();
-    void SaveImageBitmap1Click();
 
     // --- saved state
     void LoadSettings();
@@ -170,7 +160,8 @@ private:
     void wirePersonalAndViewer();
     void modeShown();
     void focusAfterToggle();
-    void showDocumentState();
+    // "CLS": the board's drawing, the gallery's plot and the tape.
+    void CLSButtClick();
     // Waits, processing window messages, until an exit panel is answered.
     ExitAnswer AskExitPanel(QFrame* panel);
     void FormDestroy();
@@ -201,6 +192,7 @@ private:
     CalculatorView* calculatorView_ = nullptr;
     std::unique_ptr<DrawingDocument> document_;
     std::unique_ptr<BoardModel> board_;
+    DrawingCommands* commands_ = nullptr;
     BoardView* boardView_ = nullptr;
     std::unique_ptr<Options> optionsModel_;
     OptionsView* optionsView_ = nullptr;

@@ -37,6 +37,9 @@ MainMenu::MainMenu(QMenuBar* bar) : bar_(bar) {
 
     Edit1 = heading("Edit1", "Edit", false);
     Undo1 = item(menu, "Undo1", "Undo", false);
+    Redo1 = item(menu, "Redo1", "Redo", false);
+    Redo1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     Copy1 = item(menu, "Copy1", "Copy");
     Paste1 = item(menu, "Paste1", "Paste");
     CopyPicture1 = item(menu, "CopyPicture1", "Copy Picture");

@@ -18,7 +18,7 @@ struct MainMenu {
 
     QAction *File1, *New1, *SaveGraphicsFile1, *LoadGraphicsFile1, *SaveTextFile1, *LoadTextFile1,
         *SaveImageBitmap1, *Printar, *ExitProgram1;
-    QAction *Edit1, *Undo1, *Copy1, *Paste1, *CopyPicture1;
+    QAction *Edit1, *Undo1, *Redo1, *Copy1, *Paste1, *CopyPicture1;
     QAction* Trigonometric1;
     QAction* TrigonometricSheets[TrigSheetCount]; // in the menu's order
     QAction *Science1, *Magnetic1, *Formulas1, *Physics1, *Astronomy1, *PersonalData1,

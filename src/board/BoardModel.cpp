@@ -138,13 +138,14 @@ void BoardModel::SelectTool(ToolTag tag, bool redraw) {
         if (const int selected = board.SelectedShape; selected > 0) {
             tools_.MoveMode = false;
             DropEditFrame();
-            document_.TakeUndoSnapshot(true);
+            document_.Commit(); // the delete is a step of its own
             // The selected shape is drawn highlighted: the last highlighted kind is its own.
             const std::string kind = renderer_.LastHighlightedKind();
             if (document_.list().DeleteShape(selected)) {
                 reporter_.showInfo(kind + " Deleted successfully");
                 reporter_.beep();
             }
+            document_.Commit();
             board.SelectedShape = 0;
             RepaintBoard();
             RequestFocus(textToolOpen_ ? Focus::AddText : Focus::Readout);
@@ -359,6 +360,18 @@ void BoardModel::DropEditFrame() {
     if (!EditFrameOpen()) return;
     const DrawingList current = document_.list();
     editFrame_.Cancel(current);
+}
+
+// --- steps -----------------------------------------------------------------------------------
+
+void BoardModel::CommitStep() {
+    if (!EditFrameOpen()) document_.Commit();
+}
+
+void BoardModel::ShowStep() {
+    selection_.Clear();
+    imagesEdit_ = "Not Editing";
+    memoVisible_ = false;
 }
 
 BoardModel::Focus BoardModel::TakeFocusRequest() {

@@ -122,6 +122,14 @@ public:
     // one shape's values over another.
     void DropEditFrame();
 
+    // --- undo steps
+    // Ends a step of the drawing: what changed since the last one becomes one undo step
+    // (a shape added, a drag, a delete, a text, the edit frame's "OK"). Nothing while the
+    // edit frame is open: its "Refresh"es and its closing are one step.
+    void CommitStep();
+    // After an undo or redo: nothing selected (the tools stay as they are).
+    void ShowStep();
+
     // --- what the window does after a call
     enum class Focus { None, Readout, AddText };
     Focus TakeFocusRequest();

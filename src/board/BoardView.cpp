@@ -276,6 +276,7 @@ void BoardView::Refresh() {
 }
 
 void BoardView::afterModelCall() {
+    model_.CommitStep();
     Refresh();
     if (model_.TakeSaveOffered()) emit saveOffered();
     switch (model_.TakeFocusRequest()) {

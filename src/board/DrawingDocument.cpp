@@ -7,19 +7,6 @@
 
 namespace pelcor {
 
-void DrawingDocument::TakeUndoSnapshot(bool offerUndo) {
-    UndoSnapshot = list_;
-    if (offerUndo) undoOffered_ = true;
-}
-
-bool DrawingDocument::Undo() {
-    if (!undoOffered_) return false;
-    list_ = UndoSnapshot;
-    SetBaseline();
-    undoOffered_ = false;
-    return true;
-}
-
 bool DrawingDocument::Write(const std::string& name) {
     if (name.empty()) {
         reporter_.showInfo("*** Invalid - file name missing ***");
@@ -36,12 +23,10 @@ bool DrawingDocument::Write(const std::string& name) {
     shownFile_ = path;
     fileName_ = path;
     SetBaseline();
-    TakeUndoSnapshot(false);
     return true;
 }
 
 bool DrawingDocument::Read(const std::string& name) {
-    TakeUndoSnapshot(false);
     if (name.empty()) return false;
     fileName_ = name;
     struct stat info {};
@@ -59,16 +44,17 @@ bool DrawingDocument::Read(const std::string& name) {
         return false;
     }
     shownFile_ = name;
+    Commit(); // a change not yet a step stays one of its own
     list_ = std::move(contents.list);
+    Commit();
     SetBaseline();
-    TakeUndoSnapshot(false);
     return true;
 }
 
-void DrawingDocument::Clear(bool asBaseline) {
-    TakeUndoSnapshot(true);
+void DrawingDocument::Clear() {
+    Commit();
     list_.Clear();
-    if (asBaseline) SetBaseline();
+    Commit();
 }
 
 } // namespace pelcor

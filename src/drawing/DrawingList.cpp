@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 namespace pelcor {
 
@@ -279,6 +280,25 @@ std::optional<ShapeRecord> DrawingList::DeleteShape(int number) {
     startUpEmpty_ = false;
     Changed();
     return removed;
+}
+
+bool DrawingList::SpliceShapes(std::size_t first, std::size_t count,
+                               std::vector<ShapeRecord> records, bool startUpEmpty) {
+    if (first > shapes_.size() || count > shapes_.size() - first) return false;
+    // Records replaced one for one are assigned; the rest are erased or inserted.
+    const std::size_t common = std::min(count, records.size());
+    auto at = shapes_.begin() + static_cast<std::ptrdiff_t>(first);
+    std::move(records.begin(), records.begin() + static_cast<std::ptrdiff_t>(common), at);
+    at += static_cast<std::ptrdiff_t>(common);
+    if (count > common)
+        shapes_.erase(at, at + static_cast<std::ptrdiff_t>(count - common));
+    else
+        shapes_.insert(
+            at, std::make_move_iterator(records.begin() + static_cast<std::ptrdiff_t>(common)),
+            std::make_move_iterator(records.end()));
+    startUpEmpty_ = startUpEmpty;
+    Changed();
+    return true;
 }
 
 std::string DrawingList::RecordText(int number, const ShapeRecord& shape) {

@@ -142,6 +142,15 @@ public:
     // record, or nothing (and no change) when there is no such record.
     std::optional<ShapeRecord> DeleteShape(int number);
 
+    // Replaces the `count` records from position `first` (0-based) by `records`, as undo
+    // and redo put a step back; `startUpEmpty` says whether the list, when it holds no
+    // shapes, reads as the empty drawing of start-up (see Text()). The records are taken as
+    // stored (no Storable). False, with no change, when the range is not in the list.
+    bool SpliceShapes(std::size_t first, std::size_t count, std::vector<ShapeRecord> records,
+                      bool startUpEmpty);
+    // Whether the list, when it holds no shapes, reads as the empty drawing of start-up.
+    bool StartUpEmpty() const { return startUpEmpty_; }
+
     // The record text: ":(" number ")" and sixteen bracketed fields, without the CR LF.
     static std::string RecordText(int number, const ShapeRecord& shape);
 

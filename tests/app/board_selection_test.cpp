@@ -69,7 +69,7 @@ TEST(BoardSelection, SelectingMovingTurningAndErasing) {
     QTest::mouseMove(b.board, {140, 95});
     QTest::mouseRelease(b.board, Qt::LeftButton, {}, {140, 95});
     QTemporaryDir dir;
-    b.w.WriteGraphicsFile(dir.filePath("moved.pcz").toStdString());
+    b.w.drawingCommands().Write(dir.filePath("moved.pcz").toStdString());
     QFile file(dir.filePath("moved.pcz"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("\n:(2)[SQUARE][160][110][120][80][0]"));

@@ -1,3 +1,4 @@
+#include "Shapes.h"
 #include "TestWindow.h"
 
 #include "drawing/DrawingFile.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <cstdlib>
@@ -27,6 +29,7 @@
 using namespace pelcor;
 using pelcor::testing::Answer;
 using pelcor::testing::DrawExample;
+using pelcor::testing::ExampleDrawing;
 using pelcor::testing::TestWindow;
 
 namespace {
@@ -78,8 +81,8 @@ TEST(DrawingFiles, SavingWritesTheFileAndMakesItTheBaseline) {
     EXPECT_EQ(Field(w, "CurrentFile"), plain + ".pcz");
     EXPECT_EQ(w.document().FileName(), (plain + ".pcz").toStdString());
     EXPECT_FALSE(w.document().Changed());
-    EXPECT_EQ(w.document().UndoSnapshot.Text(), w.document().Text());
-    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled()); // saving does not offer undo
+    EXPECT_EQ(w.document().history().UndoSteps(), 0u); // saving is no step
+    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());  // saving does not offer undo
 
     // The next save proposes the remembered name; an upper-case extension gets ".pcz".
     t.dialogs.fileNames << dir.filePath("upper.PCZ");
@@ -98,16 +101,16 @@ TEST(DrawingFiles, AWriteThatCannotHappenChangesNothing) {
     QTemporaryDir dir;
     DrawExample(w);
     const QString good = dir.filePath("good.pcz");
-    w.WriteGraphicsFile(good.toStdString());
+    w.drawingCommands().Write(good.toStdString());
     w.document().list().DeleteShape(1);
     const std::string changed = w.document().Text();
 
-    w.WriteGraphicsFile("");
+    w.drawingCommands().Write("");
     EXPECT_EQ(t.info()->text(), "*** Invalid - file name missing ***");
     EXPECT_EQ(t.sound.beeps, 1);
 
     const QString unreachable = dir.filePath("no such folder/drawing.pcz");
-    w.WriteGraphicsFile(unreachable.toStdString());
+    w.drawingCommands().Write(unreachable.toStdString());
     EXPECT_TRUE(t.info()->text().startsWith("*** The drawing was not saved in " + unreachable))
         << t.info()->text().toStdString();
     EXPECT_TRUE(t.dialogs.messages.isEmpty()); // reported once, in the information line
@@ -125,7 +128,7 @@ TEST(DrawingFiles, LoadingShowsTheDrawingOnTheBoard) {
     {
         TestWindow first;
         DrawExample(first.window());
-        first.window().WriteGraphicsFile(path.toStdString());
+        first.window().drawingCommands().Write(path.toStdString());
     }
     TestWindow t;
     TMainCalc1& w = t.window();
@@ -143,7 +146,7 @@ TEST(DrawingFiles, LoadingShowsTheDrawingOnTheBoard) {
     EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);
     EXPECT_TRUE(w.findChild<QWidget*>("Picture11")->isVisible());
     EXPECT_TRUE(w.menuAction("SaveGraphicsFile1")->isEnabled());
-    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
+    EXPECT_TRUE(w.menuAction("Undo1")->isEnabled()); // loading is a step
     EXPECT_FALSE(w.document().Changed());
     EXPECT_EQ(BoardPixel(w, 185, 140), 65280); // the circle's fill
     EXPECT_EQ(BoardPixel(w, 110, 104), 16777215);
@@ -155,7 +158,7 @@ TEST(DrawingFiles, ADrawingNamedOnTheCommandLineOpensAsLoadGraphicsFileOpensIt) 
     {
         TestWindow first;
         DrawExample(first.window());
-        first.window().WriteGraphicsFile(path.toStdString());
+        first.window().drawingCommands().Write(path.toStdString());
     }
     const QString missing = dir.filePath("missing.pcz");
     QString menuMessage;
@@ -191,7 +194,7 @@ TEST(DrawingFiles, AMissingOrDamagedFileLeavesTheDrawingAsItWas) {
     const std::string before = w.document().Text();
 
     const QString missing = dir.filePath("missing.pcz");
-    w.ReadGraphicsFile(missing.toStdString());
+    w.drawingCommands().Read(missing.toStdString());
     EXPECT_EQ(t.info()->text(), "*** Invalid file name error ***" + missing);
     EXPECT_EQ(w.document().Text(), before);
     EXPECT_EQ(w.document().FileName(), missing.toStdString());
@@ -208,7 +211,7 @@ TEST(DrawingFiles, AMissingOrDamagedFileLeavesTheDrawingAsItWas) {
     for (const std::string& bytes : damaged) {
         const QString path = dir.filePath(QString("bad%1.pcz").arg(++n));
         ASSERT_EQ(WriteFileAtomically(path.toStdString(), bytes), "");
-        w.ReadGraphicsFile(path.toStdString());
+        w.drawingCommands().Read(path.toStdString());
         EXPECT_TRUE(t.info()->text().startsWith("*** Not loaded: " + path + " - "))
             << t.info()->text().toStdString();
         EXPECT_EQ(w.document().Text(), before) << n;
@@ -223,10 +226,10 @@ TEST(DrawingFiles, AnEmptyBoardSavesAndLoadsAsEmpty) {
     TMainCalc1& w = t.window();
     QTemporaryDir dir;
     const QString path = dir.filePath("empty.pcz");
-    w.WriteGraphicsFile(path.toStdString());
+    w.drawingCommands().Write(path.toStdString());
     EXPECT_EQ(FileBytes(path), "\xFF\r\nIMAGES{0}\r\n");
     DrawExample(w);
-    w.ReadGraphicsFile(path.toStdString());
+    w.drawingCommands().Read(path.toStdString());
     EXPECT_EQ(w.document().list().ShapeCount(), 0);
     EXPECT_EQ(Field(w, "ImagesTotal"), "0");
     EXPECT_EQ(BoardPixel(w, 185, 140), BoardPixel(w, 5, 5)); // the circle is gone
@@ -236,7 +239,7 @@ TEST(DrawingFiles, AnEmptyBoardSavesAndLoadsAsEmpty) {
     EXPECT_EQ(w.document().list().AppendShape(square, {}), 1);
 }
 
-TEST(ClearAndUndo, CLSEmptiesBoardAndTapeAndUndoBringsTheDrawingBackOnce) {
+TEST(ClearAndUndo, CLSEmptiesBoardAndTapeAndUndoBringsTheDrawingBack) {
     TestWindow t;
     TMainCalc1& w = t.window();
     DrawExample(w);
@@ -253,18 +256,27 @@ TEST(ClearAndUndo, CLSEmptiesBoardAndTapeAndUndoBringsTheDrawingBackOnce) {
     EXPECT_EQ(BoardPixel(w, 185, 140), BoardPixel(w, 5, 5));
     ASSERT_TRUE(w.menuAction("Undo1")->isEnabled());
 
+    const std::string drawn = ExampleDrawing().Text();
     w.menuAction("Undo1")->trigger();
+    EXPECT_EQ(w.document().Text(), drawn);
     EXPECT_EQ(w.document().list().ShapeCount(), 2);
     EXPECT_EQ(Field(w, "ImagesTotal"), "2");
     EXPECT_EQ(BoardPixel(w, 185, 140), 65280);
-    EXPECT_FALSE(w.document().Changed());
-    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
+    EXPECT_TRUE(w.document().Changed()); // back on screen, and never saved
+    EXPECT_TRUE(w.menuAction("Redo1")->isEnabled());
 
-    // A second undo is not offered: it changes nothing.
-    w.document().list().DeleteShape(2);
+    // The drawing itself was a step before "CLS": undone too, then both redone.
+    ASSERT_TRUE(w.menuAction("Undo1")->isEnabled());
     w.menuAction("Undo1")->trigger();
-    w.Undo1Click();
-    EXPECT_EQ(w.document().list().ShapeCount(), 1);
+    EXPECT_EQ(w.document().Text(), "\xFF");
+    EXPECT_FALSE(w.menuAction("Undo1")->isEnabled());
+    w.drawingCommands().Undo(); // nothing left: nothing changes
+    EXPECT_EQ(w.document().Text(), "\xFF");
+    w.menuAction("Redo1")->trigger();
+    EXPECT_EQ(w.document().Text(), drawn);
+    w.menuAction("Redo1")->trigger();
+    EXPECT_EQ(w.document().Text(), "\xFF");
+    EXPECT_FALSE(w.menuAction("Redo1")->isEnabled());
 }
 
 TEST(ClearAndUndo, NewClearsTheBoardButKeepsTheBaseline) {
@@ -276,7 +288,7 @@ TEST(ClearAndUndo, NewClearsTheBoardButKeepsTheBaseline) {
 
     DrawExample(w);
     QTemporaryDir dir;
-    w.WriteGraphicsFile(dir.filePath("a.pcz").toStdString());
+    w.drawingCommands().Write(dir.filePath("a.pcz").toStdString());
     t.type("12+");
     w.menuAction("New1")->trigger();
     EXPECT_EQ(w.document().Text(), "\xFF");
@@ -292,7 +304,7 @@ TEST(ClearAndUndo, NewClearsTheBoardButKeepsTheBaseline) {
 
     // Away from the board "New" leaves the drawing alone.
     w.screens().showDisplayMode(DisplayMode(1));
-    w.New1Click();
+    w.drawingCommands().New();
     EXPECT_EQ(w.document().list().ShapeCount(), 2);
 }
 
@@ -301,7 +313,7 @@ TEST(ClearAndUndo, UndoAfterADeleteRestoresTheNumbering) {
     TMainCalc1& w = t.window();
     DrawExample(w);
     const std::string before = w.document().Text();
-    w.document().TakeUndoSnapshot(true);
+    w.document().Commit(); // the drawing as a step, as the tools leave it
     w.document().list().DeleteShape(1);
     w.RepaintBoard();
     EXPECT_EQ(w.document().list().ExtractShape(1)->Kind, "CIRCLE");
@@ -321,7 +333,7 @@ TEST(ClearAndUndo, TheUnsavedQuestionComesExactlyWhenTheDrawingDiffers) {
         // Saved: only the exit question.
         TestWindow t;
         DrawExample(t.window());
-        t.window().WriteGraphicsFile(dir.filePath("kept.pcz").toStdString());
+        t.window().drawingCommands().Write(dir.filePath("kept.pcz").toStdString());
         Answer yes(t, "YesExitButt");
         Answer unsaved(t, "ImageExitButt");
         EXPECT_TRUE(t.window().close());
@@ -330,7 +342,7 @@ TEST(ClearAndUndo, TheUnsavedQuestionComesExactlyWhenTheDrawingDiffers) {
     {
         // "New" after the save: asked, and "Abort Exit" keeps the window.
         TestWindow t;
-        t.window().ReadGraphicsFile(dir.filePath("kept.pcz").toStdString());
+        t.window().drawingCommands().Read(dir.filePath("kept.pcz").toStdString());
         t.window().menuAction("New1")->trigger();
         {
             Answer yes(t, "YesExitButt");
@@ -338,12 +350,44 @@ TEST(ClearAndUndo, TheUnsavedQuestionComesExactlyWhenTheDrawingDiffers) {
             EXPECT_FALSE(t.window().close());
             EXPECT_TRUE(abort.asked);
         }
-        // "CLS" makes the empty board the baseline again.
+        // "CLS" leaves the baseline: the loaded drawing would still be lost.
         t.click("CLSButt");
+        {
+            Answer yes(t, "YesExitButt");
+            Answer abort(t, "AbortExitButt");
+            EXPECT_FALSE(t.window().close());
+            EXPECT_TRUE(abort.asked);
+        }
+        // Undoing "New" brings the loaded drawing back: nothing to save. ("CLS" of the empty
+        // board changed nothing, so it was no step.)
+        t.window().menuAction("Undo1")->trigger();
         Answer yes(t, "YesExitButt");
         Answer unsaved(t, "ImageExitButt");
         EXPECT_TRUE(t.window().close());
         EXPECT_FALSE(unsaved.asked);
+    }
+    {
+        // Five shapes drawn, "CLS", "Undo": the shapes are back and unsaved, so exit asks.
+        TestWindow t;
+        TMainCalc1& w = t.window();
+        QWidget* board = w.findChild<QWidget*>("Picture11");
+        w.screens().showDisplayMode(DisplayMode::Board);
+        for (int i = 0; i < 5; ++i) {
+            t.click("BitBtn12"); // line
+            QTest::mousePress(board, Qt::LeftButton, {}, {20 + 40 * i, 30});
+            QTest::mouseMove(board, {40 + 40 * i, 90});
+            QTest::mouseRelease(board, Qt::LeftButton, {}, {40 + 40 * i, 90});
+        }
+        ASSERT_EQ(w.document().list().ShapeCount(), 5);
+        const std::string five = w.document().Text();
+        t.click("CLSButt");
+        EXPECT_FALSE(w.document().Changed()); // empty, as at the start
+        w.menuAction("Undo1")->trigger();
+        EXPECT_EQ(w.document().Text(), five);
+        Answer yes(t, "YesExitButt");
+        Answer abort(t, "AbortExitButt");
+        EXPECT_FALSE(w.close());
+        EXPECT_TRUE(abort.asked);
     }
 }
 
@@ -352,7 +396,7 @@ TEST(Export, TheBoardIsWrittenAsAJpegWithTheDefaultSettings) {
     TMainCalc1& w = t.window();
     QTemporaryDir dir;
     DrawExample(w);
-    w.WriteGraphicsFile(dir.filePath("house.pcz").toStdString());
+    w.drawingCommands().Write(dir.filePath("house.pcz").toStdString());
 
     const QString jpeg = dir.filePath("house.jpg");
     t.dialogs.fileNames << jpeg;
@@ -384,13 +428,13 @@ TEST(Export, SwitchingToBitmapChangesTheNameAndWritesA24BitPicture) {
     TMainCalc1& w = t.window();
     QTemporaryDir dir;
     DrawExample(w);
-    w.ExportFileName = dir.filePath("board.jpg").toStdString();
+    w.drawingCommands().ExportFileName = dir.filePath("board.jpg").toStdString();
     const QString bmp = dir.filePath("board.bmp");
     t.dialogs.filterChanges = {2};
     t.dialogs.fileNames << bmp;
     w.menuAction("SaveImageBitmap1")->trigger();
     EXPECT_EQ(t.dialogs.namesPutBack, QStringList{bmp});
-    EXPECT_EQ(w.ExportFilterIndex, 2);
+    EXPECT_EQ(w.drawingCommands().ExportFilterIndex, 2);
     EXPECT_EQ(t.info()->text(), "Saving file:- " + bmp);
 
     const std::string bytes = FileBytes(bmp);
@@ -407,7 +451,7 @@ TEST(Export, SwitchingToBitmapChangesTheNameAndWritesA24BitPicture) {
         EXPECT_EQ(FromQColor(picture.pixelColor(p)), BoardPixel(w, p.x(), p.y())) << p.x() << p.y();
 
     // The filter stays on bitmaps, and a name ending in ".jpg" is offered as ".bmp".
-    w.ExportFileName = dir.filePath("other.jpg").toStdString();
+    w.drawingCommands().ExportFileName = dir.filePath("other.jpg").toStdString();
     t.dialogs.fileNames << QString();
     w.menuAction("SaveImageBitmap1")->trigger();
     EXPECT_EQ(t.dialogs.fileQuestions[1].filterIndex, 2);
@@ -421,7 +465,7 @@ TEST(Export, WithoutAPictureOrAPlaceNothingIsWritten) {
     for (int mode : {0, 4}) {
         w.screens().showDisplayMode(DisplayMode(mode));
         t.dialogs.fileNames << dir.filePath("none.jpg");
-        w.SaveImageBitmap1Click();
+        w.drawingCommands().Export();
         EXPECT_EQ(t.info()->text(), "There is no picture on this screen to export");
         EXPECT_TRUE(t.dialogs.fileQuestions.empty());
         t.dialogs.fileNames.clear();

@@ -165,7 +165,7 @@ TEST(MainWindow, ExitAsksAndNoKeepsTheWindow) {
 TEST(MainWindow, AChangedDrawingAsksAgainAndAbortKeepsTheWindow) {
     TestWindow t;
     TMainCalc1& w = t.window();
-    w.document().EditBackup = "a drawing that was saved";
+    w.document().Baseline = "a drawing that was saved";
     {
         Answer yes(t, "YesExitButt");
         Answer abort(t, "AbortExitButt");

@@ -5,6 +5,7 @@
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
 #include "board/BoardModel.h"
+#include "board/DrawingCommands.h"
 #include "board/DrawingDocument.h"
 #include "calc/Calculator.h"
 #include "platform/Dialogs.h"
