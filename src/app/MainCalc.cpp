@@ -36,6 +36,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -381,6 +382,16 @@ bool TMainCalc1::eventFilter(QObject* watched, QEvent* event) {
     if ((type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel) &&
         watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this && orbit_)
         orbit_->ResetIdle();
+    // While the drawing has a step to undo or redo, its keys are the menu's, not the
+    // readout's own text undo.
+    if (type == QEvent::ShortcutOverride && menu_) {
+        const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (QAction* a : {menu_->Undo1, menu_->Redo1})
+            if (a->isEnabled() && a->shortcuts().contains(key)) {
+                event->ignore();
+                return true;
+            }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -129,6 +129,15 @@ TEST(UndoRedo, EveryKindOfStepWalksBackToTheStartAndForwardToTheEnd) {
         EXPECT_EQ(b.w.document().Text(), b.texts[i]) << i;
     }
     EXPECT_FALSE(b.offered("Redo1"));
+
+    // With the readout's caret the keys still go to the drawing while it has steps; with
+    // none they are the readout's own.
+    b.type("12");
+    QLineEdit* readout = b.readout();
+    readout->setFocus();
+    QTest::keyClick(readout, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(b.w.document().Text(), b.texts[b.texts.size() - 2]);
+    EXPECT_EQ(readout->text(), "12");
 }
 
 TEST(UndoRedo, UndoClosesTheEditFrameAndANewChangeDropsTheRedoSteps) {
