@@ -78,8 +78,6 @@ public:
 
     // --- the parts
     const ProgramFiles& programFiles() const { return files_; }
-    // The folder of "Pelcor.ini" and "TotalStr.dat".
-    const ProgramFiles& userFiles() const { return userFiles_; }
     MainMenu& menu() { return *menu_; }
     ScreenHost& screens() { return *screens_; }
     SidePanelHost& sidePanels() { return *sidePanels_; }

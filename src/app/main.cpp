@@ -10,10 +10,6 @@
 
 #include <cstdio>
 
-#ifndef PELCOR_VERSION
-#define PELCOR_VERSION "0"
-#endif
-
 namespace {
 
 const char* const kDesktopId = PELCOR_DESKTOP_ID;

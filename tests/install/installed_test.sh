@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks the program as it is installed. Usage: installed_test.sh MODE BUILD_DIR
+# Checks the program as it is installed. Usage: installed_test.sh MODE BUILD_DIR DESKTOP_ID
 #   files         the installed desktop entry, metadata, MIME type and manual page validate
 #   command-line  --help, --version and a wrong option, without any display
 #   program       the installed copy, run by a user who cannot write its prefix, keeps a
@@ -10,7 +10,7 @@ set -euo pipefail
 mode=$1
 build=$(cd "$2" && pwd)
 here=$(dirname "$(readlink -f "$0")")
-id=io.github.pelcorcalc.PelcorCalc
+id=$3
 
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
