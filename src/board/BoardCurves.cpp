@@ -2,6 +2,8 @@
 // while their records are unchanged.
 #include "board/BoardCurves.h"
 
+#include <cstdlib>
+
 namespace pelcor {
 
 using namespace rendering;
@@ -77,8 +79,8 @@ void BoardRenderer::DrawHyperbola(const ShapeRecord& shape) {
         const HyperbolaSteps& t = HyperbolaStepValues();
         const std::size_t n = t.cosines.size();
         const double across10 = 10 * a, along10 = 10 * b;
-        if (std::abs(shape.X1) > kNear || std::abs(shape.Y1) > kNear || canvas_.width() > kNear ||
-            canvas_.height() > kNear) {
+        if (std::llabs(shape.X1) > kNear || std::llabs(shape.Y1) > kNear ||
+            canvas_.width() > kNear || canvas_.height() > kNear) {
             for (std::size_t i = 0; i < n; ++i) {
                 const double across = Trunc(across10 / t.cosines[i]);
                 const double along = Trunc(along10 * t.tangents[i]);

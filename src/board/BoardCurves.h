@@ -115,13 +115,14 @@ public:
     // and a centre column on a board of 320 columns or fewer, leaping over its stretches
     // below -320; walked once.
     const std::vector<double>& RowWalk(int row) {
-        auto [at, added] = rows_.try_emplace(row);
+        const auto [at, added] = rows_.try_emplace(row);
+        std::vector<double>& walk = at->second; // not captured: clang 14 cannot capture a binding
         if (added)
-            WalkRectHyperbola(row, true, [&](double c) {
-                at->second.push_back(c);
+            WalkRectHyperbola(row, true, [&walk](double c) {
+                walk.push_back(c);
                 return true;
             });
-        return at->second;
+        return walk;
     }
 
     // Room for `n` whole numbers, for a computation's own use.

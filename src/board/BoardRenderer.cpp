@@ -338,7 +338,7 @@ void BoardRenderer::DrawPolygon(const ShapeRecord& shape, int cx, int cy, double
     if (m == 0 || form < 0 || form > 3) return;
     const double start = shape.Aux1;
     const double r = radius;
-    const int h = shape.Aux3;
+    const long long h = shape.Aux3; // negated below: no int may be
     auto flat = [&](double u, int& x, int& y) {
         x = Pt(cx + r * std::cos(Radians(u)));
         y = Pt(cy + r * std::sin(Radians(u)));
@@ -349,7 +349,7 @@ void BoardRenderer::DrawPolygon(const ShapeRecord& shape, int cx, int cy, double
     };
     auto top = [&](double u, int& x, int& y) {
         x = Pt(cx + r * std::cos(Radians(u)));
-        y = Sum(Pt(cy + r / 3 * std::sin(Radians(u))), -static_cast<long long>(h));
+        y = Sum(Pt(cy + r / 3 * std::sin(Radians(u))), -h);
     };
 
     // Edges k = 0, 1, ... while start + k m <= start + (edges - 1) m.

@@ -8,6 +8,7 @@
 #include "platform/Pictures.h"
 #include "platform/ProgramFiles.h"
 #include "platform/widgets/PictureBox.h"
+#include "platform/widgets/PlainMemo.h"
 #include "platform/widgets/Widgets.h"
 
 #include <QFrame>
@@ -27,7 +28,7 @@ BoardView::BoardView(BoardModel& model, Dialogs& dialogs, const ProgramFiles& fi
     buildStatusPanel(places.frameParent);
     buildEditFrame(places.frameParent);
 
-    memo_ = new QPlainTextEdit(places.frameParent);
+    memo_ = new PlainMemo(places.frameParent);
     memo_->setObjectName("TotalStrg2");
     memo_->setGeometry(8, 390, 616, 66 + 25 - 4);
     memo_->setReadOnly(true);
@@ -104,7 +105,7 @@ void BoardView::buildSwatches(QWidget* parent) {
         {&penSwatch_, "PenColr", "PenColor", 50, model_.tools().PenColor},
         {&fillSwatch_, "FillColr", "FillColor", 122, model_.tools().FillColor}};
     for (const auto& [slot, name, accessible, left, color] : swatches) {
-        auto* s = new QPlainTextEdit(parent);
+        auto* s = new PlainMemo(parent);
         s->setObjectName(name);
         s->setGeometry(left, 309, 29, 17);
         s->setCursor(Qt::PointingHandCursor);
@@ -122,7 +123,7 @@ void BoardView::buildTextFrame(QWidget* parent) {
     textFrame_ = MakePanel("TextFrame", parent, 8, 336, 305, 73);
     SetPanelLook(textFrame_);
     MakeLabel("AddTextLabel", "Add Text", textFrame_, 8, 4, 60, 16);
-    addText_ = new QPlainTextEdit(textFrame_);
+    addText_ = new PlainMemo(textFrame_);
     addText_->setObjectName("AddText");
     addText_->setGeometry(8, 22, 200, 44);
     addText_->setAccessibleName("Add Text");

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 
 namespace pelcor {
@@ -20,6 +21,20 @@ constexpr long long Far = 1 << 22;
 int Clamp(long long v) {
     return static_cast<int>(
         std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// A position the mouse gives, held within the range of a shape's coordinates.
+int InRange(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, -CoordinateLimit, CoordinateLimit));
+}
+
+// The least shift that brings every one of `coordinates` within the range (0 when they all
+// are): a shape moved as a whole stops at the edge of the range and keeps its size.
+long long BackInRange(std::initializer_list<long long> coordinates) {
+    long long shift = 0;
+    for (long long c : coordinates)
+        shift = std::clamp(shift, -CoordinateLimit - c, CoordinateLimit - c);
+    return shift;
 }
 
 // The handle position between two coordinates: half the difference, toward zero.
@@ -218,30 +233,32 @@ bool Selection::MoveSelected(int x, int y, bool rotateMode, bool intersectionMod
     if (k == kind::Triangle) {
         switch (Handle) {
         case DragHandle::Whole: {
-            const long long dx = static_cast<long long>(x) - s.X1;
-            const long long dy = static_cast<long long>(y) - s.Y1;
+            long long dx = static_cast<long long>(x) - s.X1;
+            long long dy = static_cast<long long>(y) - s.Y1;
+            dx += BackInRange({s.X1 + dx, s.X3 + dx, s.X4 + dx, s.Aux1 + dx});
+            dy += BackInRange({s.Y1 + dy, s.Y3 + dy, s.Y4 + dy, s.Aux2 + dy});
             s.X3 = Clamp(s.X3 + dx);
             s.Y3 = Clamp(s.Y3 + dy);
             s.X4 = Clamp(s.X4 + dx);
             s.Y4 = Clamp(s.Y4 + dy);
             s.Aux1 = Clamp(s.Aux1 + dx);
             s.Aux2 = Clamp(s.Aux2 + dy);
-            s.X1 = x;
-            s.Y1 = y;
+            s.X1 = Clamp(s.X1 + dx);
+            s.Y1 = Clamp(s.Y1 + dy);
             break;
         }
         case DragHandle::TopVertex:
         case DragHandle::LowerRightVertex:
         case DragHandle::LowerLeftVertex:
             if (Handle == DragHandle::TopVertex) {
-                s.X3 = x;
-                s.Y3 = y;
+                s.X3 = InRange(x);
+                s.Y3 = InRange(y);
             } else if (Handle == DragHandle::LowerRightVertex) {
-                s.X4 = x;
-                s.Y4 = y;
+                s.X4 = InRange(x);
+                s.Y4 = InRange(y);
             } else {
-                s.Aux1 = x;
-                s.Aux2 = y;
+                s.Aux1 = InRange(x);
+                s.Aux2 = InRange(y);
             }
             // The centroid, by integer division.
             s.X1 = Clamp((static_cast<long long>(s.X3) + s.X4 + s.Aux1) / 3);
@@ -258,16 +275,19 @@ bool Selection::MoveSelected(int x, int y, bool rotateMode, bool intersectionMod
     } else if (k == kind::Line || k == kind::Square || k == kind::Ellipse || k == kind::Circle) {
         if (Handle == DragHandle::Whole) {
             // The middle handle under the mouse; the shape keeps its size, odd or even.
-            s.X1 = Clamp(x - Width / 2);
-            s.Y1 = Clamp(y - Height / 2);
-            s.X2 = Clamp(s.X1 + Width);
-            s.Y2 = Clamp(s.Y1 + Height);
+            long long x1 = x - Width / 2, y1 = y - Height / 2;
+            x1 += BackInRange({x1, x1 + Width});
+            y1 += BackInRange({y1, y1 + Height});
+            s.X1 = Clamp(x1);
+            s.Y1 = Clamp(y1);
+            s.X2 = Clamp(x1 + Width);
+            s.Y2 = Clamp(y1 + Height);
         } else if (EndFlag) {
-            s.X2 = x;
-            s.Y2 = y;
+            s.X2 = InRange(x);
+            s.Y2 = InRange(y);
         } else {
-            s.X1 = x;
-            s.Y1 = y;
+            s.X1 = InRange(x);
+            s.Y1 = InRange(y);
         }
         if (k == kind::Ellipse) {
             // The half width and height follow the box, as for a new ellipse.
@@ -275,8 +295,8 @@ bool Selection::MoveSelected(int x, int y, bool rotateMode, bool intersectionMod
             s.Y3 = Clamp(std::llabs(static_cast<long long>(s.Y1) - s.Y2) / 2);
         }
     } else {
-        s.X1 = x;
-        s.Y1 = y;
+        s.X1 = InRange(x);
+        s.Y1 = InRange(y);
     }
 
     list_.ReplaceShape(number, s);

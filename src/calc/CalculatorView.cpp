@@ -5,6 +5,7 @@
 #include "platform/Colors.h"
 #include "platform/NumberText.h"
 #include "platform/SettingsFile.h"
+#include "platform/widgets/PlainMemo.h"
 #include "platform/widgets/Widgets.h"
 
 #include <QAction>
@@ -39,7 +40,7 @@ CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(repo
     connect(keypad_->CEButt(), &QPushButton::clicked, this, &CalculatorView::CEButtClick);
     connect(keypad_->CLRButt(), &QPushButton::clicked, this, &CalculatorView::CLRButtClick);
 
-    tape_ = new QPlainTextEdit(parent);
+    tape_ = new PlainMemo(parent);
     tape_->setObjectName("TotalStrg");
     tape_->setGeometry(6, 331, 259, 55);
     tape_->setReadOnly(true);

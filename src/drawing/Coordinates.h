@@ -13,6 +13,17 @@ inline constexpr int BoardGridCount = 32;                        // grid lines o
 inline constexpr int BoardHalfGrid = BoardGridCount / 2;         // 16 units either side
 inline constexpr int PixelsPerUnit = BoardSize / BoardGridCount; // 10
 
+// How far from the board a shape's positions and lengths may lie, in pixels either way:
+// 4194304, some 13,000 board widths. The drawing file's loader refuses a record beyond it,
+// the edit frame holds its values within it, and moving a shape stops at it. Within this
+// range every sum, difference and half of two coordinates fits an int with room to spare,
+// and products of two are taken in 64 bits or as reals.
+inline constexpr int CoordinateLimit = 1 << 22;
+
+inline bool InCoordinateRange(long long value) {
+    return value >= -CoordinateLimit && value <= CoordinateLimit;
+}
+
 // Converts a real to an integer by truncation toward zero, as every conversion of the
 // board does. Values beyond the int range are held at its ends and not-a-number gives 0,
 // so no input can make the conversion undefined.

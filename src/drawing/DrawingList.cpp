@@ -1,5 +1,6 @@
 #include "drawing/DrawingList.h"
 
+#include "drawing/Coordinates.h"
 #include "platform/Cp1252.h"
 #include "platform/NumberText.h"
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
+#include <initializer_list>
 
 namespace pelcor {
 
@@ -301,6 +303,41 @@ bool DrawingList::SpliceShapes(std::size_t first, std::size_t count,
     return true;
 }
 
+std::string DrawingList::RangeError(const ShapeRecord& s) {
+    struct Field {
+        const char* name;
+        int value;
+    };
+    const Field x1{"X1", s.X1}, y1{"Y1", s.Y1}, x2{"X2", s.X2}, y2{"Y2", s.Y2}, x3{"X3", s.X3},
+        y3{"Y3", s.Y3}, x4{"X4", s.X4}, y4{"Y4", s.Y4}, aux1{"Aux1", s.Aux1}, aux2{"Aux2", s.Aux2},
+        aux3{"Aux3", s.Aux3};
+    Field fields[10] = {x1, y1};
+    std::size_t count = 2;
+    auto add = [&](std::initializer_list<Field> more) {
+        for (const Field& f : more)
+            fields[count++] = f;
+    };
+    switch (s.KindCode()) {
+    case ShapeKind::Line:
+    case ShapeKind::Square: add({x2, y2}); break;
+    case ShapeKind::Ellipse: add({x2, y2, x3, y3}); break;
+    case ShapeKind::Circle: add({x2, y2, x3, y3, aux1}); break;
+    case ShapeKind::Triangle: add({x2, y2, x3, y3, x4, y4, aux1, aux2}); break;
+    case ShapeKind::Hexagon: add({x2, aux3}); break;
+    case ShapeKind::Hyper: add({x2, y2}); break;
+    case ShapeKind::Parabola:
+    case ShapeKind::Hyper1:
+    case ShapeKind::Text: break;
+    case ShapeKind::Other: count = 0; break;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        if (!InCoordinateRange(fields[i].value))
+            return std::string(fields[i].name) + " = " + std::to_string(fields[i].value) +
+                   " is beyond the board's range, " + std::to_string(-CoordinateLimit) + " to " +
+                   std::to_string(CoordinateLimit);
+    return {};
+}
+
 std::string DrawingList::RecordText(int number, const ShapeRecord& shape) {
     std::string out;
     AppendRecordText(out, number, shape);
@@ -339,6 +376,8 @@ std::string DrawingList::SetText(std::string_view text) {
             return "Shape record " + std::to_string(number) + ": it holds a stray line break";
         if (std::string error = ParseRecord(line, number, shapes.emplace_back()); !error.empty())
             return error;
+        if (std::string error = RangeError(shapes.back()); !error.empty())
+            return "Shape record " + std::to_string(number) + ": " + error;
         body.remove_prefix(end + CrLf.size());
     }
     shapes_ = std::move(shapes);

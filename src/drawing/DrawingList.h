@@ -151,6 +151,17 @@ public:
     // Whether the list, when it holds no shapes, reads as the empty drawing of start-up.
     bool StartUpEmpty() const { return startUpEmpty_; }
 
+    // What is wrong with the positions and lengths of `shape`, or an empty text when each of
+    // them lies within ±CoordinateLimit (drawing/Coordinates.h): "X1 = -2147483648 is beyond
+    // the board's range, -4194304 to 4194304". The fields checked are those the shape's kind
+    // takes as a position or a length in pixels: X1, Y1 of every kind of the ten; the
+    // corners X2, Y2 of a LINE, SQUARE, ELLIPSE or CIRCLE; the half sizes X3, Y3 of an
+    // ELLIPSE or CIRCLE and a CIRCLE's height Aux1; a TRIANGLE's radius X2, Y2 and vertices
+    // X3, Y3, X4, Y4, Aux1, Aux2; a HEXAGON's radius X2 and height Aux3; a HYPER's half axes
+    // X2, Y2 (in hundredths of a unit). Coefficients, counts, forms, angles, switches and the
+    // fields a kind leaves free may hold any integer: everything reads them as reals.
+    static std::string RangeError(const ShapeRecord& shape);
+
     // The record text: ":(" number ")" and sixteen bracketed fields, without the CR LF.
     static std::string RecordText(int number, const ShapeRecord& shape);
 

@@ -2,6 +2,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
+#include "platform/widgets/PlainMemo.h"
 #include "platform/widgets/Widgets.h"
 
 #include <QEvent>
@@ -75,7 +76,7 @@ TextEditorView::TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dia
     EditorCloseButt1->setToolTip("Close the editor");
     connect(EditorCloseButt1, &QPushButton::clicked, this, &TextEditorView::EditorCloseButt1Click);
 
-    Storetext = new QPlainTextEdit(this);
+    Storetext = new PlainMemo(this);
     Storetext->setObjectName("Storetext");
     Storetext->setAccessibleName("Text");
     Storetext->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -1,6 +1,7 @@
 #include "print/CalcPrinter.h"
 
 #include "platform/Dialogs.h"
+#include "platform/widgets/PlainMemo.h"
 #include "platform/widgets/Widgets.h"
 
 #include <QCloseEvent>
@@ -90,7 +91,7 @@ TCalcPrint1::TCalcPrint1(Dialogs& dialogs, Options options, QWidget* parent)
     TextLabel = MakeLabel("TextLabel", PImagePanel, QRect(15, 15, 290, 370));
     TextLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     TextLabel->hide();
-    DataMemo = new QPlainTextEdit(PImagePanel);
+    DataMemo = new PlainMemo(PImagePanel);
     DataMemo->setObjectName("DataMemo");
     DataMemo->hide();
 
