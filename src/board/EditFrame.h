@@ -68,11 +68,11 @@ using EditError = std::string;
 // after a change) and rewrites the record in the list; the view shows Control().
 //
 // Calling order:
-// - Right press on a selected shape (after the window copied the list to its EditBackup):
+// - Right press on a selected shape (after the board model copied the list for "Cancel"):
 //   OpenEditFrame(selected); then hide TotalStrg2 and show the board's arrow cursor.
 // - "OK": Ok(); on success focus the readout with the caret at its end.
 // - "Refresh" and Enter in a box: Refresh(). The "Prbh" check box: PrbhClicked(checked).
-// - "Cancel": Cancel(EditBackup); then the cross cursor and the readout's focus.
+// - "Cancel": Cancel(that copy); then the cross cursor and the readout's focus.
 // - A press on the board or a tool change while the frame is open: CloseEditFrame(...),
 //   whose record (a TEXT) becomes the board's working shape; the frame stays open when the
 //   text tool's entry box is empty.

@@ -26,7 +26,7 @@ public:
 
     QWidget* control(EditControl c) const { return widgets_[static_cast<int>(c)]; }
 
-    // Opens the frame for shape `number` (after the window took its EditBackup).
+    // Opens the frame for shape `number` (the board model keeps the list for "Cancel").
     bool OpenEditFrame(int number);
     // The toolbar's colour button: the colour dialog; the pen swatch takes the colour while
     // the frame is open.
