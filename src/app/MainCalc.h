@@ -120,7 +120,7 @@ public:
 
     // --- drawing files, undo and picture export
     std::string ExportFileName;
-    int ExportFilterIndex = 1; // 1 JPEG, 2 bitmap
+    int ExportFilterIndex = 1; // 1 JPEG, 2 bitmap, 3 SVG, 4 PDF
     void SaveGraphicsFile1Click();
     void LoadGraphicsFile1Click();
     void WriteGraphicsFile(const std::string& name);

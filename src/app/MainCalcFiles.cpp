@@ -17,6 +17,7 @@
 #include "platform/BmpCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/JpegCodec.h"
+#include "platform/VectorPicture.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/Widgets.h"
 #include "reference/ImageViewerView.h"
@@ -33,7 +34,8 @@ namespace pelcor {
 namespace {
 
 const QString kGraphicsFilter = "Pcz Files (*.pcz)|*.pcz";
-const QString kExportFilter = "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp";
+const QString kExportFilter = "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp | "
+                              "SVG files (*.svg)|*.svg | PDF files (*.pdf)|*.pdf";
 const QString kSavingFile = "Saving file:- ";
 const char* const kSettingsFile = "Pelcor.ini";
 const char* const kTapeFile = "TotalStr.dat";
@@ -100,6 +102,7 @@ void TMainCalc1::CLSButtClick() {
         RepaintBoard();
     } else if (screens_->isShown(ScreenPicture::Picture1)) {
         screens_->Picture1()->canvas().clear(colors::BoardBackground);
+        screens_->Picture1()->setDrawing([](Surface& s) { s.clear(colors::BoardBackground); });
         screens_->Picture1()->update();
     }
     calculatorView_->ClearTape();
@@ -147,7 +150,12 @@ void TMainCalc1::SaveImageBitmap1Click() {
     info_->label()->setText(kSavingFile + chosen);
 
     std::string failure;
-    if (filterIndex == 2) {
+    if (filterIndex == 3 || filterIndex == 4) {
+        // The picture drawn again as shapes and texts.
+        failure = WriteVectorPicture(
+            ExportFileName, filterIndex == 3 ? VectorFormat::Svg : VectorFormat::Pdf,
+            picture->canvas().width(), picture->canvas().height(), picture->drawing());
+    } else if (filterIndex == 2) {
         QImage bitmap(320, 320, QImage::Format_RGB888);
         bitmap.fill(Qt::white);
         QPainter painter(&bitmap);

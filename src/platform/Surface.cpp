@@ -35,6 +35,15 @@ int Surface::textWidth(const QString& text) const {
     return QFontMetrics(font()).horizontalAdvance(text);
 }
 
+void Surface::takeStyle(const Surface& other) {
+    const int width = width_, height = height_;
+    const std::uint64_t generation = generation_;
+    *this = other;
+    width_ = width;
+    height_ = height;
+    generation_ = generation;
+}
+
 void Surface::touch() {
     static std::atomic<std::uint64_t> last{0};
     generation_ = ++last;

@@ -94,6 +94,10 @@ public:
     // The whole surface in `color`.
     virtual void clear(int color) = 0;
 
+    // Takes another surface's pen, brush, font and pen position, so that a picture drawn
+    // again here starts as the other one's drawing did.
+    void takeStyle(const Surface& other);
+
     // A number that changes whenever the picture may have changed.
     std::uint64_t generation() const { return generation_; }
 

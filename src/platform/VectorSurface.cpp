@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace pelcor {
 
@@ -54,6 +56,40 @@ QPainterPath HatchLines(const QRectF& box) {
         lines.lineTo(to, to - c);
     }
     return lines;
+}
+
+// The points of a chain its polyline keeps: the fewest whose polyline passes within
+// three quarters of a pixel of every point (the ends always), so the steps of pixels along
+// a curve become the curve's slope.
+std::vector<char> Straightened(const std::vector<QPoint>& chain) {
+    constexpr double kNear = 0.75;
+    std::vector<char> kept(chain.size(), 0);
+    kept.front() = kept.back() = 1;
+    std::vector<std::pair<std::size_t, std::size_t>> spans{{0, chain.size() - 1}};
+    while (!spans.empty()) {
+        const auto [from, to] = spans.back();
+        spans.pop_back();
+        if (to - from < 2) continue;
+        const double ax = chain[from].x(), ay = chain[from].y();
+        const double dx = chain[to].x() - ax, dy = chain[to].y() - ay;
+        const double length = std::hypot(dx, dy);
+        double farthest = 0;
+        std::size_t at = from;
+        for (std::size_t i = from + 1; i < to; ++i) {
+            const double px = chain[i].x() - ax, py = chain[i].y() - ay;
+            // The distance from the chord, or from its start when the ends coincide.
+            const double d = length > 0 ? std::abs(px * dy - py * dx) / length : std::hypot(px, py);
+            if (d > farthest) {
+                farthest = d;
+                at = i;
+            }
+        }
+        if (farthest <= kNear) continue;
+        kept[at] = 1;
+        spans.push_back({from, at});
+        spans.push_back({at, to});
+    }
+    return kept;
 }
 
 } // namespace
@@ -166,12 +202,7 @@ void VectorSurface::flushPoints() {
             continue;
         }
         if (bestApart == 0) continue; // the same pixel again
-        std::vector<QPoint>& chain = chains[open[best]];
-        // A corner of a staircase is cut: the line then passes within a pixel of it.
-        if (chain.size() >= 2 && Apart(chain[chain.size() - 2], p) == 1)
-            chain.back() = p;
-        else
-            chain.push_back(p);
+        chains[open[best]].push_back(p);
         // The chain just grown is the one looked at first next time.
         const std::size_t index = open[best];
         open.erase(open.begin() + static_cast<std::ptrdiff_t>(best));
@@ -183,9 +214,10 @@ void VectorSurface::flushPoints() {
             dots.addRect(chain[0].x(), chain[0].y(), 1, 1);
             continue;
         }
+        const std::vector<char> kept = Straightened(chain);
         curves.moveTo(Centre(chain[0].x(), chain[0].y()));
         for (std::size_t i = 1; i < chain.size(); ++i)
-            curves.lineTo(Centre(chain[i].x(), chain[i].y()));
+            if (kept[i]) curves.lineTo(Centre(chain[i].x(), chain[i].y()));
     }
     const QColor color = ToQColor(pointsColor_);
     if (!curves.isEmpty()) {

@@ -22,8 +22,9 @@ namespace pelcor {
 // - the lines drawn one after another with one pen are one path; outlines and fills of
 //   rectangles and ellipses are paths with their pen and brush;
 // - the points of one colour set one after another are the points of a curve: points
-//   within two pixels of each other are joined by a polyline through their centres (a
-//   curve's neighbouring branches each keep their own line), single points are squares;
+//   within two pixels of each other are joined by a polyline that passes within three
+//   quarters of a pixel of each one's centre (a curve's neighbouring branches each keep
+//   their own line); single points are squares;
 // - the dotted pen is a dash pattern of one on, two off, its gaps in the brush colour while
 //   the brush is solid; the diagonal-cross brush is its hatch of lines eight pixels apart
 //   on the picture's diagonals, cut to the shape;
