@@ -127,6 +127,9 @@ void TMainCalc1::buildParts() {
     document_ = std::make_unique<DrawingDocument>(reporter());
     board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), reporter(),
                                           *screens_);
+    // The board is always its list drawn again.
+    screens_->Picture11()->setDrawing([this](Surface& surface) { board_->DrawPicture(surface); },
+                                      true);
     boardView_ = new BoardView(*board_, *dialogs_, files_,
                                {Panel1, client_, screens_->Picture11(), screens_->TextLabel(),
                                 calculatorView_->keypad()->memLabel()});
@@ -356,10 +359,12 @@ void TMainCalc1::PrintarClick() {
     } else {
         switch (screens_->displayMode()) {
         case DisplayMode::Gallery:
-            printWindow_->ShowPicture(screens_->Picture1()->canvas().image());
+            printWindow_->ShowPicture(screens_->Picture1()->canvas().image(),
+                                      screens_->Picture1()->drawing());
             break;
         case DisplayMode::Board:
-            printWindow_->ShowPicture(screens_->Picture11()->canvas().image());
+            printWindow_->ShowPicture(screens_->Picture11()->canvas().image(),
+                                      screens_->Picture11()->drawing());
             break;
         case DisplayMode::Reference: {
             QFont design("Arial");

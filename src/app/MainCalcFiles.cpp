@@ -36,6 +36,7 @@ void TMainCalc1::CLSButtClick() {
     // The board clears its drawing; the gallery's plot and the tape are cleared here.
     if (!commands_->CLS() && screens_->isShown(ScreenPicture::Picture1)) {
         screens_->Picture1()->canvas().clear(colors::BoardBackground);
+        screens_->Picture1()->setDrawing([](Surface& s) { s.clear(colors::BoardBackground); });
         screens_->Picture1()->update();
     }
     calculatorView_->ClearTape();

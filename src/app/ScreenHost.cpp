@@ -114,6 +114,15 @@ QImage ScreenHost::CurrentPicture() const {
     return panel_->grab().toImage();
 }
 
+SurfaceDrawing ScreenHost::pictureDrawing(ScreenPicture picture) const {
+    switch (picture) {
+    case ScreenPicture::Picture1: return picture1_->drawing();
+    case ScreenPicture::Picture2: return picture2_->drawing();
+    case ScreenPicture::Picture11: return picture11_->drawing();
+    default: return {};
+    }
+}
+
 bool ScreenHost::isShown(ScreenPicture picture) const {
     return widget(picture)->isVisibleTo(panel_);
 }

@@ -63,6 +63,7 @@ public:
     void stopClock() override { hooks_.stopClock(); }
     void showOnly(ScreenPicture picture) override;
     bool isShown(ScreenPicture picture) const override;
+    SurfaceDrawing pictureDrawing(ScreenPicture picture) const override;
     void setTitle(const std::string& text) override;
 
 private:

@@ -32,6 +32,14 @@ void BoardModel::RepaintBoard() {
     if (!problem.empty()) reporter_.showInfo(problem);
 }
 
+void BoardModel::DrawPicture(Surface& surface) {
+    BoardRenderer renderer(surface);
+    renderer.Settings = renderer_.Settings;
+    renderer.Settings.BoardVisible = screens_.displayMode() == DisplayMode::Board;
+    surface.takeStyle(renderer_.canvas());
+    renderer.RepaintBoard(document_.list());
+}
+
 void BoardModel::SyncBoardVisible() {
     // The wire-frame display clears the board white only while the board is shown.
     renderer_.Settings.BoardVisible = screens_.displayMode() == DisplayMode::Board;

@@ -55,6 +55,9 @@ public:
     void RepaintBoard();
     // Draws every shape over what is on the board.
     void RedrawAllShapes();
+    // The board's picture drawn again on another surface of its size: the board repainted
+    // from the list with the display options and the selection, as on the screen.
+    void DrawPicture(Surface& surface);
 
     // --- the toolbar
     // The press of any toolbar button: stops the clock, leaves intersection mode, takes

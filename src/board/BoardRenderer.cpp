@@ -72,7 +72,10 @@ struct BoardRenderer::Pass {
 };
 
 BoardRenderer::BoardRenderer(Canvas& canvas)
-    : canvas_(canvas), curves_(std::make_shared<Curves>()) {}
+    : canvas_(canvas), board_(&canvas), curves_(std::make_shared<Curves>()) {}
+
+BoardRenderer::BoardRenderer(Surface& surface)
+    : canvas_(surface), curves_(std::make_shared<Curves>()) {}
 
 BoardRenderer::~BoardRenderer() = default;
 

@@ -25,8 +25,9 @@ struct BoardSettings {
     int PenX = 0, PenY = 0;         // the board's pen position (last press)
 };
 
-// Draws the drawing board onto a canvas: the cleared board, the axes, and every shape of a
-// DrawingList with its colours, highlight and handle dots.
+// Draws the drawing board onto a surface: the cleared board, the axes, and every shape of a
+// DrawingList with its colours, highlight and handle dots. The board's own renderer draws on
+// its canvas; another one draws the same picture on any surface (a vector picture, a page).
 //
 // At start-up and after every change of the list: RepaintBoard(list).
 //
@@ -36,7 +37,10 @@ struct BoardSettings {
 // canvas state) is known to change nothing, and is not drawn again.
 class BoardRenderer {
 public:
+    // The board's renderer: its canvas is also where the tools draw their previews.
     explicit BoardRenderer(Canvas& canvas);
+    // A renderer of the board's picture on another surface.
+    explicit BoardRenderer(Surface& surface);
     ~BoardRenderer();
 
     BoardSettings Settings;
@@ -46,7 +50,9 @@ public:
     // The shared solver of a x² + b x + c; the parabola drawing leaves its results here.
     QuadraticSolver Quadratic;
 
-    Canvas& canvas() { return canvas_; }
+    // The board's canvas (only for the board's own renderer).
+    Canvas& canvas() { return *board_; }
+    Surface& surface() { return canvas_; }
 
     // Fills the whole board in `color`, or in white while the wire frame display is on and
     // the board is shown.
@@ -92,7 +98,8 @@ private:
     // Plots a curve's pixels in the pen colour.
     void Plot(const std::vector<QPoint>& pixels);
 
-    Canvas& canvas_;
+    Surface& canvas_;
+    Canvas* board_ = nullptr;
     std::string lastHighlightedKind_;
     std::shared_ptr<Curves> curves_;
     std::shared_ptr<Pass> lastPass_; // the pass that drew the canvas last, if known

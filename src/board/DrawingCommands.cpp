@@ -9,6 +9,7 @@
 #include "platform/JpegCodec.h"
 #include "platform/Reporter.h"
 #include "platform/Screens.h"
+#include "platform/VectorPicture.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,7 +20,8 @@ namespace {
 
 const QString kGraphicsFilter = "Pcz Files (*.pcz)|*.pcz";
 // One "description|pattern" pair per ExportFormat, in the order of their filter indexes.
-const QString kExportFilter = "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp";
+const QString kExportFilter = "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp | "
+                              "SVG files (*.svg)|*.svg | PDF files (*.pdf)|*.pdf";
 const std::string kSavingFile = "Saving file:- ";
 
 QString Q(const std::string& text) {
@@ -157,8 +159,13 @@ void DrawingCommands::Export() {
     ExportFileName = S(chosen);
     reporter_.showInfo(kSavingFile + ExportFileName);
 
+    const DisplayMode mode = screens_.displayMode();
+    const SurfaceDrawing drawing =
+        screens_.pictureDrawing(mode == DisplayMode::Gallery  ? ScreenPicture::Picture1
+                                : mode == DisplayMode::Sheets ? ScreenPicture::Picture2
+                                                              : ScreenPicture::Picture11);
     const std::string failure =
-        WritePicture(*picture, static_cast<ExportFormat>(filterIndex), ExportFileName);
+        WritePicture(*picture, drawing, static_cast<ExportFormat>(filterIndex), ExportFileName);
     if (!failure.empty()) {
         reporter_.showInfo("*** The picture was not saved in " + ExportFileName + ": " + failure +
                            " ***");
@@ -166,9 +173,15 @@ void DrawingCommands::Export() {
     }
 }
 
-std::string DrawingCommands::WritePicture(const Canvas& picture, ExportFormat format,
-                                          const std::string& name) {
+std::string DrawingCommands::WritePicture(const Canvas& picture, const SurfaceDrawing& drawing,
+                                          ExportFormat format, const std::string& name) {
     switch (format) {
+    case ExportFormat::Svg:
+    case ExportFormat::Pdf:
+        if (!drawing) return "the picture cannot be drawn again as shapes";
+        return WriteVectorPicture(
+            name, format == ExportFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf,
+            picture.width(), picture.height(), drawing);
     case ExportFormat::Bitmap: {
         // A 24-bit bitmap of the board's size with the picture drawn into it at (0, 0).
         QImage bitmap(320, 320, QImage::Format_RGB888);

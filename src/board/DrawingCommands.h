@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Surface.h"
+
 #include <QObject>
 
 #include <string>
@@ -14,7 +16,7 @@ class Reporter;
 class Screens;
 
 // The export's picture formats, by the save dialog's filter index.
-enum class ExportFormat { Jpeg = 1, Bitmap = 2 };
+enum class ExportFormat { Jpeg = 1, Bitmap = 2, Svg = 3, Pdf = 4 };
 
 // The drawing's document commands, as the File and Edit menus and the keypad's "CLS" give
 // them: save, load, "New", "CLS", undo and redo, and the export of the screen's picture.
@@ -71,9 +73,10 @@ private:
     void Step(bool forward);
     // The picture of the current screen, or none.
     const Canvas* ScreenPicture() const;
-    // Writes `picture` to `name` in `format`; the reason when nothing was written.
-    static std::string WritePicture(const Canvas& picture, ExportFormat format,
-                                    const std::string& name);
+    // Writes `picture` to `name` in `format` (SVG and PDF draw it again as shapes and texts
+    // through `drawing`); the reason when nothing was written.
+    static std::string WritePicture(const Canvas& picture, const SurfaceDrawing& drawing,
+                                    ExportFormat format, const std::string& name);
 
     BoardModel& board_;
     DrawingDocument& document_;

@@ -112,7 +112,11 @@ std::string ReadFile(const std::string& path, Contents& out) {
 }
 
 std::string ExportName(const std::string& name, int filterIndex) {
-    const std::string_view extension = filterIndex == 1 ? ".jpg" : filterIndex == 2 ? ".bmp" : "";
+    const std::string_view extension = filterIndex == 1   ? ".jpg"
+                                       : filterIndex == 2 ? ".bmp"
+                                       : filterIndex == 3 ? ".svg"
+                                       : filterIndex == 4 ? ".pdf"
+                                                          : "";
     if (name.empty() || extension.empty() || EndsWith(name, extension)) return name;
     const std::size_t folder = name.find_last_of("/\\");
     const std::size_t dot = name.rfind('.');

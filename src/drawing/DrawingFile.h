@@ -40,9 +40,10 @@ std::string Parse(std::string_view bytes, Contents& out);
 // as it was.
 std::string ReadFile(const std::string& path, Contents& out);
 
-// The export name for a filter index: 1 gives ".jpg", 2 gives ".bmp". A name that does not
-// already end in that extension gets it in place of its own extension (everything from the
-// last "." of its last component), or added when it has none. An empty name stays empty.
+// The export name for a filter index: 1 gives ".jpg", 2 ".bmp", 3 ".svg", 4 ".pdf". A name
+// that does not already end in that extension gets it in place of its own extension
+// (everything from the last "." of its last component), or added when it has none. An empty
+// name stays empty.
 std::string ExportName(const std::string& name, int filterIndex);
 
 } // namespace DrawingFile

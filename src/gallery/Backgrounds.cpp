@@ -4,13 +4,13 @@
 
 namespace pelcor::gallery {
 
-void ClearBoard(Canvas& canvas, int color, ClearOptions options) {
+void ClearBoard(Surface& canvas, int color, ClearOptions options) {
     const int fill = options.wireFrameOn && options.boardVisible ? White : color;
     SetBrush(canvas, fill);
     canvas.clear(fill);
 }
 
-void FlatGrid(Canvas& canvas) {
+void FlatGrid(Surface& canvas) {
     const int w = canvas.width(), h = canvas.height();
     const int cx = w / 2, cy = h / 2;
     canvas.clear(BackgroundColor);
@@ -28,7 +28,7 @@ void FlatGrid(Canvas& canvas) {
     Line(canvas, cx, 0, cx, 2 * cy);
 }
 
-void PerspectiveGrid(Canvas& canvas) {
+void PerspectiveGrid(Surface& canvas) {
     const int w = canvas.width(), h = canvas.height();
     const int cx = w / 2, cy = h / 2;
     const int a = cx - 32, b = cy + 32, w2 = 2 * cx;

@@ -2,7 +2,7 @@
 
 #include "platform/Colors.h"
 
-#include "platform/Canvas.h"
+#include "platform/Surface.h"
 
 namespace pelcor::gallery {
 
@@ -17,13 +17,13 @@ struct ClearOptions {
 
 // Fills the whole picture with `color`, or with white while "Wire Frame ON" is ticked and
 // the drawing board is visible. The brush keeps that colour, solid.
-void ClearBoard(Canvas& canvas, int color, ClearOptions options);
+void ClearBoard(Surface& canvas, int color, ClearOptions options);
 
 // The flat background: a 12-pixel grey grid through the centre and red axes.
-void FlatGrid(Canvas& canvas);
+void FlatGrid(Surface& canvas);
 
 // The 3-D background: a back wall, a left wall and a floor in grey, with three red axes
 // from the corner where they meet.
-void PerspectiveGrid(Canvas& canvas);
+void PerspectiveGrid(Surface& canvas);
 
 } // namespace pelcor::gallery

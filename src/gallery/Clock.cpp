@@ -50,7 +50,7 @@ HandAngles ClockHandAngles(int hour, int minute, int second) {
     return a;
 }
 
-void Clock::DrawHands(Canvas& canvas, int hourColor, int minuteColor, int secondColor) const {
+void Clock::DrawHands(Surface& canvas, int hourColor, int minuteColor, int secondColor) const {
     const std::pair<End, int> hands[] = {
         {hour_, hourColor}, {minute_, minuteColor}, {second_, secondColor}};
     for (const auto& [end, color] : hands) {
@@ -59,7 +59,7 @@ void Clock::DrawHands(Canvas& canvas, int hourColor, int minuteColor, int second
     }
 }
 
-const std::string& Clock::Tick(Canvas& canvas) {
+const std::string& Clock::Tick(Surface& canvas) {
     const QDateTime now = source_.now();
 
     // Paint over the last tick's hands and date line. Before the first tick there is no
@@ -104,7 +104,7 @@ const std::string& Clock::Tick(Canvas& canvas) {
     canvas.ellipse(153, 153, 167, 167);
 
     canvas.setPenWidth(1);
-    canvas.setBrushStyle(Canvas::BrushStyle::Clear);
+    canvas.setBrushStyle(Surface::BrushStyle::Clear);
     canvas.setFontColor(White);
     canvas.setFontSize(10);
     canvas.setFontStyle(false, false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Canvas.h"
+#include "platform/Surface.h"
 
 #include <QDateTime>
 
@@ -38,7 +38,7 @@ public:
 
     // One tick; returns this tick's time text, such as "03 45 12 PM". Sets the program's
     // date and time formats to the clock's.
-    const std::string& Tick(Canvas& canvas);
+    const std::string& Tick(Surface& canvas);
     // The time text of the last tick; empty before the first.
     const std::string& TimeText() const { return timeText_; }
 
@@ -51,7 +51,7 @@ public:
     End secondEnd() const { return second_; }
 
 private:
-    void DrawHands(Canvas& canvas, int hourColor, int minuteColor, int secondColor) const;
+    void DrawHands(Surface& canvas, int hourColor, int minuteColor, int secondColor) const;
 
     ClockSource& source_;
     End hour_, minute_, second_;

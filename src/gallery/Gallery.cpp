@@ -56,9 +56,9 @@ void Gallery::ToggleSolidMode() {
     solidMode_ = solidMode_ == SolidMode::Wire ? SolidMode::Solid : SolidMode::Wire;
 }
 
-void Gallery::StyleCaption(Canvas& canvas) const {
+void Gallery::StyleCaption(Surface& canvas) const {
     canvas.setFont("Arial", 12, White, true);
-    canvas.setBrushStyle(Canvas::BrushStyle::Clear);
+    canvas.setBrushStyle(Surface::BrushStyle::Clear);
     if (captionFormula_ == QuadraticFormula)
         canvas.textOut(90, 250, QStringLiteral("y = a.x \u00B2 + b.x  +  c "));
     else if (captionFormula_ == EllipseFormula)
@@ -67,14 +67,14 @@ void Gallery::StyleCaption(Canvas& canvas) const {
     canvas.setFontColor(Yellow);
 }
 
-void Gallery::DrawTitle(Canvas& canvas) const {
+void Gallery::DrawTitle(Surface& canvas) const {
     const FigureTitle& title = Titles[figureIndex_];
     canvas.setFontColor(Yellow);
     canvas.setFontSize(title.size);
     canvas.textOut(title.x, title.y, QString::fromUtf8(title.text));
 }
 
-void Gallery::ShowFigure(Canvas& canvas, ClearOptions options) {
+void Gallery::ShowFigure(Surface& canvas, ClearOptions options) {
     ClearBoard(canvas, BackgroundColor, options);
     if (figureIndex_ == ClockFigure) {
         clockRunning_ = true;
@@ -137,7 +137,7 @@ void Gallery::ShowFigure(Canvas& canvas, ClearOptions options) {
     }
 }
 
-bool Gallery::ClockTick(Canvas& canvas) {
+bool Gallery::ClockTick(Surface& canvas) {
     if (!clockRunning_) return false;
     clock_.Tick(canvas);
     return true;

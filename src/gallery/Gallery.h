@@ -3,7 +3,7 @@
 #include "gallery/Backgrounds.h"
 #include "gallery/Clock.h"
 #include "gallery/Solids.h"
-#include "platform/Canvas.h"
+#include "platform/Surface.h"
 
 #include <string>
 #include <string_view>
@@ -41,19 +41,19 @@ public:
 
     // Clears the picture and draws figure FigureIndex. The clock figure sets ClockRunning
     // and runs one tick; every other figure clears it.
-    void ShowFigure(Canvas& canvas, ClearOptions options);
+    void ShowFigure(Surface& canvas, ClearOptions options);
     // The title font (Arial, bold, size 12, brush clear); draws the general formula chosen
     // by CaptionFormula in white, then turns the font yellow for the title.
-    void StyleCaption(Canvas& canvas) const;
+    void StyleCaption(Surface& canvas) const;
     // One clock tick while ClockRunning; false (nothing drawn) otherwise.
-    bool ClockTick(Canvas& canvas);
+    bool ClockTick(Surface& canvas);
 
     // What the picture shows in words: the figure's title, or for the clock the time text
     // of the last tick.
     std::string Description() const;
 
 private:
-    void DrawTitle(Canvas& canvas) const;
+    void DrawTitle(Surface& canvas) const;
 
     int figureIndex_ = 0;
     SolidMode solidMode_ = SolidMode::Solid;

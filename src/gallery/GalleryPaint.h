@@ -1,8 +1,8 @@
 #pragma once
 
 #include "gallery/Backgrounds.h"
-#include "platform/Canvas.h"
 #include "platform/Colors.h"
+#include "platform/Surface.h"
 
 #include <cmath>
 
@@ -30,9 +30,9 @@ inline int Trunc(double v) {
 }
 
 // Setting a brush colour also makes the brush solid.
-inline void SetBrush(Canvas& canvas, int color) {
+inline void SetBrush(Surface& canvas, int color) {
     canvas.setBrushColor(color);
-    canvas.setBrushStyle(Canvas::BrushStyle::Solid);
+    canvas.setBrushStyle(Surface::BrushStyle::Solid);
 }
 
 } // namespace pelcor::gallery

@@ -58,8 +58,8 @@ void GalleryView::enableClock() {
 
 void GalleryView::ShowFigure() {
     timer2_->stop();
-    gallery_.ShowFigure(picture1_->canvas(),
-                        {wireFrameOn_ && wireFrameOn_(), boardVisible_ && boardVisible_()});
+    shownOptions_ = {wireFrameOn_ && wireFrameOn_(), boardVisible_ && boardVisible_()};
+    gallery_.ShowFigure(picture1_->canvas(), shownOptions_);
     // Showing the clock ran its first tick, which starts the timer.
     if (gallery_.ClockRunning()) timer2_->start();
     Describe();
@@ -73,6 +73,10 @@ void GalleryView::Timer2Timer() {
 }
 
 void GalleryView::Describe() {
+    // The figure as it stands now, to draw again (the clock at the time it is drawn).
+    picture1_->setDrawing([gallery = gallery_, options = shownOptions_](Surface& surface) mutable {
+        gallery.ShowFigure(surface, options);
+    });
     picture1_->setAccessibleDescription(QString::fromStdString(gallery_.Description()));
     picture1_->update();
 }

@@ -58,6 +58,7 @@ private:
     Screens& screens_;
     std::function<bool()> wireFrameOn_, boardVisible_;
     gallery::Gallery gallery_;
+    gallery::ClearOptions shownOptions_; // how the figure shown was cleared
     QTimer* timer2_;
 };
 

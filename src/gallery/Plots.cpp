@@ -15,7 +15,7 @@ QString F1(double value) {
     return QString::fromStdString(FormatNumber(value, "###.#"));
 }
 
-void Labels(Canvas& canvas, int color, int size) {
+void Labels(Surface& canvas, int color, int size) {
     canvas.setFontColor(color);
     canvas.setFontSize(size);
 }
@@ -27,7 +27,7 @@ int BaseColor(double base) {
 
 // y = base^x, or its mirror image x = base^y, skipping the points whose p test says they
 // leave the picture.
-void PlotPower(Canvas& canvas, double base, bool mirrored) {
+void PlotPower(Surface& canvas, double base, bool mirrored) {
     const int cx = canvas.width() / 2, cy = canvas.height() / 2;
     const int color = BaseColor(base);
     const int start = mirrored ? cx : cy;
@@ -45,13 +45,13 @@ void PlotPower(Canvas& canvas, double base, bool mirrored) {
 
 } // namespace
 
-void PlotQuadratic(Canvas& canvas, double a, double b, double c) {
+void PlotQuadratic(Surface& canvas, double a, double b, double c) {
     const int cx = canvas.width() / 2, cy = canvas.height() / 2;
     const double s = std::sqrt(b * b - 4 * a * c);
     const double x1 = (s - b) / (2 * a), x2 = (-s - b) / (2 * a);
     const double xv = -b / (2 * a), yv = a * xv * xv + b * xv + c;
 
-    canvas.setBrushStyle(Canvas::BrushStyle::Clear);
+    canvas.setBrushStyle(Surface::BrushStyle::Clear);
     Labels(canvas, White, 8);
     canvas.textOut(Trunc(cx + 15 + 6 * x1), cy + 1, "x1=" + F1(x1));
     canvas.textOut(Trunc(cx - 40 - 6 * x2), cy + 1, "x2=" + F1(x2));
@@ -71,7 +71,7 @@ void PlotQuadratic(Canvas& canvas, double a, double b, double c) {
         point(x);
 }
 
-void PlotWave(Canvas& canvas, Wave wave) {
+void PlotWave(Surface& canvas, Wave wave) {
     const int cx = canvas.width() / 2, cy = canvas.height() / 2;
     const bool sine = wave == Wave::Sine;
     canvas.setPenColor(GuideRed);
@@ -110,15 +110,15 @@ void PlotWave(Canvas& canvas, Wave wave) {
     canvas.setFontSize(8);
 }
 
-void PlotExponential(Canvas& canvas, double base) {
+void PlotExponential(Surface& canvas, double base) {
     PlotPower(canvas, base, false);
 }
 
-void PlotLogarithm(Canvas& canvas, double base) {
+void PlotLogarithm(Surface& canvas, double base) {
     PlotPower(canvas, base, true);
 }
 
-void PlotTangent(Canvas& canvas) {
+void PlotTangent(Surface& canvas) {
     const int cx = canvas.width() / 2, cy = canvas.height() / 2;
     canvas.setPenColor(GuideRed);
     Line(canvas, cx - 48, 0, cx - 48, 2 * cy);
@@ -151,7 +151,7 @@ void PlotTangent(Canvas& canvas) {
     Labels(canvas, Yellow, 10);
 }
 
-void PlotLine(Canvas& canvas, double a, double c) {
+void PlotLine(Surface& canvas, double a, double c) {
     const int cx = canvas.width() / 2, cy = canvas.height() / 2;
     Labels(canvas, White, 8);
     if (a != 0 && c == 0) canvas.textOut(cx, cy + 3, "(" + F1(0) + ", " + F1(0) + ")");
@@ -178,7 +178,7 @@ void PlotLine(Canvas& canvas, double a, double c) {
     canvas.setFontSize(10);
 }
 
-void PlotSpiral(Canvas& canvas) {
+void PlotSpiral(Surface& canvas) {
     const int cx = canvas.width() / 2, cy = canvas.height() / 2;
     for (double t = 1; t < 1200; t += 0.5) {
         const double r = 3.5 * t * Rad;

@@ -33,7 +33,7 @@ struct Rims {
 
 // Two rims joined by generator lines: for each whole degree both rim pixels (in
 // `dotColor`), then, every `lineStep` degrees, a line between them in the pen colour.
-void JoinRims(Canvas& canvas, const Rims& r, int dotColor, int lineStep) {
+void JoinRims(Surface& canvas, const Rims& r, int dotColor, int lineStep) {
     for (int t = 1; t <= 360; ++t) {
         const Point p = Rim(r.cx1, r.cy1, r.rx1, r.ry1, t);
         const Point q = Rim(r.cx2, r.cy2, r.rx2, r.ry2, t);
@@ -44,12 +44,12 @@ void JoinRims(Canvas& canvas, const Rims& r, int dotColor, int lineStep) {
 }
 
 // Wire frames of the round solids: white outlines over a brush in the background colour.
-void WirePens(Canvas& canvas) {
+void WirePens(Surface& canvas) {
     SetBrush(canvas, BackgroundColor);
     canvas.setPenColor(White);
 }
 
-void SolidPens(Canvas& canvas) {
+void SolidPens(Surface& canvas) {
     SetBrush(canvas, DarkCyan);
     canvas.setPenColor(PaleCyan);
 }
@@ -60,7 +60,7 @@ struct Box {
 
 // A solid between two rims: as a wire frame a few white generators; filled, one generator
 // a degree (the rims dotted in `solidDots`) closed by the filled ellipse in `top`.
-void RimSolid(Canvas& canvas, SolidMode mode, const Rims& rims, int solidDots, Box top) {
+void RimSolid(Surface& canvas, SolidMode mode, const Rims& rims, int solidDots, Box top) {
     if (mode == SolidMode::Wire) {
         WirePens(canvas);
         JoinRims(canvas, rims, White, 19);
@@ -80,7 +80,7 @@ SolidMode SolidModeFromText(std::string_view text) {
     return upper == "WIRE" ? SolidMode::Wire : SolidMode::Solid;
 }
 
-void DrawBox(Canvas& canvas, SolidMode mode) {
+void DrawBox(Surface& canvas, SolidMode mode) {
     const int x0 = canvas.width() / 2 - 40, y0 = canvas.height() / 2 - 20;
     if (mode == SolidMode::Wire) {
         canvas.setPenColor(LightGrey);
@@ -108,7 +108,7 @@ void DrawBox(Canvas& canvas, SolidMode mode) {
         Line(canvas, x0, y, x0 + 80, y);
 }
 
-void DrawCylinder(Canvas& canvas, SolidMode mode) {
+void DrawCylinder(Surface& canvas, SolidMode mode) {
     if (mode == SolidMode::Wire) {
         for (int t = 1; t <= 360; ++t) {
             const Point p = Rim(133, 121, 35, 35, t), q = Rim(115, 137, 35, 35, t);
@@ -127,7 +127,7 @@ void DrawCylinder(Canvas& canvas, SolidMode mode) {
         canvas.ellipse(98 - k, 85 + k, 168 - k, 155 + k);
 }
 
-void DrawTruncCone(Canvas& canvas, SolidMode mode) {
+void DrawTruncCone(Surface& canvas, SolidMode mode) {
     if (mode == SolidMode::Wire) {
         WirePens(canvas);
         JoinRims(canvas, {130, 80, 40, 10, 130, 160, 20, 5}, White, 19);
@@ -142,15 +142,15 @@ void DrawTruncCone(Canvas& canvas, SolidMode mode) {
     }
 }
 
-void DrawCone(Canvas& canvas, SolidMode mode) {
+void DrawCone(Surface& canvas, SolidMode mode) {
     RimSolid(canvas, mode, {130, 80, 40, 10, 130, 190, 1, 1}, White, {90, 70, 170, 90});
 }
 
-void DrawEllipsoid(Canvas& canvas, SolidMode mode) {
+void DrawEllipsoid(Surface& canvas, SolidMode mode) {
     RimSolid(canvas, mode, {130, 100, 40, 15, 100, 120, 40, 15}, PaleCyan, {60, 105, 140, 135});
 }
 
-void DrawHelix(Canvas& canvas) {
+void DrawHelix(Surface& canvas) {
     for (double t = 1; t < 1800; t += 0.5)
         canvas.setPixel(Trunc((750 * std::sin(t * Rad) + 1500 + t) / 16),
                         Trunc((250 * std::cos(t * Rad) + 800 + t) / 16), Cyan);

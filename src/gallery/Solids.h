@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Canvas.h"
+#include "platform/Surface.h"
 
 #include <string_view>
 
@@ -14,12 +14,12 @@ enum class SolidMode { Solid, Wire };
 SolidMode SolidModeFromText(std::string_view text);
 
 // The five solids, at fixed places of a 320 x 320 picture.
-void DrawBox(Canvas& canvas, SolidMode mode);
-void DrawCylinder(Canvas& canvas, SolidMode mode);
-void DrawTruncCone(Canvas& canvas, SolidMode mode);
-void DrawCone(Canvas& canvas, SolidMode mode);
-void DrawEllipsoid(Canvas& canvas, SolidMode mode);
+void DrawBox(Surface& canvas, SolidMode mode);
+void DrawCylinder(Surface& canvas, SolidMode mode);
+void DrawTruncCone(Surface& canvas, SolidMode mode);
+void DrawCone(Surface& canvas, SolidMode mode);
+void DrawEllipsoid(Surface& canvas, SolidMode mode);
 // Five turns of a helix, the same in both modes.
-void DrawHelix(Canvas& canvas);
+void DrawHelix(Surface& canvas);
 
 } // namespace pelcor::gallery

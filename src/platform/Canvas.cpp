@@ -23,11 +23,6 @@ int Hold(long long v, int size) {
     return static_cast<int>(std::clamp<long long>(v, -2, static_cast<long long>(size) + 2));
 }
 
-std::uint64_t NextGeneration() {
-    static std::atomic<std::uint64_t> last{0};
-    return ++last;
-}
-
 // The pixels the desktop's raster engine lights for a one-pixel line from (x1, y1) to
 // (x2, y2), without caps, on a picture of w x h; `plot` gets each once (it may be just off
 // the picture). The line is first cut to the picture and a pixel around it, in reals; the
@@ -102,22 +97,21 @@ void RasterLine(double x1, double y1, double x2, double y2, int w, int h, bool d
 } // namespace
 
 Canvas::Canvas(int width, int height, int background)
-    : image_(width, height, QImage::Format_RGB32) {
+    : Surface(width, height), image_(width, height, QImage::Format_RGB32) {
     clear(background);
 }
 
 void Canvas::resize(int width, int height, int background) {
     image_ = QImage(width, height, QImage::Format_RGB32);
+    setSize(width, height);
     clear(background);
-}
-
-void Canvas::touch() {
-    generation_ = NextGeneration();
 }
 
 void Canvas::startWriting() {
     rows_ = reinterpret_cast<QRgb*>(image_.bits());
     stride_ = image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
+    penRgb_ = Rgb(penColor());
+    brushRgb_ = Rgb(brushColor());
     touch();
 }
 
@@ -126,31 +120,12 @@ void Canvas::clear(int color) {
     touch();
 }
 
-void Canvas::setFont(const QString& name, int pointSize, int color, bool bold, bool italic) {
-    fontName_ = name;
-    fontSize_ = pointSize;
-    fontColor_ = color;
-    fontBold_ = bold;
-    fontItalic_ = italic;
-}
-
-QFont Canvas::font() const {
-    QFont f(fontName_);
-    // Points at 96 dots per inch, held to a size the desktop can draw.
-    const long long points = std::llabs(static_cast<long long>(fontSize_));
-    f.setPixelSize(static_cast<int>(std::clamp<long long>((points * 96 + 36) / 72, 1, 1000)));
-    f.setBold(fontBold_);
-    f.setItalic(fontItalic_);
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
-}
-
 void Canvas::begin(QPainter& p) {
     p.begin(&image_);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    switch (penMode_) {
+    switch (penMode()) {
     case PenMode::Copy: break; // every colour is opaque: drawing over is copying
     case PenMode::Xor: p.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
     case PenMode::NotXor: p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
@@ -159,7 +134,7 @@ void Canvas::begin(QPainter& p) {
 
 void Canvas::span(int y, int from, int to, QRgb rgb) {
     QRgb* p = row(y);
-    switch (penMode_) {
+    switch (penMode()) {
     case PenMode::Copy: std::fill(p + from, p + to + 1, rgb); break;
     case PenMode::Xor:
         for (int x = from; x <= to; ++x)
@@ -177,9 +152,9 @@ void Canvas::plot(int x, int y, QRgb rgb) {
 }
 
 void Canvas::brushSpan(int y, int from, int to) {
-    if (brushStyle_ == BrushStyle::Solid) {
+    if (brushStyle() == BrushStyle::Solid) {
         span(y, from, to, brushRgb_);
-    } else if (brushStyle_ == BrushStyle::DiagCross) {
+    } else if (brushStyle() == BrushStyle::DiagCross) {
         // The desktop's 8 x 8 diagonal cross hatch.
         for (int x = from; x <= to; ++x)
             if (((x + y) & 7) == 0 || ((x - y) & 7) == 0) span(y, x, x, brushRgb_);
@@ -187,7 +162,7 @@ void Canvas::brushSpan(int y, int from, int to) {
 }
 
 void Canvas::fillBox(long long x1, long long y1, long long x2, long long y2) {
-    if (brushStyle_ == BrushStyle::Clear) return;
+    if (brushStyle() == BrushStyle::Clear) return;
     x1 = std::max(x1, 0LL);
     y1 = std::max(y1, 0LL);
     x2 = std::min<long long>(x2, width());
@@ -199,13 +174,13 @@ void Canvas::fillBox(long long x1, long long y1, long long x2, long long y2) {
 }
 
 template <typename Draw> void Canvas::stroke(QPainter& p, Draw draw) {
-    QPen pen(ToQColor(penColor_));
-    pen.setWidth(penWidth_ == 1 ? 0 : penWidth_);
+    QPen pen(ToQColor(penColor()));
+    pen.setWidth(penWidth() == 1 ? 0 : penWidth());
     pen.setCapStyle(Qt::FlatCap);
-    if (penStyle_ == PenStyle::Dot) {
-        if (brushStyle_ == BrushStyle::Solid) {
+    if (penStyle() == PenStyle::Dot) {
+        if (brushStyle() == BrushStyle::Solid) {
             QPen gaps = pen;
-            gaps.setColor(ToQColor(brushColor_));
+            gaps.setColor(ToQColor(brushColor()));
             p.setPen(gaps);
             draw();
         }
@@ -215,25 +190,20 @@ template <typename Draw> void Canvas::stroke(QPainter& p, Draw draw) {
     draw();
 }
 
-void Canvas::moveTo(int x, int y) {
-    penX_ = x;
-    penY_ = y;
-}
-
 void Canvas::lineTo(int x, int y) {
     const bool leaveOutEnd =
-        penWidth_ == 1 && image_.rect().contains(x, y) && (x != penX_ || y != penY_);
-    if (penWidth_ == 1 && penMode_ == PenMode::Copy) {
+        penWidth() == 1 && image_.rect().contains(x, y) && (x != penX() || y != penY());
+    if (penWidth() == 1 && penMode() == PenMode::Copy) {
         startWriting();
         const int w = width(), h = height();
         auto draw = [&](QRgb rgb, bool dotted) {
-            RasterLine(penX_, penY_, x, y, w, h, dotted, [&](int px, int py) {
+            RasterLine(penX(), penY(), x, y, w, h, dotted, [&](int px, int py) {
                 if (px >= 0 && py >= 0 && px < w && py < h && !(leaveOutEnd && px == x && py == y))
                     row(py)[px] = rgb;
             });
         };
-        const bool dotted = penStyle_ == PenStyle::Dot;
-        if (dotted && brushStyle_ == BrushStyle::Solid) draw(brushRgb_, false); // the gaps
+        const bool dotted = penStyle() == PenStyle::Dot;
+        if (dotted && brushStyle() == BrushStyle::Solid) draw(brushRgb_, false); // the gaps
         draw(penRgb_, dotted);
     } else {
         touch();
@@ -241,13 +211,12 @@ void Canvas::lineTo(int x, int y) {
         {
             QPainter p;
             begin(p);
-            const QLineF line(penX_, penY_, x, y);
+            const QLineF line(penX(), penY(), x, y);
             stroke(p, [&] { p.drawLine(line); });
         }
         if (leaveOutEnd) image_.setPixel(x, y, keep);
     }
-    penX_ = x;
-    penY_ = y;
+    moveTo(x, y);
 }
 
 void Canvas::rectangle(int x1, int y1, int x2, int y2) {
@@ -260,7 +229,7 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2) {
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
     fillBox(x1 + 1, y1 + 1, x2 - 1, y2 - 1);   // the brush fills inside the outline
     const int right = x2 - 1, bottom = y2 - 1; // the outline's last column and row
-    if (penWidth_ == 1 && penStyle_ == PenStyle::Solid && penMode_ == PenMode::Copy && x1 >= 0 &&
+    if (penWidth() == 1 && penStyle() == PenStyle::Solid && penMode() == PenMode::Copy && x1 >= 0 &&
         y1 >= 0 && right < width() && bottom < height()) {
         // Wholly on the picture: the border of the box, each pixel once (a box of one pixel
         // has no border).
@@ -314,11 +283,11 @@ struct EllipseBox {
 void Canvas::ellipse(int x1, int y1, int x2, int y2) {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
-    if (penWidth_ > 1) {
+    if (penWidth() > 1) {
         qtEllipse(x1, y1, x2, y2);
         return;
     }
-    if (penStyle_ == PenStyle::Dot) {
+    if (penStyle() == PenStyle::Dot) {
         dottedEllipse(x1, y1, x2, y2);
         return;
     }
@@ -351,7 +320,7 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2) {
                 outline(y, here.left, inFrom - 1);
                 outline(y, inTo + 1, here.right);
                 const long long from = std::max(inFrom, 0LL), to = std::min(inTo, lastColumn);
-                if (from <= to && brushStyle_ != BrushStyle::Clear)
+                if (from <= to && brushStyle() != BrushStyle::Clear)
                     brushSpan(static_cast<int>(y), static_cast<int>(from), static_cast<int>(to));
             }
         }
@@ -394,7 +363,7 @@ void Canvas::dottedEllipse(int x1, int y1, int x2, int y2) {
     for (std::size_t i = 0; i < outline.size(); ++i) {
         if (i % 3 == 0)
             plot(outline[i].x, outline[i].y, penRgb_);
-        else if (brushStyle_ == BrushStyle::Solid)
+        else if (brushStyle() == BrushStyle::Solid)
             plot(outline[i].x, outline[i].y, brushRgb_);
     }
 }
@@ -407,10 +376,10 @@ void Canvas::qtEllipse(int x1, int y1, int x2, int y2) {
     touch();
     QPainter p;
     begin(p);
-    if (brushStyle_ == BrushStyle::Solid)
-        p.setBrush(QBrush(ToQColor(brushColor_)));
-    else if (brushStyle_ == BrushStyle::DiagCross)
-        p.setBrush(QBrush(ToQColor(brushColor_), Qt::DiagCrossPattern));
+    if (brushStyle() == BrushStyle::Solid)
+        p.setBrush(QBrush(ToQColor(brushColor())));
+    else if (brushStyle() == BrushStyle::DiagCross)
+        p.setBrush(QBrush(ToQColor(brushColor()), Qt::DiagCrossPattern));
     const QRectF box(x1, y1, w, h);
     stroke(p, [&] {
         p.drawEllipse(box);
@@ -497,13 +466,13 @@ void Canvas::textOut(int x, int y, const QString& text) {
         const QFont f = font();
         p.setFont(f);
         const QFontMetrics fm(f);
-        if (brushStyle_ == BrushStyle::Solid)
-            p.fillRect(QRect(x, y, advance, fm.height()), ToQColor(brushColor_));
-        p.setPen(ToQColor(fontColor_));
+        if (brushStyle() == BrushStyle::Solid)
+            p.fillRect(QRect(x, y, advance, fm.height()), ToQColor(brushColor()));
+        p.setPen(ToQColor(fontColor()));
         p.drawText(QPointF(x, static_cast<double>(y) + fm.ascent()), text);
     } else {
         startWriting();
-        if (brushStyle_ == BrushStyle::Solid) {
+        if (brushStyle() == BrushStyle::Solid) {
             // The background, whatever the pen mode.
             const long long left = std::max<long long>(x, 0);
             const long long right =
@@ -515,7 +484,7 @@ void Canvas::textOut(int x, int y, const QString& text) {
                 std::fill(row(static_cast<int>(r)) + left, row(static_cast<int>(r)) + right,
                           brushRgb_);
         }
-        const QRgb ink = Rgb(fontColor_);
+        const QRgb ink = Rgb(fontColor());
         for (const QPoint& p : picture.pixels) {
             const long long px = static_cast<long long>(x) + p.x(),
                             py = static_cast<long long>(y) + p.y();
@@ -523,17 +492,9 @@ void Canvas::textOut(int x, int y, const QString& text) {
                 row(static_cast<int>(py))[px] = ink;
         }
     }
-    penX_ = static_cast<int>(
-        std::clamp<long long>(static_cast<long long>(x) + advance, INT_MIN, INT_MAX));
-    penY_ = y;
-}
-
-int Canvas::textHeight(const QString&) const {
-    return QFontMetrics(font()).height();
-}
-
-int Canvas::textWidth(const QString& text) const {
-    return QFontMetrics(font()).horizontalAdvance(text);
+    moveTo(static_cast<int>(
+               std::clamp<long long>(static_cast<long long>(x) + advance, INT_MIN, INT_MAX)),
+           y);
 }
 
 int Canvas::pixel(int x, int y) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Surface.h"
+
 #include <string>
 
 namespace pelcor {
@@ -46,6 +48,9 @@ public:
     // is (a constant's picture, the viewer, the orbit animation, a library image).
     virtual void showOnly(ScreenPicture picture) = 0;
     virtual bool isShown(ScreenPicture picture) const = 0;
+    // How `picture` (Picture1, Picture2 or Picture11) was drawn, to draw it again on another
+    // surface (a vector picture, a printed page).
+    virtual SurfaceDrawing pictureDrawing(ScreenPicture) const { return {}; }
     // The title label `Formula` over the screen (a trigonometric sheet's title); empty
     // hides it.
     virtual void setTitle(const std::string& text) = 0;

@@ -114,10 +114,10 @@ TCalcPrint1::~TCalcPrint1() = default;
 
 // --- handing over ----------------------------------------------------------------------------
 
-void TCalcPrint1::ShowPicture(const QImage& picture) {
+void TCalcPrint1::ShowPicture(const QImage& picture, SurfaceDrawing drawing) {
     DataMemo->hide();
     TextLabel->hide();
-    layout_.SetPicture(picture);
+    layout_.SetPicture(picture, std::move(drawing));
     PrintImage1->show();
     DataImage->setPixmap(QPixmap::fromImage(picture));
     DataImage->resize(picture.size());

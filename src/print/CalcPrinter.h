@@ -33,8 +33,9 @@ public:
     TCalcPrint1(Dialogs& dialogs, Options options, QWidget* parent = nullptr);
     ~TCalcPrint1() override;
 
-    // Hand over what to print; each fills the preview and shows the window.
-    void ShowPicture(const QImage& picture);
+    // Hand over what to print; each fills the preview and shows the window. A picture's
+    // drawing, when given, draws it again on the page at the printer's resolution.
+    void ShowPicture(const QImage& picture, SurfaceDrawing drawing = {});
     void ShowText(const QString& text, const QFont& font);
 
     // --- the buttons

@@ -1,6 +1,7 @@
 #include "print/PrintLayout.h"
 
 #include "platform/DateTimeFormat.h"
+#include "platform/VectorSurface.h"
 
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
@@ -8,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 namespace pelcor {
 
@@ -53,9 +55,10 @@ void WrapLine(const QString& line, const QFontMetrics& metrics, int width, QStri
 
 // --- what is handed over ---------------------------------------------------------------------
 
-void PrintLayout::SetPicture(const QImage& picture) {
+void PrintLayout::SetPicture(const QImage& picture, SurfaceDrawing drawing) {
     kind_ = Kind::Picture;
     picture_ = picture;
+    drawing_ = std::move(drawing);
     text_.clear();
     Landscape = false;
     FitToPage = false;
@@ -66,6 +69,7 @@ void PrintLayout::SetText(const QString& text, const QFont& font) {
     text_ = ExpandTabs(text);
     textFont_ = font;
     picture_ = QImage();
+    drawing_ = nullptr;
     Landscape = false;
     FitToPage = false;
 }
@@ -129,13 +133,25 @@ PrintRect PrintLayout::KeepOnPage(const PrintRect& r, int pageHeight, int captio
 }
 
 void PrintLayout::DrawFramedPicture(QPainter& painter, const QImage& picture, const PrintRect& r,
-                                    const QString& caption, const QFont& captionFont,
-                                    int penWidth) {
-    // Made smaller (the preview) the picture is smoothed so thin lines stay whole; made
-    // larger (a page) every pixel stays a sharp square.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          r.width() < picture.width() || r.height() < picture.height());
-    painter.drawImage(r.toQRect(), picture);
+                                    const QString& caption, const QFont& captionFont, int penWidth,
+                                    const SurfaceDrawing& drawing) {
+    if (drawing) {
+        // Drawn again as shapes and texts, the picture's pixels made the rectangle's.
+        painter.save();
+        painter.translate(r.left, r.top);
+        painter.scale(static_cast<double>(r.width()) / picture.width(),
+                      static_cast<double>(r.height()) / picture.height());
+        VectorSurface surface(painter, picture.width(), picture.height());
+        drawing(surface);
+        surface.finish();
+        painter.restore();
+    } else {
+        // Made smaller (the preview) the picture is smoothed so thin lines stay whole; made
+        // larger (a page) every pixel stays a sharp square.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                              r.width() < picture.width() || r.height() < picture.height());
+        painter.drawImage(r.toQRect(), picture);
+    }
     painter.setFont(captionFont);
     painter.setPen(Qt::black);
     // The caption's top left corner is the rectangle's bottom left corner.
@@ -202,7 +218,7 @@ std::string PrintLayout::Print(QPagedPaintDevice& device, const QDate& today, co
             const int captionHeight = QFontMetrics(captionFont, &device).height();
             const PrintRect place = KeepOnPage(
                 PageRect(PageWidth, PageHeight, Landscape, FitToPage), PageHeight, captionHeight);
-            DrawFramedPicture(painter, picture_, place, Caption(today), captionFont, 2);
+            DrawFramedPicture(painter, picture_, place, Caption(today), captionFont, 2, drawing_);
             continue;
         }
         painter.setFont(printerFont);

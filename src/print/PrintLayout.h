@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Surface.h"
+
 #include <QDate>
 #include <QFont>
 #include <QImage>
@@ -32,8 +34,10 @@ public:
     enum class Kind { Picture, Text };
 
     // --- what is handed over
-    // A picture: portrait, normal size.
-    void SetPicture(const QImage& picture);
+    // A picture: portrait, normal size. The preview shows `picture`; the page has the
+    // picture drawn again by `drawing` at the printer's resolution, or `picture` stretched
+    // when there is no drawing.
+    void SetPicture(const QImage& picture, SurfaceDrawing drawing = {});
     // A text: every tab becomes eight spaces; portrait, normal size; the font is the one
     // the text is printed in (2 points larger on paper, 4 points smaller in the preview).
     void SetText(const QString& text, const QFont& font);
@@ -93,10 +97,12 @@ public:
 
 private:
     static void DrawFramedPicture(QPainter& painter, const QImage& picture, const PrintRect& r,
-                                  const QString& caption, const QFont& captionFont, int penWidth);
+                                  const QString& caption, const QFont& captionFont, int penWidth,
+                                  const SurfaceDrawing& drawing = {});
 
     Kind kind_ = Kind::Picture;
     QImage picture_;
+    SurfaceDrawing drawing_;
     QString text_;
     QFont textFont_{"Arial", 8};
 };

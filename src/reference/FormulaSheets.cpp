@@ -182,11 +182,11 @@ int Trunc(double v) {
     return std::isfinite(v) ? static_cast<int>(std::clamp(v, -1e6, 1e6)) : 0;
 }
 
-void DrawGrid(Canvas& c, int background, double originX, double originY) {
+void DrawGrid(Surface& c, int background, double originX, double originY) {
     c.setPenWidth(1);
-    c.setPenStyle(Canvas::PenStyle::Solid);
-    c.setPenMode(Canvas::PenMode::Copy);
-    c.setBrushStyle(Canvas::BrushStyle::Solid);
+    c.setPenStyle(Surface::PenStyle::Solid);
+    c.setPenMode(Surface::PenMode::Copy);
+    c.setBrushStyle(Surface::BrushStyle::Solid);
     c.setBrushColor(background);
     c.fillRect(0, 0, c.width(), c.height());
     c.setPenColor(sheetcolor::Grid);
@@ -200,7 +200,7 @@ void DrawGrid(Canvas& c, int background, double originX, double originY) {
     Line(c, ox, 0, ox, 2 * oy);
 }
 
-void DrawOblique(Canvas& c, SheetWriter& out) {
+void DrawOblique(Surface& c, SheetWriter& out) {
     c.setPenColor(sheetcolor::Green);
     Line(c, 246, 70, 26, 160);
     Line(c, 246, 70, 206, 160);
@@ -217,7 +217,7 @@ void DrawOblique(Canvas& c, SheetWriter& out) {
         out.write(l.x, l.y, sheetcolor::Aqua, 14, false, l.letter);
 }
 
-void DrawRight(Canvas& c, SheetWriter& out) {
+void DrawRight(Surface& c, SheetWriter& out) {
     c.setPenColor(sheetcolor::Green);
     Line(c, 234, 77, 118, 173);
     Line(c, 234, 77, 234, 173);
@@ -233,15 +233,15 @@ void DrawRight(Canvas& c, SheetWriter& out) {
 }
 
 // An unfilled red circle with a light blue radius.
-void DrawCircleWithRadius(Canvas& c, int x1, int y1, int x2, int y2, int rx, int ry1, int ry2) {
-    c.setBrushStyle(Canvas::BrushStyle::Clear);
+void DrawCircleWithRadius(Surface& c, int x1, int y1, int x2, int y2, int rx, int ry1, int ry2) {
+    c.setBrushStyle(Surface::BrushStyle::Clear);
     c.setPenColor(sheetcolor::Red);
     c.ellipse(x1, y1, x2, y2);
     c.setPenColor(sheetcolor::LightBlue);
     Line(c, rx, ry1, rx, ry2);
 }
 
-void DrawExtras(Canvas& c, TrigSheet sheet, SheetWriter& out) {
+void DrawExtras(Surface& c, TrigSheet sheet, SheetWriter& out) {
     switch (sheet) {
     case RadiusOfCircumscribed: DrawCircleWithRadius(c, -17, -37, 248, 192, 114, 78, 192); break;
     case RadiusOfInscribed: DrawCircleWithRadius(c, 155, 98, 218, 160, 187, 129, 160); break;
@@ -269,7 +269,7 @@ std::optional<TrigSheet> TrigSheetOfMenuItem(std::string_view caption) {
     return std::nullopt;
 }
 
-void DrawAngleArc(Canvas& canvas, int cx, int cy, int radius, int from, int to) {
+void DrawAngleArc(Surface& canvas, int cx, int cy, int radius, int from, int to) {
     for (int degree = from; degree <= to; ++degree) {
         const double a = degree * std::numbers::pi / 180;
         canvas.setPixel(cx + Trunc(radius * std::cos(a)), cy + Trunc(radius * std::sin(a)),
@@ -277,7 +277,7 @@ void DrawAngleArc(Canvas& canvas, int cx, int cy, int radius, int from, int to) 
     }
 }
 
-void DrawTrigSheet(Canvas& canvas, TrigSheet sheet, int background, double originX, double originY,
+void DrawTrigSheet(Surface& canvas, TrigSheet sheet, int background, double originX, double originY,
                    std::vector<SheetText>* log) {
     const TrigSheetInfo& info = TrigSheetData(sheet);
     SheetWriter out(canvas, log);

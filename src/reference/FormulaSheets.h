@@ -57,11 +57,11 @@ inline constexpr int SheetLineStep = 15;
 // every 20 pixels, the axes through the board's origin, the sheet's triangle with its arcs,
 // letters and extra figures, then the formula lines. With a log, every text drawn is kept
 // in order.
-void DrawTrigSheet(Canvas& canvas, TrigSheet sheet, int background, double originX, double originY,
+void DrawTrigSheet(Surface& canvas, TrigSheet sheet, int background, double originX, double originY,
                    std::vector<SheetText>* log = nullptr);
 
 // The yellow arc of an angle: for each whole degree from `from` to `to`, the pixel at
 // radius `radius` from the centre (y downwards).
-void DrawAngleArc(Canvas& canvas, int cx, int cy, int radius, int from, int to);
+void DrawAngleArc(Surface& canvas, int cx, int cy, int radius, int from, int to);
 
 } // namespace pelcor

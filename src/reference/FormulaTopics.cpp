@@ -197,14 +197,14 @@ const std::map<int, Topic>& Topics() {
     return topics;
 }
 
-void Fill(Canvas& c) {
-    c.setBrushStyle(Canvas::BrushStyle::Solid);
+void Fill(Surface& c) {
+    c.setBrushStyle(Surface::BrushStyle::Solid);
     c.setBrushColor(sheetcolor::Cream);
     c.fillRect(0, 0, c.width(), c.height());
     c.setPenColor(Black);
     c.setPenWidth(1);
-    c.setPenStyle(Canvas::PenStyle::Solid);
-    c.setPenMode(Canvas::PenMode::Copy);
+    c.setPenStyle(Surface::PenStyle::Solid);
+    c.setPenMode(Surface::PenMode::Copy);
 }
 
 } // namespace
@@ -220,7 +220,7 @@ const std::vector<SheetText>& TopicTexts(int tag) {
     return it == Topics().end() ? none : it->second.texts;
 }
 
-void DrawChooser(Canvas& canvas, std::vector<SheetText>* log) {
+void DrawChooser(Surface& canvas, std::vector<SheetText>* log) {
     Fill(canvas);
     SheetWriter out(canvas, log);
     const char* lines[] = {"Select a formula group form", "the formula group titles",
@@ -234,7 +234,7 @@ void DrawChooser(Canvas& canvas, std::vector<SheetText>* log) {
         out.write(5, y, Black, 12, true, "<----------");
 }
 
-bool DrawTopic(Canvas& canvas, int tag, std::vector<SheetText>* log) {
+bool DrawTopic(Surface& canvas, int tag, std::vector<SheetText>* log) {
     const auto it = Topics().find(tag);
     if (it == Topics().end()) return false;
     Fill(canvas);

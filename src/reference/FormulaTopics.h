@@ -20,9 +20,9 @@ std::string TopicCaption(int tag);
 const std::vector<SheetText>& TopicTexts(int tag);
 
 // Fills the picture in cream and writes the chooser's four lines with their arrows.
-void DrawChooser(Canvas& canvas, std::vector<SheetText>* log = nullptr);
+void DrawChooser(Surface& canvas, std::vector<SheetText>* log = nullptr);
 // Fills the picture in cream and draws the topic: its figure, then its texts. Returns false
 // (and draws nothing) for a Tag that is no topic.
-bool DrawTopic(Canvas& canvas, int tag, std::vector<SheetText>* log = nullptr);
+bool DrawTopic(Surface& canvas, int tag, std::vector<SheetText>* log = nullptr);
 
 } // namespace pelcor

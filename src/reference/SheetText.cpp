@@ -3,8 +3,8 @@
 namespace pelcor {
 
 void SheetWriter::write(const SheetText& t) {
-    const Canvas::BrushStyle brush = canvas_.brushStyle();
-    canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
+    const Surface::BrushStyle brush = canvas_.brushStyle();
+    canvas_.setBrushStyle(Surface::BrushStyle::Clear);
     canvas_.setFont(t.font, t.size, t.color, t.bold);
     canvas_.textOut(t.x, t.y, QString::fromStdString(t.text));
     canvas_.setBrushStyle(brush);

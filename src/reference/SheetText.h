@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Canvas.h"
+#include "platform/Surface.h"
 
 #include <string>
 #include <string_view>
@@ -47,7 +47,7 @@ struct SheetText {
 // it wrote in order (what a reader of the screen gets, and what tests compare).
 class SheetWriter {
 public:
-    explicit SheetWriter(Canvas& canvas, std::vector<SheetText>* log = nullptr)
+    explicit SheetWriter(Surface& canvas, std::vector<SheetText>* log = nullptr)
         : canvas_(canvas), log_(log) {}
 
     void write(const SheetText& text);
@@ -56,7 +56,7 @@ public:
     }
 
 private:
-    Canvas& canvas_;
+    Surface& canvas_;
     std::vector<SheetText>* log_;
 };
 

@@ -74,9 +74,11 @@ void SheetsView::TrigSheetClick(TrigSheet sheet) {
     screens_.showDisplayMode(DisplayMode::Gallery);
 
     const TrigSheetInfo& info = TrigSheetData(sheet);
-    DrawTrigSheet(pictures_.Picture1->canvas(), sheet,
-                  boardBackground_ ? boardBackground_() : DefaultBoardBackground, BoardOriginX,
-                  BoardOriginY);
+    const int background = boardBackground_ ? boardBackground_() : DefaultBoardBackground;
+    DrawTrigSheet(pictures_.Picture1->canvas(), sheet, background, BoardOriginX, BoardOriginY);
+    pictures_.Picture1->setDrawing([sheet, background](Surface& surface) {
+        DrawTrigSheet(surface, sheet, background, BoardOriginX, BoardOriginY);
+    });
     pictures_.Picture1->update();
     pictures_.Picture1->setAccessibleDescription(QString::fromUtf8(info.title));
     screens_.setTitle(info.title);
@@ -85,12 +87,14 @@ void SheetsView::TrigSheetClick(TrigSheet sheet) {
 void SheetsView::ShowChooser() {
     std::vector<SheetText> texts;
     DrawChooser(pictures_.Picture2->canvas(), &texts);
+    pictures_.Picture2->setDrawing([](Surface& surface) { DrawChooser(surface); });
     pictures_.Picture2->update();
     pictures_.Picture2->setAccessibleDescription(Joined(texts, 4));
 }
 
 void SheetsView::ShowTopic(int tag) {
     if (!DrawTopic(pictures_.Picture2->canvas(), tag)) return;
+    pictures_.Picture2->setDrawing([tag](Surface& surface) { DrawTopic(surface, tag); });
     pictures_.Picture2->update();
     pictures_.Picture2->setAccessibleDescription(QString::fromStdString(TopicCaption(tag)));
 }

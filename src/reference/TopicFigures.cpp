@@ -11,7 +11,7 @@ namespace pelcor {
 namespace {
 
 // A line ending in a small filled triangle at (x2, y2).
-void Arrow(Canvas& c, int x1, int y1, int x2, int y2) {
+void Arrow(Surface& c, int x1, int y1, int x2, int y2) {
     Line(c, x1, y1, x2, y2);
     const double a = std::atan2(y2 - y1, x2 - x1);
     const double spread = std::numbers::pi / 7, length = 7;
@@ -29,14 +29,14 @@ void Arrow(Canvas& c, int x1, int y1, int x2, int y2) {
     c.setPixel(x2, y2, c.penColor());
 }
 
-void Circle(Canvas& c, int cx, int cy, int r) {
-    c.setBrushStyle(Canvas::BrushStyle::Clear);
+void Circle(Surface& c, int cx, int cy, int r) {
+    c.setBrushStyle(Surface::BrushStyle::Clear);
     c.ellipse(cx - r, cy - r, cx + r + 1, cy + r + 1);
 }
 
 // Half an ellipse around (cx, cy) through the points `halfWidth` either side, bulging up
 // (negative height) or down, with an arrow in its middle pointing left.
-void FieldLine(Canvas& c, int cx, int cy, int halfWidth, int height) {
+void FieldLine(Surface& c, int cx, int cy, int halfWidth, int height) {
     c.moveTo(cx + halfWidth, cy);
     for (int d = 5; d <= 180; d += 5) {
         const double a = d * std::numbers::pi / 180;
@@ -49,7 +49,7 @@ void FieldLine(Canvas& c, int cx, int cy, int halfWidth, int height) {
 // Fraction bars for "1 over 1/X1 + 1/X2 + 1/X3": the three numerators in `ones` at
 // (onesX, onesY), the denominators in `terms` at (termsX, termsY); the long bar goes under
 // the single numerator above them.
-void FractionBars(Canvas& c, int onesX, const std::string& ones, int termsX, int termsY,
+void FractionBars(Surface& c, int onesX, const std::string& ones, int termsX, int termsY,
                   const std::string& terms, int mainBarY) {
     c.setFont(SheetFont, 10, sheetcolor::Black, true);
     auto at = [&](const std::string& text, size_t chars) {
@@ -73,14 +73,14 @@ void FractionBars(Canvas& c, int onesX, const std::string& ones, int termsX, int
     }
 }
 
-void Electrostatic(Canvas& c) {
+void Electrostatic(Surface& c) {
     Circle(c, 57, 266, 14);
     Circle(c, 237, 266, 14);
     Arrow(c, 130, 266, 72, 266);
     Arrow(c, 160, 266, 222, 266);
 }
 
-void ElectricField(Canvas& c) {
+void ElectricField(Surface& c) {
     Circle(c, 86, 201, 16);
     Circle(c, 236, 201, 16);
     Arrow(c, 219, 201, 104, 201);
@@ -88,9 +88,9 @@ void ElectricField(Canvas& c) {
     FieldLine(c, 161, 201, 60, 20);
 }
 
-void Induction(Canvas& c) {
+void Induction(Surface& c) {
     c.setPenWidth(2);
-    c.setBrushStyle(Canvas::BrushStyle::Clear);
+    c.setBrushStyle(Surface::BrushStyle::Clear);
     c.rectangle(100, 58, 241, 210);
     c.setPenWidth(1);
     Arrow(c, 100, 118, 100, 96);  // the current i, upwards in the wire in the field
@@ -104,16 +104,16 @@ void Induction(Canvas& c) {
     Line(c, 193, 209, 202, 209);
 }
 
-void ParticlePath(Canvas& c) {
+void ParticlePath(Surface& c) {
     Circle(c, 166, 140, 86);
-    c.setBrushStyle(Canvas::BrushStyle::Solid);
+    c.setBrushStyle(Surface::BrushStyle::Solid);
     c.setBrushColor(sheetcolor::Red);
     c.ellipse(161, 49, 171, 59);
     Arrow(c, 160, 54, 108, 54);  // V
     Arrow(c, 166, 60, 166, 112); // F towards the centre
 }
 
-void OhmsTriangle(Canvas& c) {
+void OhmsTriangle(Surface& c) {
     c.setPenWidth(2);
     c.moveTo(110, 32);
     c.lineTo(190, 140);
@@ -125,7 +125,7 @@ void OhmsTriangle(Canvas& c) {
 
 } // namespace
 
-void DrawTopicFigure(Canvas& canvas, int tag) {
+void DrawTopicFigure(Surface& canvas, int tag) {
     canvas.setPenColor(sheetcolor::Black);
     canvas.setPenWidth(1);
     switch (tag) {

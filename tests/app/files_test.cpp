@@ -404,7 +404,8 @@ TEST(Export, TheBoardIsWrittenAsAJpegWithTheDefaultSettings) {
     ASSERT_EQ(t.dialogs.fileQuestions.size(), 1u);
     const auto& asked = t.dialogs.fileQuestions[0];
     EXPECT_TRUE(asked.save);
-    EXPECT_EQ(asked.filter, "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp");
+    EXPECT_EQ(asked.filter, "jpeg files (*.jpg)|*.jpg | Bbitmap files (*.bmp)|*.bmp | "
+                            "SVG files (*.svg)|*.svg | PDF files (*.pdf)|*.pdf");
     EXPECT_EQ(asked.filterIndex, 1);
     EXPECT_EQ(asked.name, jpeg); // the drawing's name with the picture's extension
     EXPECT_EQ(t.info()->text(), "Saving file:- " + jpeg);
@@ -456,6 +457,47 @@ TEST(Export, SwitchingToBitmapChangesTheNameAndWritesA24BitPicture) {
     w.menuAction("SaveImageBitmap1")->trigger();
     EXPECT_EQ(t.dialogs.fileQuestions[1].filterIndex, 2);
     EXPECT_EQ(t.dialogs.fileQuestions[1].name, dir.filePath("other.bmp"));
+}
+
+TEST(Export, SvgAndPdfWriteTheScreensPictureAsShapesAndTexts) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTemporaryDir dir;
+    DrawExample(w);
+    w.ExportFileName = dir.filePath("board.jpg").toStdString();
+    // Choosing the filter renames the picture; the filter is remembered.
+    const QString svg = dir.filePath("board.svg"), pdf = dir.filePath("board.pdf");
+    t.dialogs.filterChanges = {3};
+    t.dialogs.fileNames << svg;
+    w.menuAction("SaveImageBitmap1")->trigger();
+    EXPECT_EQ(t.dialogs.namesPutBack, QStringList{svg});
+    EXPECT_EQ(w.ExportFilterIndex, 3);
+    std::string board = FileBytes(svg);
+    EXPECT_EQ(board.substr(0, 5), "<?xml");
+    // The green-filled red circle as a path, the axes' labels as texts, no picture.
+    EXPECT_NE(board.find("fill=\"#00ff00\""), std::string::npos);
+    EXPECT_NE(board.find("stroke=\"#ff0000\""), std::string::npos);
+    EXPECT_NE(board.find(">-Y</text>"), std::string::npos);
+    EXPECT_EQ(board.find("<image"), std::string::npos);
+
+    t.dialogs.filterChanges = {4};
+    t.dialogs.fileNames << pdf;
+    w.menuAction("SaveImageBitmap1")->trigger();
+    EXPECT_EQ(FileBytes(pdf).substr(0, 5), "%PDF-");
+
+    // A gallery figure and a sheet are drawn again the same way, their titles as text.
+    t.click("BitBtn23");
+    ASSERT_EQ(w.gallery().FigureIndex(), 1);
+    t.dialogs.fileNames << svg;
+    w.menuAction("SaveImageBitmap1")->trigger();
+    board = FileBytes(svg);
+    EXPECT_NE(board.find(">B O X</text>"), std::string::npos);
+    EXPECT_EQ(board.find("<image"), std::string::npos);
+    w.menuAction("LawofCosines1")->trigger();
+    t.dialogs.fileNames << svg;
+    w.menuAction("SaveImageBitmap1")->trigger();
+    EXPECT_NE(FileBytes(svg).find("</text>"), std::string::npos);
+    EXPECT_EQ(FileBytes(svg).find("<image"), std::string::npos);
 }
 
 TEST(Export, WithoutAPictureOrAPlaceNothingIsWritten) {

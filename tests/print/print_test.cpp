@@ -1,3 +1,4 @@
+#include "platform/Canvas.h"
 #include "platform/DateTimeFormat.h"
 #include "platform/Dialogs.h"
 #include "print/CalcPrinter.h"
@@ -191,4 +192,61 @@ TEST_F(PrintTest, OrientationShapesThePreviewAndExitHandsBackTheMainWindow) {
 }
 
 } // namespace
+
+TEST_F(PrintTest, APictureWithItsDrawingIsPrintedAsShapesAtThePrintersResolution) {
+    // A filled circle of radius 100 pixels, drawn again on the page.
+    const SurfaceDrawing drawing = [](Surface& s) {
+        s.setBrushStyle(Surface::BrushStyle::Solid);
+        s.setBrushColor(0);
+        s.fillRect(0, 0, 320, 320);
+        s.setPenColor(255);
+        s.setBrushColor(255);
+        s.ellipse(60, 60, 260, 260);
+    };
+    Canvas screen(320, 320);
+    drawing(screen);
+    window.ShowPicture(screen.image(), drawing);
+    // The preview is the screen's picture.
+    const QImage preview = window.findChild<QLabel*>("PrintImage1")->pixmap().toImage();
+    EXPECT_TRUE(Near(preview.pixel(160, 200), Qt::red, 30));
+    print();
+
+    // No picture on the page, and the caption still there.
+    const QStringList images =
+        RunTool("pdfimages", {"-list", dialogs.file}).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(images.size(), 2) << images.join('\n').toStdString();
+    EXPECT_TRUE(RunTool("pdftotext", {dialogs.file, "-"}).contains("Pelcor Scientific Calculator"));
+
+    // At 600 dots to the inch a screen pixel is several dots wide, yet the circle's top edge
+    // rises and falls by a dot or two from one column to the next: it is a curve, not the
+    // screen's staircase.
+    QPrinter printer;
+    const double scale = 600.0 / printer.resolution();
+    const QPoint origin = printer.pageLayout().paintRectPixels(printer.resolution()).topLeft();
+    const QRectF place = PrintLayout::PageRect(printer.width(), printer.height(), false, false)
+                             .toQRect()
+                             .translated(origin);
+    // Only the picture's rectangle of the page is drawn, so its corner is (0, 0).
+    const QRect r(QPoint(0, 0), (place.size() * scale).toSize());
+    const QPoint corner = (place.topLeft() * scale).toPoint();
+    RunTool("pdftoppm", {"-r", "600", "-f", "1", "-l", "1", "-x", QString::number(corner.x()), "-y",
+                         QString::number(corner.y()), "-W", QString::number(r.width()), "-H",
+                         QString::number(r.height()), "-singlefile", "-png", dialogs.file,
+                         dir.filePath("page")});
+    const QImage page(dir.filePath("page.png"));
+    ASSERT_FALSE(page.isNull());
+    const double dots = r.width() / 320.0; // dots to a screen pixel
+    ASSERT_GT(dots, 4);
+    auto red = [&](int x, int y) { return Near(page.pixel(x, y), Qt::red, 90); };
+    int last = -1, biggestStep = 0;
+    for (int x = r.left() + static_cast<int>(120 * dots); x < r.left() + 200 * dots; ++x) {
+        int y = r.top();
+        while (y < r.bottom() && !red(x, y))
+            ++y;
+        if (last >= 0) biggestStep = std::max(biggestStep, std::abs(y - last));
+        last = y;
+    }
+    EXPECT_LE(biggestStep, 2) << "a step of " << biggestStep << " dots";
+}
+
 } // namespace pelcor

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace pelcor {
 
 PictureBox::PictureBox(const QString& name, int width, int height, int background, QWidget* parent)
@@ -16,6 +18,23 @@ void PictureBox::setPicture(const QImage& picture) {
         canvas_.resize(width(), height(), 16777215);
     canvas_.stretchDraw(0, 0, width(), height(), picture);
     update();
+}
+
+void PictureBox::setDrawing(SurfaceDrawing drawing, bool live) {
+    drawing_ = std::move(drawing);
+    live_ = live;
+    drawnAt_ = canvas_.generation();
+}
+
+bool PictureBox::hasDrawing() const {
+    return drawing_ && (live_ || drawnAt_ == canvas_.generation());
+}
+
+SurfaceDrawing PictureBox::drawing() const {
+    if (hasDrawing()) return drawing_;
+    return [picture = canvas_.image()](Surface& surface) {
+        surface.stretchDraw(0, 0, surface.width(), surface.height(), picture);
+    };
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
