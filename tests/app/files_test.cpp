@@ -464,14 +464,14 @@ TEST(Export, SvgAndPdfWriteTheScreensPictureAsShapesAndTexts) {
     TMainCalc1& w = t.window();
     QTemporaryDir dir;
     DrawExample(w);
-    w.ExportFileName = dir.filePath("board.jpg").toStdString();
+    w.drawingCommands().ExportFileName = dir.filePath("board.jpg").toStdString();
     // Choosing the filter renames the picture; the filter is remembered.
     const QString svg = dir.filePath("board.svg"), pdf = dir.filePath("board.pdf");
     t.dialogs.filterChanges = {3};
     t.dialogs.fileNames << svg;
     w.menuAction("SaveImageBitmap1")->trigger();
     EXPECT_EQ(t.dialogs.namesPutBack, QStringList{svg});
-    EXPECT_EQ(w.ExportFilterIndex, 3);
+    EXPECT_EQ(w.drawingCommands().ExportFilterIndex, 3);
     std::string board = FileBytes(svg);
     EXPECT_EQ(board.substr(0, 5), "<?xml");
     // The green-filled red circle as a path, the axes' labels as texts, no picture.

@@ -1,5 +1,7 @@
 // Checks the help page that the build copies beside the program.
 
+#include "calc/Calculator.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -139,3 +141,37 @@ TEST(HelpPage, DescribesTheWholeProgram) {
 }
 
 } // namespace
+
+// The keyboard table of the page against the calculator's own keyboard map, and the menu
+// keys against the keys the menus show.
+TEST(HelpPage, ListsEveryKeyboardKeyAndMenuKey) {
+    const std::string page = ReadPage();
+    const std::size_t start = page.find("<table id=\"keyboard-table\">");
+    ASSERT_NE(start, std::string::npos);
+    const std::string table = page.substr(start, page.find("</table>", start) - start);
+    for (const pelcor::KeyboardKey& k : pelcor::DecimalKeyboard) {
+        if (k.typed >= '0' && k.typed <= '9') continue; // one row for the digits
+        const std::string name = k.keyName;
+        EXPECT_NE(table.find("<kbd>" + name + "</kbd>"), std::string::npos) << name;
+    }
+    EXPECT_NE(table.find("<kbd>0</kbd> &hellip; <kbd>9</kbd>"), std::string::npos);
+    // Each letter's row names the key it types, in the keypad's caption.
+    for (const char* row : {"<kbd>R</kbd></td><td>&radic;x", "<kbd>Y</kbd></td><td>&#8319;&radic;x",
+                            "<kbd>Q</kbd></td><td>x&sup2;", "<kbd>^</kbd></td><td>x&#8319;",
+                            "<kbd>U</kbd></td><td>1/x", "<kbd>~</kbd></td><td>+/-",
+                            "<kbd>N</kbd></td><td>Ln", "<kbd>Esc</kbd></td><td>CE"})
+        EXPECT_NE(table.find(row), std::string::npos) << row;
+
+    const std::size_t menus = page.find("<table id=\"shortcut-table\">");
+    ASSERT_NE(menus, std::string::npos);
+    const std::string keys = page.substr(menus, page.find("</table>", menus) - menus);
+    for (const char* row :
+         {"Ctrl+N</kbd></td><td>File &rsaquo; New", "Ctrl+S</kbd></td><td>File &rsaquo; Save",
+          "Ctrl+O</kbd></td><td>File &rsaquo; Load", "Ctrl+E</kbd></td><td>File &rsaquo; Export",
+          "Ctrl+P</kbd></td><td>File &rsaquo; Print", "Ctrl+Q</kbd></td><td>File &rsaquo; Exit",
+          "Ctrl+Z</kbd></td><td>Edit &rsaquo; Undo", "Ctrl+C</kbd></td><td>Edit &rsaquo; Copy",
+          "Ctrl+V</kbd></td><td>Edit &rsaquo; Paste",
+          "Ctrl+Shift+C</kbd></td><td>Edit &rsaquo; Copy Picture",
+          "F1</kbd></td><td>Help &rsaquo; Help", "F2</kbd></td><td>Conversion"})
+        EXPECT_NE(keys.find(row), std::string::npos) << row;
+}
