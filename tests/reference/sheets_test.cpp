@@ -1,3 +1,4 @@
+#include "platform/Canvas.h"
 #include "reference/ElectricalReference.h"
 #include "reference/FormulaSheets.h"
 #include "reference/FormulaTopics.h"
@@ -46,12 +47,12 @@ TEST(TrigSheets, GridAxesTrianglesArcsAndFigures) {
     EXPECT_TRUE(HasColor(c, QRect(0, 120, 8, 40), Red));         // the circle's left edge
     DrawTrigSheet(c, TrigSheet::Angles, Board, 160, 160);
     EXPECT_EQ(c.pixel(10, 10), Board);
-    EXPECT_EQ(c.pixel(20, 10), 150 + 256 * 150 + 65536 * 150); // grid
+    EXPECT_EQ(c.pixel(20, 10), 150 + 256 * 150 + 65536 * 150);   // grid
     EXPECT_EQ(c.pixel(160, 250), 112 + 256 * 150 + 65536 * 150); // axes
-    EXPECT_EQ(c.pixel(100, 160), Green);  // the bottom side, over the axis
-    EXPECT_EQ(c.pixel(226, 115), Green);  // the right side
-    EXPECT_EQ(c.pixel(206, 127), Yellow); // 270 degrees around (206, 160)
-    EXPECT_EQ(c.pixel(68, 153), Yellow);  // 350 degrees around (26, 160)
+    EXPECT_EQ(c.pixel(100, 160), Green);                         // the bottom side, over the axis
+    EXPECT_EQ(c.pixel(226, 115), Green);                         // the right side
+    EXPECT_EQ(c.pixel(206, 127), Yellow);                        // 270 degrees around (206, 160)
+    EXPECT_EQ(c.pixel(68, 153), Yellow);                         // 350 degrees around (26, 160)
     // Nothing is left of the sheet before.
     EXPECT_EQ(c.pixel(114, 110), Board);
     EXPECT_FALSE(HasColor(c, QRect(0, 0, 320, 320), Red));
