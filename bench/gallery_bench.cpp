@@ -1,4 +1,5 @@
 #include "gallery/Gallery.h"
+#include "platform/Canvas.h"
 
 #include <benchmark/benchmark.h>
 

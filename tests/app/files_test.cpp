@@ -2,6 +2,7 @@
 #include "TestWindow.h"
 
 #include "drawing/DrawingFile.h"
+#include "gallery/GalleryView.h"
 #include "platform/AtomicFile.h"
 #include "platform/BmpCodec.h"
 #include "platform/Colors.h"

@@ -1,5 +1,6 @@
 #include "gallery/Backgrounds.h"
 #include "gallery/Clock.h"
+#include "platform/Canvas.h"
 #include "platform/DateTimeFormat.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "gallery/Backgrounds.h"
 #include "gallery/Gallery.h"
 #include "gallery/Plots.h"
+#include "platform/Canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+#include "platform/Canvas.h"
 #include "reference/ElectricalReference.h"
 #include "reference/FormulaSheets.h"
 #include "reference/FormulaTopics.h"
