@@ -109,22 +109,13 @@ bool Calculator::PasteText(const std::string& text) {
     if (first == std::string::npos) return false;
     const std::string pasted = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 
-    if (calcBase_ == 0 && ParseNumber(pasted)) {
+    // A number as the readout holds it; a leading "+" is the key + and a digit.
+    if (calcBase_ == 0 && pasted[0] != '+' && ParseNumber(pasted)) {
         std::string number = pasted;
         for (char& ch : number)
             if (ch == 'e') ch = 'E';
-        // Only a number the readout itself would hold ("+5" is a key and a digit).
-        const std::string before = readout_;
-        readout_ = number;
-        const bool legal = ReadoutCheck();
-        readout_ = before;
-        if (legal) {
-            SetReadout(number);
-            return true;
-        }
-        readoutColor_ = colors::White;
-        readoutError_ = false;
-        focusRequested_ = false;
+        SetReadout(number);
+        return true;
     }
 
     for (char ch : pasted) {

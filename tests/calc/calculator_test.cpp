@@ -560,6 +560,8 @@ TEST(CalculatorPaste, NumbersGoInAsAConstantAndOtherTextIsTyped) {
     plus.press("2");
     EXPECT_TRUE(plus.calc.PasteText("+5="));
     EXPECT_EQ(plus.readout(), "7");
+    EXPECT_EQ(plus.rec.beeps, 0);
+    EXPECT_EQ(plus.rec.info, "");
 }
 
 TEST(CalculatorPaste, ATextWithAForeignCharacterChangesNothingAndNamesIt) {
