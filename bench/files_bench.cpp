@@ -176,18 +176,22 @@ void BM_Open(benchmark::State& state, const std::string& what) {
         const QString drawing = folder.path("big.pcz");
         folder.Settings({{12, drawing.toStdString()}});
         WriteFile(drawing, DrawingFile::FileBytes(benchshapes::Mixed(count, 13)));
-    } else if (what.starts_with("text_shape_")) {
-        // One text shape of `chars` characters at the font size 100,000.
-        const std::size_t chars = std::stoul(what.substr(11));
+    } else if (what.starts_with("text_shape")) {
+        // Text shapes at the font size 100,000: one of `chars` characters, or eight of the
+        // most one text may have ("text_shapes_8x...").
+        const bool eight = what.starts_with("text_shapes_8x");
+        const std::size_t chars = std::stoul(what.substr(eight ? 14 : 11));
         DrawingList list;
-        ShapeRecord text;
-        text.Kind = "TEXT";
-        text.X1 = 10, text.Y1 = 10;
-        text.Text = std::string(chars, 'W');
-        text.FontName = "Arial";
-        text.FontSize = "100000";
-        text.FontStyle = "Bold";
-        list.AppendShape(text, NewShapeStyle{});
+        for (int i = 0; i < (eight ? 8 : 1); ++i) {
+            ShapeRecord text;
+            text.Kind = "TEXT";
+            text.X1 = 10, text.Y1 = 10 + 30 * i;
+            text.Text = std::string(chars, 'W');
+            text.FontName = "Arial";
+            text.FontSize = "100000";
+            text.FontStyle = "Bold";
+            list.AppendShape(text, NewShapeStyle{});
+        }
         const QString drawing = folder.path("text.pcz");
         folder.Settings({{12, drawing.toStdString()}});
         WriteFile(drawing, DrawingFile::FileBytes(list));
@@ -221,9 +225,11 @@ PELCOR_OPEN_CASE(tape_16MB_short_lines);
 PELCOR_OPEN_CASE(tape_16MB_line_ends);
 PELCOR_OPEN_CASE(tape_16MB_one_line);
 PELCOR_OPEN_CASE(settings_1MB);
+PELCOR_OPEN_CASE(drawing_100000);
 PELCOR_OPEN_CASE(drawing_200000);
 PELCOR_OPEN_CASE(text_shape_1000000);
 PELCOR_OPEN_CASE(text_shape_32767);
+PELCOR_OPEN_CASE(text_shapes_8x32767);
 PELCOR_OPEN_CASE(editor_4MB);
 
 } // namespace

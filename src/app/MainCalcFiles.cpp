@@ -174,10 +174,17 @@ void TMainCalc1::LoadSettings() {
     };
     bool missing = false;
     std::string tape;
+    std::string tapeNote;
     std::string why = ReadTapeFile(files_.resolve(kTapeFile), tape, &missing);
-    if (why.empty())
+    if (why.empty()) {
         calculatorView_->LoadTape(tape);
-    else if (!missing)
+        // A tape too long to show whole shows its newest lines; the user is told where the
+        // rest is.
+        if (const std::size_t hidden = calculatorView_->TapeLinesNotShown(); hidden > 0)
+            tapeNote = "The tape shows its newest lines; " + std::to_string(hidden) +
+                       (hidden == 1 ? " older line is" : " older lines are") + " kept in " +
+                       kTapeFile;
+    } else if (!missing)
         problem(kTapeFile, why);
 
     Settings read;
@@ -205,6 +212,7 @@ void TMainCalc1::LoadSettings() {
         }
     }
     viewer_->LoadSettings(settings_); // the side picture, "Pelcor.jpg" unless one was chosen
+    if (startupProblem_.empty()) startupProblem_ = tapeNote;
     // A drawing loaded at start counts as unchanged.
     document_->SetBaseline();
     document_->TakeUndoSnapshot(false);
