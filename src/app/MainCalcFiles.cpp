@@ -65,7 +65,16 @@ void TMainCalc1::LoadSettings() {
     };
     const LoadedFile tape = tapeFile_.Load();
     problem(tapeFile_, kTapeFile);
-    if (tape.ok()) calculatorView_->LoadTape(TapeFromFileBytes(tape.bytes));
+    std::string tapeNote;
+    if (tape.ok()) {
+        calculatorView_->LoadTape(TapeFromFileBytes(tape.bytes));
+        // A tape too long to show whole shows its newest lines; the user is told where the
+        // rest is.
+        if (const std::size_t hidden = calculatorView_->TapeLinesNotShown(); hidden > 0)
+            tapeNote = "The tape shows its newest lines; " + std::to_string(hidden) +
+                       (hidden == 1 ? " older line is" : " older lines are") + " kept in " +
+                       kTapeFile;
+    }
 
     const LoadedFile settingsBytes = settingsFile_.Load();
     problem(settingsFile_, kSettingsFile);
@@ -91,6 +100,7 @@ void TMainCalc1::LoadSettings() {
         }
     }
     viewer_->LoadSettings(settings_); // the side picture, "Pelcor.jpg" unless one was chosen
+    if (startupProblem_.empty()) startupProblem_ = tapeNote;
     commands_->StartHistory();
 }
 

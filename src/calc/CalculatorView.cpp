@@ -19,6 +19,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+#include <string_view>
+
 namespace pelcor {
 
 CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(reporter) {
@@ -46,6 +49,8 @@ CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(repo
     tape_->setReadOnly(true);
     tape_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     tape_->setAccessibleName("Calculation tape");
+    // Only the program writes the tape: nothing to undo, and no copies of it kept.
+    tape_->document()->setUndoRedoEnabled(false);
     SetBackground(tape_, colors::InfoBk);
 
     readout_ = new QLineEdit("0", parent);
@@ -82,19 +87,56 @@ void CalculatorView::Sync() {
         SetFontColor(recall, marked ? colors::RecallMark : colors::Black);
     }
 
-    // Only this writes the (read-only) tape memo: what it shows is known without reading it.
-    if (calc_.tape() != shownTape_) {
-        shownTape_ = calc_.tape();
-        tape_->setPlainText(Q(shownTape_).replace("\r\n", "\n"));
-        // The newest line stays in view.
-        QTextCursor end = tape_->textCursor();
-        end.movePosition(QTextCursor::End);
-        tape_->setTextCursor(end);
-        tape_->verticalScrollBar()->setValue(tape_->verticalScrollBar()->maximum());
-    }
+    ShowTape();
 
     Calculator::Selection sel;
     if (calc_.takeFocusRequest(sel)) FocusReadout(sel.start, sel.length);
+}
+
+namespace {
+
+// Tape text as the memo holds it: UTF-16, lines ended by a line feed.
+QString MemoText(std::string_view tape) {
+    return QString::fromUtf8(tape.data(), static_cast<qsizetype>(tape.size()))
+        .replace("\r\n", "\n");
+}
+
+} // namespace
+
+void CalculatorView::ShowTape() {
+    // Only this writes the (read-only) tape memo: what it shows is known without reading it.
+    const std::string& tape = calc_.tape();
+    if (tape == shownTape_) return;
+    // The lines from the first one that differs on are replaced; the calculator mostly
+    // adds a line or changes its last one.
+    const auto differ =
+        std::mismatch(shownTape_.begin(), shownTape_.end(), tape.begin(), tape.end());
+    std::size_t keep = static_cast<std::size_t>(differ.first - shownTape_.begin());
+    keep = keep == 0 ? 0 : shownTape_.rfind('\n', keep - 1) + 1; // back to a line's start
+    if (keep >= shownFrom_ && tape.size() - shownFrom_ <= 2 * kTapeShownMost) {
+        const QString removed = MemoText(std::string_view(shownTape_).substr(keep));
+        QTextCursor edit(tape_->document());
+        const int end = tape_->document()->characterCount() - 1;
+        edit.setPosition(end - static_cast<int>(removed.size()));
+        edit.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        edit.insertText(MemoText(std::string_view(tape).substr(keep)));
+    } else {
+        // The newest lines, up to the most the memo shows.
+        shownFrom_ = 0;
+        if (tape.size() > kTapeShownMost) {
+            const std::size_t cut = tape.find('\n', tape.size() - kTapeShownMost);
+            shownFrom_ = cut == std::string::npos ? tape.size() : cut + 1;
+        }
+        linesNotShown_ = static_cast<std::size_t>(
+            std::count(tape.begin(), tape.begin() + static_cast<std::ptrdiff_t>(shownFrom_), '\n'));
+        tape_->setPlainText(MemoText(std::string_view(tape).substr(shownFrom_)));
+    }
+    shownTape_ = tape;
+    // The newest line stays in view.
+    QTextCursor end = tape_->textCursor();
+    end.movePosition(QTextCursor::End);
+    tape_->setTextCursor(end);
+    tape_->verticalScrollBar()->setValue(tape_->verticalScrollBar()->maximum());
 }
 
 void CalculatorView::FocusReadout(int start, int length) {

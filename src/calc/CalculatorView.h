@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <cstddef>
 #include <string>
 
 class QLineEdit;
@@ -61,6 +62,13 @@ public:
     void LoadTape(const std::string& tape);
     std::string TapeFileBytes() const;
 
+    // The memo shows the newest lines of the tape, at most about this many bytes of them,
+    // so that a tape of any size shows at once; the calculator and the tape file keep the
+    // whole tape.
+    static constexpr std::size_t kTapeShownMost = std::size_t(256) << 10; // 256 KB
+    // The tape's lines before the memo's first line (0 when it shows the whole tape).
+    std::size_t TapeLinesNotShown() const { return linesNotShown_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -77,7 +85,12 @@ private:
     CalcKeypadView* keypad_ = nullptr;
     QLineEdit* readout_ = nullptr;
     QPlainTextEdit* tape_ = nullptr;
-    std::string shownTape_; // the tape as the memo shows it (lines end in CR LF)
+    // Brings the memo up to the calculator's tape, changing only the lines that changed.
+    void ShowTape();
+
+    std::string shownTape_;     // the tape the memo shows (lines end in CR LF)
+    std::size_t shownFrom_ = 0; // where the memo's text starts in it: a line's start
+    std::size_t linesNotShown_ = 0;
 };
 
 } // namespace pelcor

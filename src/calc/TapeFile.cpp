@@ -2,7 +2,9 @@
 
 #include "platform/Cp1252.h"
 #include "platform/FileRead.h"
-#include "platform/TextLines.h"
+
+#include <algorithm>
+#include <string_view>
 
 namespace pelcor {
 
@@ -20,9 +22,24 @@ std::string TapeToFileBytes(const std::string& tape, bool* cut) {
 }
 
 std::string TapeFromFileBytes(const std::string& bytes) {
+    // One pass over the bytes: each line is converted where it stands and its line end
+    // written as CR LF.
+    const std::string_view all(bytes);
     std::string tape;
-    for (const std::string& line : SplitLines(bytes))
-        tape += Cp1252ToUtf8(line) + "\r\n";
+    tape.reserve(bytes.size() + bytes.size() / 8);
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t end = all.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = all.size();
+        const std::string_view line = all.substr(start, end - start);
+        if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; }))
+            tape += line;
+        else
+            tape += Cp1252ToUtf8(line);
+        tape += "\r\n";
+        if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
     return tape;
 }
 

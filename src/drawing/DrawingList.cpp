@@ -9,8 +9,9 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
-#include <iterator>
 #include <initializer_list>
+#include <iterator>
+#include <utility>
 
 namespace pelcor {
 
@@ -179,6 +180,22 @@ std::string ParseRecord(std::string_view line, int number, ShapeRecord& shape) {
     return error;
 }
 
+// The records of a drawing list's body: its lines ended by CR LF.
+std::size_t CountRecords(std::string_view body) {
+    std::size_t count = 0;
+    for (std::size_t at = body.find(CrLf); at != std::string_view::npos;
+         at = body.find(CrLf, at + CrLf.size()))
+        ++count;
+    return count;
+}
+
+// The characters of a UTF-8 text (its bytes that begin one).
+std::size_t Utf8Chars(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 } // namespace
 
 std::string FieldReader::NextField() {
@@ -197,20 +214,29 @@ std::uint64_t DrawingList::NextRevision() {
     return ++last;
 }
 
+const std::shared_ptr<const DrawingList::Records>& DrawingList::NoRecords() {
+    static const std::shared_ptr<const Records> none = std::make_shared<Records>();
+    return none;
+}
+
+DrawingList::Records& DrawingList::WritableShapes() {
+    // Shared with a copy: this list gets records of its own first.
+    if (shapes_.use_count() != 1) shapes_ = std::make_shared<Records>(*shapes_);
+    return const_cast<Records&>(*shapes_);
+}
+
 DrawingList::DrawingList(DrawingList&& other) noexcept
-    : shapes_(std::move(other.shapes_)), startUpEmpty_(other.startUpEmpty_),
+    : shapes_(std::exchange(other.shapes_, NoRecords())), startUpEmpty_(other.startUpEmpty_),
       revision_(other.revision_) {
-    other.shapes_.clear();
     other.startUpEmpty_ = true;
     other.Changed();
 }
 
 DrawingList& DrawingList::operator=(DrawingList&& other) noexcept {
     if (this != &other) {
-        shapes_ = std::move(other.shapes_);
+        shapes_ = std::exchange(other.shapes_, NoRecords());
         startUpEmpty_ = other.startUpEmpty_;
         revision_ = other.revision_;
-        other.shapes_.clear();
         other.startUpEmpty_ = true;
         other.Changed();
     }
@@ -218,7 +244,7 @@ DrawingList& DrawingList::operator=(DrawingList&& other) noexcept {
 }
 
 void DrawingList::Clear() {
-    shapes_.clear();
+    shapes_ = NoRecords();
     startUpEmpty_ = true;
     Changed();
 }
@@ -257,7 +283,7 @@ int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& st
     shape.PenColor = style.PenColor;
     shape.FillMode = FillText(style.FillMode);
     shape.FillColor = style.FillMode == Fill::Solid ? style.FillColor : style.BackgroundColor;
-    shapes_.push_back(Storable(std::move(shape)));
+    WritableShapes().push_back(Storable(std::move(shape)));
     startUpEmpty_ = false;
     Changed();
     return ShapeCount();
@@ -265,20 +291,21 @@ int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& st
 
 std::optional<ShapeRecord> DrawingList::ExtractShape(int number) const {
     if (number < 1 || number > ShapeCount()) return std::nullopt;
-    return shapes_[number - 1];
+    return (*shapes_)[number - 1];
 }
 
 bool DrawingList::ReplaceShape(int number, const ShapeRecord& shape) {
     if (number < 1 || number > ShapeCount()) return false;
-    shapes_[number - 1] = Storable(shape);
+    WritableShapes()[number - 1] = Storable(shape);
     Changed();
     return true;
 }
 
 std::optional<ShapeRecord> DrawingList::DeleteShape(int number) {
     if (number < 1 || number > ShapeCount()) return std::nullopt;
-    ShapeRecord removed = std::move(shapes_[number - 1]);
-    shapes_.erase(shapes_.begin() + (number - 1));
+    Records& shapes = WritableShapes();
+    ShapeRecord removed = std::move(shapes[number - 1]);
+    shapes.erase(shapes.begin() + (number - 1));
     startUpEmpty_ = false;
     Changed();
     return removed;
@@ -286,16 +313,17 @@ std::optional<ShapeRecord> DrawingList::DeleteShape(int number) {
 
 bool DrawingList::SpliceShapes(std::size_t first, std::size_t count,
                                std::vector<ShapeRecord> records, bool startUpEmpty) {
-    if (first > shapes_.size() || count > shapes_.size() - first) return false;
+    if (first > shapes_->size() || count > shapes_->size() - first) return false;
+    Records& shapes = WritableShapes();
     // Records replaced one for one are assigned; the rest are erased or inserted.
     const std::size_t common = std::min(count, records.size());
-    auto at = shapes_.begin() + static_cast<std::ptrdiff_t>(first);
+    auto at = shapes.begin() + static_cast<std::ptrdiff_t>(first);
     std::move(records.begin(), records.begin() + static_cast<std::ptrdiff_t>(common), at);
     at += static_cast<std::ptrdiff_t>(common);
     if (count > common)
-        shapes_.erase(at, at + static_cast<std::ptrdiff_t>(count - common));
+        shapes.erase(at, at + static_cast<std::ptrdiff_t>(count - common));
     else
-        shapes_.insert(
+        shapes.insert(
             at, std::make_move_iterator(records.begin() + static_cast<std::ptrdiff_t>(common)),
             std::make_move_iterator(records.end()));
     startUpEmpty_ = startUpEmpty;
@@ -345,11 +373,12 @@ std::string DrawingList::RecordText(int number, const ShapeRecord& shape) {
 }
 
 std::string DrawingList::Text() const {
-    if (shapes_.empty() && startUpEmpty_) return std::string(EndSignal);
+    const Records& shapes = *shapes_;
+    if (shapes.empty() && startUpEmpty_) return std::string(EndSignal);
     std::string out;
-    out.reserve(shapes_.size() * 96 + EndMarker.size());
-    for (std::size_t i = 0; i < shapes_.size(); ++i) {
-        AppendRecordText(out, static_cast<int>(i) + 1, shapes_[i]);
+    out.reserve(shapes.size() * 96 + EndMarker.size());
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        AppendRecordText(out, static_cast<int>(i) + 1, shapes[i]);
         out += CrLf;
     }
     out += EndMarker;
@@ -364,8 +393,17 @@ std::string DrawingList::SetText(std::string_view text) {
     if (text.size() < EndMarker.size() || text.substr(text.size() - EndMarker.size()) != EndMarker)
         return "The drawing does not end with its end marker";
     std::string_view body = text.substr(0, text.size() - EndMarker.size());
+    // Each record ends its own line: the lines tell the most records there can be.
+    const std::size_t lines = static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n'));
+    if (lines > static_cast<std::size_t>(kMostShapes)) {
+        const std::size_t records = CountRecords(body);
+        if (records > static_cast<std::size_t>(kMostShapes))
+            return "The drawing holds " + std::to_string(records) + " shapes, more than the " +
+                   std::to_string(kMostShapes) + " the board shows at once";
+    }
     std::vector<ShapeRecord> shapes;
-    shapes.reserve(static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n')));
+    shapes.reserve(std::min(lines, static_cast<std::size_t>(kMostShapes)));
+    std::size_t allTextChars = 0;
     while (!body.empty()) {
         const int number = static_cast<int>(shapes.size()) + 1;
         const std::size_t end = body.find(CrLf);
@@ -378,9 +416,20 @@ std::string DrawingList::SetText(std::string_view text) {
             return error;
         if (std::string error = RangeError(shapes.back()); !error.empty())
             return "Shape record " + std::to_string(number) + ": " + error;
+        if (const ShapeRecord& shape = shapes.back(); shape.IsText()) {
+            const std::size_t chars = Utf8Chars(shape.Text);
+            if (chars > kMostTextChars)
+                return "Shape record " + std::to_string(number) + ": its text has " +
+                       std::to_string(chars) + " characters, more than the " +
+                       std::to_string(kMostTextChars) + " the board draws";
+            allTextChars += chars;
+            if (allTextChars > kMostAllTextChars)
+                return "The drawing's texts have more than " + std::to_string(kMostAllTextChars) +
+                       " characters together, more than the board draws at once";
+        }
         body.remove_prefix(end + CrLf.size());
     }
-    shapes_ = std::move(shapes);
+    shapes_ = std::make_shared<Records>(std::move(shapes));
     startUpEmpty_ = false;
     Changed();
     return {};

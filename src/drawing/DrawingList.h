@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -115,11 +116,11 @@ public:
     DrawingList(DrawingList&& other) noexcept;
     DrawingList& operator=(DrawingList&& other) noexcept;
 
-    int ShapeCount() const { return static_cast<int>(shapes_.size()); }
+    int ShapeCount() const { return static_cast<int>(shapes_->size()); }
     // A number that changes with every change of the records. Lists showing the same
     // number hold the same records (a copy keeps its original's number).
     std::uint64_t Revision() const { return revision_; }
-    const std::vector<ShapeRecord>& Shapes() const { return shapes_; }
+    const std::vector<ShapeRecord>& Shapes() const { return *shapes_; }
 
     // Back to the empty drawing of start-up.
     void Clear();
@@ -170,9 +171,15 @@ public:
     // the last shape was deleted.
     std::string Text() const;
 
+    // The most a drawing may hold to be read and shown at once (within a second): shapes,
+    // characters of one text (what the text tool takes) and characters of all its texts.
+    static constexpr int kMostShapes = 100'000;
+    static constexpr std::size_t kMostTextChars = 32'767;
+    static constexpr std::size_t kMostAllTextChars = 262'144;
+
     // Replaces the drawing by the one `text` holds (bytes as Text() writes them). Returns
-    // an empty string on success; otherwise a message saying what is wrong, and the drawing
-    // is left as it was.
+    // an empty string on success; otherwise a message saying what is wrong (a drawing past
+    // the limits above says which), and the drawing is left as it was.
     std::string SetText(std::string_view text);
 
     // Makes a shape storable: its texts are held as Windows-1252 holds them, and "[" and "]"
@@ -188,7 +195,13 @@ private:
     static std::uint64_t NextRevision();
     void Changed() { revision_ = NextRevision(); }
 
-    std::vector<ShapeRecord> shapes_;
+    // The records, shared by copies until one of them changes: an undo snapshot or an edit
+    // backup of a large drawing costs nothing until the drawing is edited.
+    using Records = std::vector<ShapeRecord>;
+    static const std::shared_ptr<const Records>& NoRecords();
+    Records& WritableShapes();
+
+    std::shared_ptr<const Records> shapes_ = NoRecords();
     bool startUpEmpty_ = true; // no shapes and never had any since the last Clear
     std::uint64_t revision_ = NextRevision();
 };

@@ -388,3 +388,38 @@ TEST(Settings, AnInstalledCopyKeepsItsStateInTheUserFolderAndWritesNothingBeside
     }
     EXPECT_EQ(QDir(program->path()).entryList(QDir::AllEntries), programFiles);
 }
+
+TEST(Settings, ALongTapeShowsItsNewestLinesAtOnceAndKeepsThemAll) {
+    auto folder = pelcor::testing::CopyOfProgramFolder();
+    const QString tapeFile = QDir(folder->path()).filePath("TotalStr.dat");
+    std::string tape;
+    const int lines = 30'000; // about 600 KB, more than the memo holds
+    for (int i = 1; i <= lines; ++i)
+        tape += std::to_string(i) + " + 1 = " + std::to_string(i + 1) + "\r\n";
+    WriteText(tapeFile, tape);
+    {
+        TestWindow t(folder->path().toStdString());
+        // The memo holds the newest lines, from a line's start to the end of the tape.
+        const QString shown = t.tape();
+        QString all = QString::fromStdString(tape);
+        all.replace("\r\n", "\n");
+        ASSERT_TRUE(all.endsWith(shown));
+        ASSERT_LT(shown.size(), all.size());
+        EXPECT_GE(static_cast<std::size_t>(shown.size()), CalculatorView::kTapeShownMost / 2);
+        EXPECT_EQ(all[all.size() - shown.size() - 1], '\n');
+        const auto hidden = lines - shown.count('\n');
+        EXPECT_EQ(t.info()->text(), "The tape shows its newest lines; " + QString::number(hidden) +
+                                        " older lines are kept in TotalStr.dat");
+
+        // A calculation adds its line to what the memo shows; changing the operator
+        // rewrites the last line only.
+        for (const char* b : {"Butt5", "XPlusButt", "Butt3", "Buttequals", "XPlusButt"})
+            t.click(b);
+        t.click("XMultButt");
+        EXPECT_EQ(t.tape(), shown + "5 + 3 = 8\n8 x ");
+        EXPECT_EQ(t.window().calculator().tape(), tape + "5 + 3 = 8\r\n8 x ");
+        CloseWithYes(t);
+    }
+    // The whole tape is written back, with the new lines.
+    EXPECT_EQ(FileText(tapeFile), tape + "5 + 3 = 8\r\n8 x ");
+}

@@ -227,6 +227,66 @@ TEST(DrawingList, RefusesDamagedTextAndKeepsTheDrawing) {
     }
 }
 
+TEST(DrawingList, ADrawingPastWhatTheBoardShowsAtOnceIsRefusedWithItsReason) {
+    // The most shapes read; one more is refused before anything changes.
+    DrawingList most;
+    for (int i = 0; i < DrawingList::kMostShapes; ++i)
+        most.AppendShape(Shape("LINE", i % 300, 1, 5, 9), NewShapeStyle{});
+    const std::string mostText = most.Text();
+    DrawingList list = LineAndCircle();
+    EXPECT_EQ(list.SetText(mostText), "");
+    EXPECT_EQ(list.ShapeCount(), DrawingList::kMostShapes);
+    most.AppendShape(Shape("LINE", 1, 1, 5, 9), NewShapeStyle{});
+    list = LineAndCircle();
+    const std::string before = list.Text();
+    EXPECT_EQ(list.SetText(most.Text()), "The drawing holds 100001 shapes, more than the 100000 "
+                                         "the board shows at once");
+    EXPECT_EQ(list.Text(), before);
+
+    // A text as long as the text tool takes, counted in characters, not bytes.
+    auto texts = [](std::initializer_list<std::string> words) {
+        DrawingList l;
+        for (const std::string& w : words)
+            l.AppendShape(TextShape(w, 1, 2), NewShapeStyle{});
+        return l.Text();
+    };
+    std::string longest;
+    for (std::size_t i = 0; i < DrawingList::kMostTextChars; ++i)
+        longest += "\xC3\xA9"; // é, one byte in the file
+    EXPECT_EQ(list.SetText(texts({"a", longest})), "");
+    EXPECT_EQ(list.SetText(texts({"a", longest + "x"})),
+              "Shape record 2: its text has 32768 characters, more than the 32767 the board "
+              "draws");
+    // All the texts together.
+    const std::string w(DrawingList::kMostTextChars, 'W');
+    EXPECT_EQ(list.SetText(texts({w, w, w, w, w, w, w, w, "12345678"})), "");
+    EXPECT_EQ(list.SetText(texts({w, w, w, w, w, w, w, w, "123456789"})),
+              "The drawing's texts have more than 262144 characters together, more than the "
+              "board draws at once");
+}
+
+TEST(DrawingList, CopiesKeepTheirOwnRecordsWhicheverChanges) {
+    const DrawingList original = LineAndCircle();
+    const std::string text = original.Text();
+    DrawingList copy = original;
+    copy.ReplaceShape(1, Shape("LINE", 1, 2, 3, 4));
+    copy.AppendShape(Shape("SQUARE", 1, 2, 30, 40), NewShapeStyle{});
+    copy.DeleteShape(2);
+    EXPECT_EQ(original.Text(), text);
+    EXPECT_EQ(copy.ShapeCount(), 2);
+
+    DrawingList changed = original;
+    const DrawingList kept = changed;
+    changed.DeleteShape(1);
+    changed.Clear();
+    EXPECT_EQ(kept.Text(), text);
+    DrawingList moved = std::move(changed);
+    EXPECT_EQ(changed.ShapeCount(), 0);
+    changed.AppendShape(Shape("LINE", 1, 2, 3, 4), NewShapeStyle{});
+    EXPECT_EQ(moved.Text(), std::string(EndSignal));
+    EXPECT_EQ(kept.Text(), text);
+}
+
 TEST(DrawingList, FieldsAreReadOneByOne) {
     FieldReader reader("xx[LINE][][-5]  [a b][");
     EXPECT_EQ(reader.NextField(), "LINE");
