@@ -1,5 +1,6 @@
 #include "TestWindow.h"
 
+#include "calc/CalculatorView.h"
 #include "drawing/DrawingFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/SettingsFile.h"
