@@ -1,6 +1,8 @@
 #include "board/BoardTools.h"
 #include "board/EditFrame.h"
 
+#include "Shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,10 +30,7 @@ struct Board {
         return tools.MouseUp(x2, y2);
     }
     int Add(const char* kind, int x1, int y1, int x2, int y2) {
-        ShapeRecord s;
-        s.Kind = kind;
-        s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2;
-        return list.AppendShape(s, {});
+        return list.AppendShape(pelcor::testing::Shape(kind, x1, y1, x2, y2), {});
     }
     std::string Text(int n) const { return DrawingList::RecordText(n, *list.ExtractShape(n)); }
     ShapeRecord At(int n) const { return *list.ExtractShape(n); }

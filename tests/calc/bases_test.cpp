@@ -2,6 +2,8 @@
 #include "calc/NumberBases.h"
 #include "calc/TapeFile.h"
 
+#include "RecordingReporter.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,14 +12,7 @@ using namespace pelcor;
 
 namespace {
 
-struct Recorder : Reporter {
-    std::string info;
-    std::vector<std::string> messages;
-    int beeps = 0;
-    void showInfo(const std::string& text) override { info = text; }
-    void beep() override { ++beeps; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-};
+using Recorder = pelcor::testing::RecordingReporter;
 
 // A calculator whose readout is set as if typed, then switched to another base.
 struct Calc {

@@ -3,6 +3,8 @@
 #include "reference/ConstantCell.h"
 #include "reference/ConstantsView.h"
 
+#include "RecordingReporter.h"
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -64,20 +66,7 @@ const Expected kCells[] = {
 };
 // clang-format on
 
-struct RecordingReporter : Reporter {
-    std::string info, readout;
-    std::vector<std::string> messages;
-    int infoWrites = 0;
-    bool locked = false;
-    void showInfo(const std::string& text) override { info = text, ++infoWrites; }
-    void beep() override {}
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::string infoText() const override { return info; }
-    bool infoLocked() const override { return locked; }
-    void replaceReadout(const std::string& text, bool focus) override {
-        readout = focus ? text : "(not focused) " + text;
-    }
-};
+using RecordingReporter = pelcor::testing::RecordingReporter;
 
 struct FakeScreens : Screens {
     DisplayMode mode = DisplayMode::Gallery;
