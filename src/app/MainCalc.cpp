@@ -223,9 +223,11 @@ void TMainCalc1::wireMenu() {
     connect(m.Soundssetup1, &QAction::triggered, optionsView_, &OptionsView::SetupSound);
     connect(m.Screensetup1, &QAction::triggered, optionsView_, &OptionsView::SetupScreen);
     connect(m.DrawMode1, &QAction::triggered, optionsView_, &OptionsView::DrawMode1Click);
-    QAction* modes[] = {m.Decimal1, m.Hexidecimal1, m.Binary1};
-    for (int base = 0; base < 3; ++base)
-        connect(modes[base], &QAction::triggered, calculatorView_,
+    const std::pair<QAction*, NumberBase> modes[] = {{m.Decimal1, NumberBase::Decimal},
+                                                     {m.Hexidecimal1, NumberBase::Hexadecimal},
+                                                     {m.Binary1, NumberBase::Binary}};
+    for (const auto& [action, base] : modes)
+        connect(action, &QAction::triggered, calculatorView_,
                 [this, base] { calculatorView_->SetBase(base); });
 }
 

@@ -155,7 +155,7 @@ QPushButton* CalcKeypadView::add(const QString& name, const QString& caption, in
     return b;
 }
 
-void CalcKeypadView::ApplyMode(int base) {
+void CalcKeypadView::ApplyMode(NumberBase base) {
     const QStringList letters = {"ButtA", "ButtB", "ButtC", "ButtD", "ButtE", "ButtF"};
     const QStringList logic = {"ButtAnd", "ButtOr", "ButtXor", "ButtNor"};
     const QStringList digits = {"Butt2", "Butt3", "Butt4", "Butt5",  "Butt6",
@@ -170,14 +170,14 @@ void CalcKeypadView::ApplyMode(int base) {
         for (const QString& n : names)
             button(n)->setEnabled(enabled);
     };
-    if (base == 0) {
+    if (base == NumberBase::Decimal) {
         show(letters, false);
         show(logic, false);
         show({"ButtHEquals"}, false);
         enable(digits, true);
         enable(functions, true);
         enable(decimalOnly, true);
-    } else if (base == 1) {
+    } else if (base == NumberBase::Hexadecimal) {
         show(logic, false);
         show(letters, true);
         show({"ButtHEquals"}, true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/NumberBases.h"
+
 #include <QFrame>
 #include <QString>
 
@@ -34,7 +36,7 @@ public:
 
     // Shows, hides, enables and disables the keys for a number base (0 decimal,
     // 1 hexadecimal, 2 binary).
-    void ApplyMode(int base);
+    void ApplyMode(NumberBase base);
     QLabel* memLabel() const { return memLabel_; }
 
 signals:

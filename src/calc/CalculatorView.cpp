@@ -144,11 +144,11 @@ void CalculatorView::CLRButtClick() {
     Sync();
 }
 
-void CalculatorView::SetBase(int base) {
+void CalculatorView::SetBase(NumberBase base) {
     Act([&] {
-        if (base == 0)
+        if (base == NumberBase::Decimal)
             calc_.Decimal1Click();
-        else if (base == 1)
+        else if (base == NumberBase::Hexadecimal)
             calc_.Hexidecimal1Click();
         else
             calc_.Binary1Click();
@@ -159,8 +159,8 @@ void CalculatorView::SetBase(int base) {
 void CalculatorView::ReadoutBackToDecimal() {
     // The whole calculator returns to decimal, so a refused exit leaves the readout and
     // the keys agreeing.
-    if (calc_.calcBase() == 0) return;
-    SetBase(0);
+    if (calc_.calcBase() == NumberBase::Decimal) return;
+    SetBase(NumberBase::Decimal);
 }
 
 void CalculatorView::ClearTape() {

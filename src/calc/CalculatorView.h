@@ -44,7 +44,7 @@ public:
     void CEButtClick();
     void CLRButtClick();
     // The "CalcMode" commands: 0 decimal, 1 hexadecimal, 2 binary.
-    void SetBase(int base);
+    void SetBase(NumberBase base);
     // A hexadecimal or binary readout back to decimal (at exit), keys included.
     void ReadoutBackToDecimal();
     void ClearTape();

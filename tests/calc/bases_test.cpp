@@ -104,10 +104,10 @@ TEST(NumberBases, ModeCommandsConvertTheReadout) {
     EXPECT_EQ(c.to(0, "Z"), "0");
     // A readout that is no number stays, with the decimal mode.
     EXPECT_EQ(c.to(1, "5E-"), "5E-");
-    EXPECT_EQ(c.calc.calcBase(), 0);
+    EXPECT_EQ(c.calc.calcBase(), NumberBase::Decimal);
     EXPECT_EQ(c.rec.info, "Calculation function Error  Value illegal");
     EXPECT_EQ(c.to(1, "1E20"), "1E20");
-    EXPECT_EQ(c.calc.calcBase(), 0);
+    EXPECT_EQ(c.calc.calcBase(), NumberBase::Decimal);
     // Negative numbers survive a trip through hexadecimal.
     EXPECT_EQ(c.to(1, "-1"), "FFFFFFFF");
     EXPECT_EQ(c.to(0, "FFFFFFFF"), "-1");
