@@ -48,7 +48,7 @@ bool InfoLine::eventFilter(QObject* watched, QEvent* event) {
 void InfoLine::ClearInfo() {
     if (InfoLock != 0) return;
     label_->clear();
-    if (onClear) onClear();
+    emit cleared();
 }
 
 } // namespace pelcor

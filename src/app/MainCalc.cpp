@@ -283,7 +283,7 @@ void TMainCalc1::wireReference() {
             &TMainCalc1::AstroCloseButtClick);
     connect(constants_, &ConstantsView::PointerOverPanel, info_, &InfoLine::ClearInfo);
     connect(constants_, &ConstantsView::TopicClicked, sheets_, &SheetsView::ShowTopic);
-    info_->onClear = [this] { constants_->RestoreHighlightedConst(); };
+    connect(info_, &InfoLine::cleared, constants_, &ConstantsView::RestoreHighlightedConst);
 
     for (int i = 0; i < TrigSheetCount; ++i)
         connect(menu_->TrigonometricSheets[i], &QAction::triggered, sheets_,
@@ -309,9 +309,9 @@ void TMainCalc1::wireReference() {
 }
 
 void TMainCalc1::wireEditor() {
-    optionsView_->hideOtherPanels = [this] {
+    connect(optionsView_, &OptionsView::otherPanelsHideRequested, this, [this] {
         if (editor_->isPanelVisible()) editor_->EditorCloseButt1Click();
-    };
+    });
     connect(editor_, &TextEditorView::hideOptionPanels, optionsView_, &OptionsView::HidePanels);
     // While the editor is open the drawing tools rest.
     board_->textEditOpen = [this] { return editor_->isPanelVisible(); };
