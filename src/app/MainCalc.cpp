@@ -122,8 +122,7 @@ void TMainCalc1::buildParts() {
     board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), reporter(),
                                           *screens_);
     boardView_ = new BoardView(*board_, *dialogs_, files_,
-                               {Panel1, client_, screens_->Picture11(), screens_->TextLabel(),
-                                calculatorView_->keypad()->memLabel()});
+                               {Panel1, client_, screens_->Picture11(), screens_->TextLabel()});
     boardView_->setParent(this);
 
     sidePanels_ =
@@ -138,10 +137,9 @@ void TMainCalc1::buildParts() {
     constants_ =
         new ConstantsView(Panel1, Panel1, screens_->Image1(), *screens_, reporter(), files_, this);
     constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
-    constants_->setFormulaListQuery([this] { return !constants_->FormulaPanel->isHidden(); });
-    sidePanels_->AddPanel(constants_->AstronomyPanel, true);
-    sidePanels_->AddPanel(constants_->PhysicsPanel, true);
-    sidePanels_->AddPanel(constants_->FormulaPanel, false);
+    sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Astronomy), true);
+    sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Physics), true);
+    sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Formulas), false);
     sheets_ = new SheetsView(
         {screens_->Picture1(), screens_->Picture2(), screens_->RefLabel(), screens_->Picture11()},
         *screens_, [this] { return board_->renderer().Settings.BackgroundColor; },
@@ -177,7 +175,7 @@ void TMainCalc1::buildParts() {
         info_->WatchUnlocking(w);
     // The coordinates hide once the pointer leaves the board.
     for (QWidget* w : std::initializer_list<QWidget*>{this, client_, Panel1, boardView_->toolbar(),
-                                                      calculatorView_->keypad()})
+                                                      calculatorView_->keypadArea()})
         boardView_->WatchPointerOver(w);
 }
 
@@ -211,10 +209,12 @@ void TMainCalc1::wireMenu() {
     connect(m.SaveImageBitmap1, &QAction::triggered, this, &TMainCalc1::SaveImageBitmap1Click);
     connect(m.Undo1, &QAction::triggered, this, &TMainCalc1::Undo1Click);
     connect(m.Formulas1, &QAction::triggered, this, &TMainCalc1::FormulasClick);
-    connect(m.Physics1, &QAction::triggered, this,
-            [this] { sidePanels_->Toggle(constants_->PhysicsPanel); });
-    connect(m.Astronomy1, &QAction::triggered, this,
-            [this] { sidePanels_->Toggle(constants_->AstronomyPanel); });
+    connect(m.Physics1, &QAction::triggered, this, [this] {
+        sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Physics));
+    });
+    connect(m.Astronomy1, &QAction::triggered, this, [this] {
+        sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Astronomy));
+    });
     connect(m.PersonalData1, &QAction::triggered, this, &TMainCalc1::Personal1Click);
     connect(m.Conversion2, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
     connect(m.AboutUs1, &QAction::triggered, this, &TMainCalc1::AboutUs1Click);
@@ -248,11 +248,12 @@ void TMainCalc1::wireBoard() {
     // Deleting a shape offers "Undo".
     connect(&v, &BoardView::drawingChanged, this,
             [this] { menu_->Undo1->setEnabled(document_->UndoOffered()); });
-    connect(calculatorView_->keypad()->CLSButt(), &QPushButton::clicked, this,
-            &TMainCalc1::CLSButtClick);
-    v.pointerBlocked = [this] {
-        return !constants_->FormulaPanel->isHidden() || !viewer_->ViewerPanel->isHidden();
-    };
+    connect(calculatorView_, &CalculatorView::clearScreenClicked, this, &TMainCalc1::CLSButtClick);
+    connect(&v, &BoardView::pointerCoordinates, calculatorView_,
+            &CalculatorView::showPointerCoordinates);
+    connect(&v, &BoardView::pointerLeftBoard, calculatorView_,
+            &CalculatorView::hidePointerCoordinates);
+    v.pointerBlocked = [this] { return constants_->isFormulaListOpen() || viewer_->isOpen(); };
 }
 
 void TMainCalc1::wireOptions() {
@@ -302,8 +303,7 @@ void TMainCalc1::wireReference() {
     connect(sheets_, &SheetsView::restoreStartPictureRequested, orbit_,
             &OrbitView::RequestStartPicture);
 
-    connect(calculatorView_->keypad()->PlanetButt(), &QPushButton::clicked, orbit_,
-            &OrbitView::PlanetButtClick);
+    connect(calculatorView_, &CalculatorView::orbitClicked, orbit_, &OrbitView::PlanetButtClick);
     connect(orbit_, &OrbitView::focusReturnRequested, this, &TMainCalc1::focusAfterToggle);
     connect(orbit_, &OrbitView::closeEditFrameRequested, boardView_, &BoardView::CloseEditFrame);
 }
@@ -490,9 +490,8 @@ void TMainCalc1::pause() {
 // --- screens and panels ---------------------------------------------------------------------
 
 void TMainCalc1::modeShown() {
-    SetFontColor(calculatorView_->keypad()->PlanetButt(), colors::Black);
-    calculatorView_->keypad()->memLabel()->setVisible(screens_->displayMode() ==
-                                                      DisplayMode::Board);
+    calculatorView_->showOrbitKeyAtRest();
+    calculatorView_->setPointerCoordinatesShown(screens_->displayMode() == DisplayMode::Board);
 }
 
 void TMainCalc1::RepaintBoard() {
@@ -509,7 +508,7 @@ void TMainCalc1::focusAfterToggle() {
 }
 
 void TMainCalc1::FormulasClick() {
-    QFrame* formulas = constants_->FormulaPanel;
+    QWidget* formulas = constants_->sideList(ConstantsView::SideList::Formulas);
     if (!sidePanels_->Toggle(formulas)) {
         screens_->showDisplayMode(screens_->savedDisplayMode());
         return;
@@ -549,12 +548,12 @@ void TMainCalc1::ImageChangeClick() {
 void TMainCalc1::Conversion2Click() {
     if (!converter_) {
         ReadoutAccess readout{
-            [this] { return calculatorView_->readout()->text(); },
+            [this] { return calculatorView_->readoutText(); },
             [this](const QString& text) { calculatorView_->ReplaceReadout(S(text), false); }};
         converter_ = new TCalcConv(*dialogs_, std::move(readout),
                                    TCalcConv::Options{options_.animate}, this);
     }
-    converter_->OpenConverter(calculatorView_->readout()->text());
+    converter_->OpenConverter(calculatorView_->readoutText());
     converter_->showGrowing(pos() + QPoint(5, 50));
 }
 
@@ -603,7 +602,7 @@ void TMainCalc1::FormDestroy() {
     Timer1->stop();
     gallery_->stopClock();
     calculatorView_->ReadoutBackToDecimal();
-    calculatorView_->readout()->repaint();
+    calculatorView_->repaintReadout();
     SaveSettings();
     exitPanel_->hide();
 }

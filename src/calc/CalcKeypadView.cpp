@@ -2,6 +2,7 @@
 
 #include "calc/Calculator.h"
 #include "platform/Colors.h"
+#include "platform/FormatNumber.h"
 #include "platform/widgets/Widgets.h"
 
 #include <QLabel>
@@ -194,6 +195,16 @@ void CalcKeypadView::ApplyMode(NumberBase base) {
     // The keys of the other bases lie over the ordinary ones.
     for (const QString& n : letters + logic + QStringList{"ButtHEquals"})
         button(n)->raise();
+}
+
+void CalcKeypadView::ShowPointerCoordinates(double x, double y) {
+    memLabel_->setText(QString("X = %1   Y = %2")
+                           .arg(Q(FormatNumber(x, "###.###")), Q(FormatNumber(y, "###.###"))));
+    memLabel_->show();
+}
+
+void CalcKeypadView::SetPointerCoordinatesShown(bool shown) {
+    memLabel_->setVisible(shown);
 }
 
 QPushButton* CalcKeypadView::button(const QString& name) const {

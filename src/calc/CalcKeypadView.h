@@ -37,7 +37,9 @@ public:
     // Shows, hides, enables and disables the keys for a number base (0 decimal,
     // 1 hexadecimal, 2 binary).
     void ApplyMode(NumberBase base);
-    QLabel* memLabel() const { return memLabel_; }
+    // The line `MemLabel` under the keys: the pointer's place on the board in units.
+    void ShowPointerCoordinates(double x, double y);
+    void SetPointerCoordinatesShown(bool shown);
 
 signals:
     void keyClicked(int tag);

@@ -36,6 +36,8 @@ CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(repo
     }
     connect(keypad_->CEButt(), &QPushButton::clicked, this, &CalculatorView::CEButtClick);
     connect(keypad_->CLRButt(), &QPushButton::clicked, this, &CalculatorView::CLRButtClick);
+    connect(keypad_->CLSButt(), &QPushButton::clicked, this, &CalculatorView::clearScreenClicked);
+    connect(keypad_->PlanetButt(), &QPushButton::clicked, this, &CalculatorView::orbitClicked);
 
     tape_ = new QPlainTextEdit(parent);
     tape_->setObjectName("TotalStrg");
@@ -55,6 +57,34 @@ CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(repo
         calc_.ReadOutChange(S(text));
         Sync();
     });
+}
+
+QString CalculatorView::readoutText() const {
+    return readout_->text();
+}
+
+void CalculatorView::repaintReadout() {
+    readout_->repaint();
+}
+
+QWidget* CalculatorView::keypadArea() const {
+    return keypad_;
+}
+
+void CalculatorView::showPointerCoordinates(double x, double y) {
+    keypad_->ShowPointerCoordinates(x, y);
+}
+
+void CalculatorView::hidePointerCoordinates() {
+    keypad_->SetPointerCoordinatesShown(false);
+}
+
+void CalculatorView::setPointerCoordinatesShown(bool shown) {
+    keypad_->SetPointerCoordinatesShown(shown);
+}
+
+void CalculatorView::showOrbitKeyAtRest() {
+    SetFontColor(keypad_->PlanetButt(), colors::Black);
 }
 
 // --- showing the calculator -----------------------------------------------------------------

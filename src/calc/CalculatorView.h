@@ -3,6 +3,7 @@
 #include "calc/Calculator.h"
 
 #include <QObject>
+#include <QString>
 
 #include <string>
 
@@ -25,8 +26,21 @@ public:
     CalculatorView(Reporter& reporter, QWidget* parent);
 
     Calculator& calculator() { return calc_; }
-    CalcKeypadView* keypad() const { return keypad_; }
-    QLineEdit* readout() const { return readout_; }
+    // The readout's text as shown.
+    QString readoutText() const;
+    // Draws the readout at once (before a pause).
+    void repaintReadout();
+    // The keypad's area, over which the pointer leaves the drawing board.
+    QWidget* keypadArea() const;
+
+    // --- what other features ask of the calculator's controls
+    // The pointer's place on the drawing board in units, on the line under the keypad.
+    void showPointerCoordinates(double x, double y);
+    void hidePointerCoordinates();
+    // The coordinates' line goes with the board: shown or hidden as it is.
+    void setPointerCoordinatesShown(bool shown);
+    // The "Orbit" key's caption back in black, as each display mode shows it.
+    void showOrbitKeyAtRest();
 
     // Shows the calculator's state in the controls.
     void Sync();
@@ -55,6 +69,10 @@ public:
     // The tape as the tape file gave it (ReadTapeFile).
     void LoadTape(const std::string& tape);
     std::string TapeFileBytes() const;
+
+signals:
+    void clearScreenClicked(); // "CLS"
+    void orbitClicked();       // "Orbit"
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

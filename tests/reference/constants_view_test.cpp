@@ -117,6 +117,13 @@ protected:
         QTest::mouseMove(w, {w->width() / 2 + dx, w->height() - 3});
     }
     void move(int tag, int dx = 0) { move(view->cell(tag), dx); }
+    // The tabs and their six panels, by name.
+    QTabBar* tabs() { return host.findChild<QTabBar*>("TabControl1"); }
+    QWidget* tabPanel(int i) {
+        static const char* const names[] = {"SolarSysPanel", "SolarMPanel",  "Atomic1Panel",
+                                            "Atomic2Panel",  "GeneralPanel", "GeneralPanel2"};
+        return host.findChild<QWidget*>(names[i]);
+    }
     // The ground of a cell, away from its caption.
     QColor ground(int tag) { return view->cell(tag)->grab().toImage().pixelColor(2, 2); }
     QRgb shown() {
@@ -133,7 +140,7 @@ protected:
 };
 
 TEST_F(ConstantsViewTest, HoverDescribesAndHighlightsUntilThePanelClearsIt) {
-    view->TabControl1->setCurrentIndex(1);
+    tabs()->setCurrentIndex(1);
     move(18);
     move(18, 5);
     EXPECT_EQ(reporter.info, "Mass of the sun  1.98982E+30 kg");
@@ -144,7 +151,7 @@ TEST_F(ConstantsViewTest, HoverDescribesAndHighlightsUntilThePanelClearsIt) {
     move(19); // the next cell takes the highlight
     EXPECT_EQ(ground(18), QColor(Qt::yellow));
     EXPECT_EQ(ground(19), QColor(Qt::white));
-    move(view->TabPanels[1]);
+    move(tabPanel(1));
     EXPECT_EQ(reporter.info, "");
     EXPECT_EQ(ground(19), QColor(Qt::yellow));
     move(19); // coming back describes again
@@ -160,9 +167,9 @@ TEST_F(ConstantsViewTest, CellsDescribeThemselvesAndInsertTheirValueOneTabAtATim
     for (const Expected& e : kCells) {
         SCOPED_TRACE(e.tag);
         const int tab = e.tag < 108 ? e.tag / 18 : 0;
-        view->TabControl1->setCurrentIndex(tab);
+        tabs()->setCurrentIndex(tab);
         for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(view->TabPanels[i]->isVisible(), i == tab);
+            EXPECT_EQ(tabPanel(i)->isVisible(), i == tab);
         EXPECT_EQ(view->cell(e.tag)->text().toStdString(), e.caption);
         reporter.info = "(none)"; // kept by a cell without description
         QTest::mouseClick(view->cell(e.tag), Qt::LeftButton);
