@@ -109,7 +109,7 @@ bool InfoLine::eventFilter(QObject* watched, QEvent* event) {
 void InfoLine::ClearInfo() {
     if (InfoLock != 0 || held_) return;
     label_->clear();
-    if (onClear) onClear();
+    emit cleared();
 }
 
 } // namespace pelcor

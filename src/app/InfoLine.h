@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 #include <string>
 
 class QLabel;
@@ -40,8 +38,9 @@ public:
     // Pointer movement over `widget` releases the lock.
     void WatchUnlocking(QWidget* widget);
 
-    // Called by ClearInfo: a constant still shown white gets its own colour back.
-    std::function<void()> onClear;
+signals:
+    // ClearInfo cleared the line: a constant still shown white gets its own colour back.
+    void cleared();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -131,8 +131,7 @@ void TMainCalc1::buildParts() {
     screens_->Picture11()->setDrawing([this](Surface& surface) { board_->DrawPicture(surface); },
                                       true);
     boardView_ = new BoardView(*board_, *dialogs_, files_,
-                               {Panel1, client_, screens_->Picture11(), screens_->TextLabel(),
-                                calculatorView_->keypad()->memLabel()});
+                               {Panel1, client_, screens_->Picture11(), screens_->TextLabel()});
     boardView_->setParent(this);
     commands_ =
         new DrawingCommands(*board_, *screens_, *dialogs_, reporter(),
@@ -152,10 +151,9 @@ void TMainCalc1::buildParts() {
     constants_ =
         new ConstantsView(Panel1, Panel1, screens_->Image1(), *screens_, reporter(), files_, this);
     constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
-    constants_->setFormulaListQuery([this] { return !constants_->FormulaPanel->isHidden(); });
-    sidePanels_->AddPanel(constants_->AstronomyPanel, true);
-    sidePanels_->AddPanel(constants_->PhysicsPanel, true);
-    sidePanels_->AddPanel(constants_->FormulaPanel, false);
+    sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Astronomy), true);
+    sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Physics), true);
+    sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Formulas), false);
     sheets_ = new SheetsView(
         {screens_->Picture1(), screens_->Picture2(), screens_->RefLabel(), screens_->Picture11()},
         *screens_, [this] { return board_->renderer().Settings.BackgroundColor; },
@@ -192,7 +190,7 @@ void TMainCalc1::buildParts() {
         info_->WatchUnlocking(w);
     // The coordinates hide once the pointer leaves the board.
     for (QWidget* w : std::initializer_list<QWidget*>{this, client_, Panel1, boardView_->toolbar(),
-                                                      calculatorView_->keypad()})
+                                                      calculatorView_->keypadArea()})
         boardView_->WatchPointerOver(w);
 }
 
@@ -228,10 +226,12 @@ void TMainCalc1::wireMenu() {
     connect(m.Undo1, &QAction::triggered, d, &DrawingCommands::Undo);
     connect(m.Redo1, &QAction::triggered, d, &DrawingCommands::Redo);
     connect(m.Formulas1, &QAction::triggered, this, &TMainCalc1::FormulasClick);
-    connect(m.Physics1, &QAction::triggered, this,
-            [this] { sidePanels_->Toggle(constants_->PhysicsPanel); });
-    connect(m.Astronomy1, &QAction::triggered, this,
-            [this] { sidePanels_->Toggle(constants_->AstronomyPanel); });
+    connect(m.Physics1, &QAction::triggered, this, [this] {
+        sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Physics));
+    });
+    connect(m.Astronomy1, &QAction::triggered, this, [this] {
+        sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Astronomy));
+    });
     connect(m.PersonalData1, &QAction::triggered, this, &TMainCalc1::Personal1Click);
     connect(m.Conversion2, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
     connect(m.AboutUs1, &QAction::triggered, this, &TMainCalc1::AboutUs1Click);
@@ -244,9 +244,11 @@ void TMainCalc1::wireMenu() {
     connect(m.Paste1, &QAction::triggered, calculatorView_, &CalculatorView::PasteIntoReadout);
     connect(m.CopyPicture1, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(screens_->CurrentPicture()); });
-    QAction* modes[] = {m.Decimal1, m.Hexidecimal1, m.Binary1};
-    for (int base = 0; base < 3; ++base)
-        connect(modes[base], &QAction::triggered, calculatorView_,
+    const std::pair<QAction*, NumberBase> modes[] = {{m.Decimal1, NumberBase::Decimal},
+                                                     {m.Hexidecimal1, NumberBase::Hexadecimal},
+                                                     {m.Binary1, NumberBase::Binary}};
+    for (const auto& [action, base] : modes)
+        connect(action, &QAction::triggered, calculatorView_,
                 [this, base] { calculatorView_->SetBase(base); });
 }
 
@@ -273,11 +275,12 @@ void TMainCalc1::wireBoard() {
     connect(commands_, &DrawingCommands::repaintRequested, this, &TMainCalc1::RepaintBoard);
     connect(commands_, &DrawingCommands::saveOffered, menu_->SaveGraphicsFile1,
             &QAction::setEnabled);
-    connect(calculatorView_->keypad()->CLSButt(), &QPushButton::clicked, this,
-            &TMainCalc1::CLSButtClick);
-    v.pointerBlocked = [this] {
-        return !constants_->FormulaPanel->isHidden() || !viewer_->ViewerPanel->isHidden();
-    };
+    connect(calculatorView_, &CalculatorView::clearScreenClicked, this, &TMainCalc1::CLSButtClick);
+    connect(&v, &BoardView::pointerCoordinates, calculatorView_,
+            &CalculatorView::showPointerCoordinates);
+    connect(&v, &BoardView::pointerLeftBoard, calculatorView_,
+            &CalculatorView::hidePointerCoordinates);
+    v.pointerBlocked = [this] { return constants_->isFormulaListOpen() || viewer_->isOpen(); };
 }
 
 void TMainCalc1::wireOptions() {
@@ -308,7 +311,7 @@ void TMainCalc1::wireReference() {
             &TMainCalc1::AstroCloseButtClick);
     connect(constants_, &ConstantsView::PointerOverPanel, info_, &InfoLine::ClearInfo);
     connect(constants_, &ConstantsView::TopicClicked, sheets_, &SheetsView::ShowTopic);
-    info_->onClear = [this] { constants_->RestoreHighlightedConst(); };
+    connect(info_, &InfoLine::cleared, constants_, &ConstantsView::RestoreHighlightedConst);
 
     for (int i = 0; i < TrigSheetCount; ++i)
         connect(menu_->TrigonometricSheets[i], &QAction::triggered, sheets_,
@@ -327,16 +330,15 @@ void TMainCalc1::wireReference() {
     connect(sheets_, &SheetsView::restoreStartPictureRequested, orbit_,
             &OrbitView::RequestStartPicture);
 
-    connect(calculatorView_->keypad()->PlanetButt(), &QPushButton::clicked, orbit_,
-            &OrbitView::PlanetButtClick);
+    connect(calculatorView_, &CalculatorView::orbitClicked, orbit_, &OrbitView::PlanetButtClick);
     connect(orbit_, &OrbitView::focusReturnRequested, this, &TMainCalc1::focusAfterToggle);
     connect(orbit_, &OrbitView::closeEditFrameRequested, boardView_, &BoardView::CloseEditFrame);
 }
 
 void TMainCalc1::wireEditor() {
-    optionsView_->hideOtherPanels = [this] {
+    connect(optionsView_, &OptionsView::otherPanelsHideRequested, this, [this] {
         if (editor_->isPanelVisible()) editor_->EditorCloseButt1Click();
-    };
+    });
     connect(editor_, &TextEditorView::hideOptionPanels, optionsView_, &OptionsView::HidePanels);
     // While the editor is open the drawing tools rest.
     board_->textEditOpen = [this] { return editor_->isPanelVisible(); };
@@ -536,9 +538,8 @@ void TMainCalc1::pause() {
 // --- screens and panels ---------------------------------------------------------------------
 
 void TMainCalc1::modeShown() {
-    SetFontColor(calculatorView_->keypad()->PlanetButt(), colors::Black);
-    calculatorView_->keypad()->memLabel()->setVisible(screens_->displayMode() ==
-                                                      DisplayMode::Board);
+    calculatorView_->showOrbitKeyAtRest();
+    calculatorView_->setPointerCoordinatesShown(screens_->displayMode() == DisplayMode::Board);
 }
 
 void TMainCalc1::RepaintBoard() {
@@ -555,7 +556,7 @@ void TMainCalc1::focusAfterToggle() {
 }
 
 void TMainCalc1::FormulasClick() {
-    QFrame* formulas = constants_->FormulaPanel;
+    QWidget* formulas = constants_->sideList(ConstantsView::SideList::Formulas);
     if (!sidePanels_->Toggle(formulas)) {
         screens_->showDisplayMode(screens_->savedDisplayMode());
         return;
@@ -595,13 +596,13 @@ void TMainCalc1::ImageChangeClick() {
 void TMainCalc1::Conversion2Click() {
     if (!converter_) {
         ReadoutAccess readout{
-            [this] { return calculatorView_->readout()->text(); },
+            [this] { return calculatorView_->readoutText(); },
             [this](const QString& text) { calculatorView_->ReplaceReadout(S(text), false); }};
         converter_ = new TCalcConv(*dialogs_, std::move(readout),
                                    TCalcConv::Options{options_.animate}, this);
         UseProgramPalette(converter_);
     }
-    converter_->OpenConverter(calculatorView_->readout()->text());
+    converter_->OpenConverter(calculatorView_->readoutText());
     converter_->showGrowing(pos() + QPoint(5, 50));
 }
 
@@ -650,7 +651,7 @@ void TMainCalc1::FormDestroy() {
     Timer1->stop();
     gallery_->stopClock();
     calculatorView_->ReadoutBackToDecimal();
-    calculatorView_->readout()->repaint();
+    calculatorView_->repaintReadout();
     SaveSettings();
     exitPanel_->hide();
 }

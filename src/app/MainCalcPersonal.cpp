@@ -21,14 +21,13 @@ void TMainCalc1::buildPersonalAndViewer() {
     viewer_ = new ImageViewerView(
         {Panel1, client_, screens_->panel(), screens_->ViewerImage(), screens_->Picture1()},
         *screens_, reporter(), *dialogs_, files_, this);
-    sidePanels_->AddToLeftColumn(viewer_->Image2);
+    sidePanels_->AddToLeftColumn(viewer_->sidePicture());
 
     personal_ = new PersonalDataView(
-        Panel1, client_, reporter(), [this] { return S(calculatorView_->readout()->text()); },
-        this);
-    sidePanels_->AddPanel(personal_->PersonalPanel, true);
-    sidePanels_->AddCompanion(personal_->PersonalSettingsPanel);
-    info_->WatchClearing(personal_->PersonalPanel);
+        Panel1, client_, reporter(), [this] { return S(calculatorView_->readoutText()); }, this);
+    sidePanels_->AddPanel(personal_->sidePanel(), true);
+    sidePanels_->AddCompanion(personal_->editPanel());
+    info_->WatchClearing(personal_->sidePanel());
     personal_->ShareHoverHelp(*constants_);
 }
 
@@ -44,7 +43,7 @@ void TMainCalc1::wirePersonalAndViewer() {
 }
 
 void TMainCalc1::Personal1Click() {
-    sidePanels_->Toggle(personal_->PersonalPanel);
+    sidePanels_->Toggle(personal_->sidePanel());
 }
 
 } // namespace pelcor

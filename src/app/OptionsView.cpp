@@ -95,7 +95,7 @@ void OptionsView::Refresh() {
 
 void OptionsView::showPanel(QFrame* panel) {
     HidePanels();
-    if (hideOtherPanels) hideOtherPanels();
+    emit otherPanelsHideRequested();
     panel->show();
     panel->raise();
 }

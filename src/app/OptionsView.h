@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -49,10 +48,9 @@ public:
     // Hides the option panels (the text editor opens over them).
     void HidePanels();
 
-    // Hides another panel that an option panel replaces (the text editor's).
-    std::function<void()> hideOtherPanels;
-
 signals:
+    // An option panel opens: another panel it replaces (the text editor's) must close.
+    void otherPanelsHideRequested();
     void soundChanged(bool on);
     void screenHelpChanged(bool on);
     // Screen pictures were switched off by the toolbar: the start picture goes and the

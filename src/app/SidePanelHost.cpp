@@ -23,7 +23,7 @@ void SidePanelHost::AddToLeftColumn(QWidget* widget) {
     leftColumn_ << widget;
 }
 
-void SidePanelHost::AddPanel(QFrame* panel, bool collapses) {
+void SidePanelHost::AddPanel(QWidget* panel, bool collapses) {
     panels_ << panel;
     if (collapses) collapsing_ << panel;
     panel->setGeometry(19, 12, 149, kCollapsed);
@@ -39,7 +39,7 @@ void SidePanelHost::SetLeftColumnVisible(bool visible) {
         w->setVisible(visible);
 }
 
-bool SidePanelHost::Toggle(QFrame* panel) {
+bool SidePanelHost::Toggle(QWidget* panel) {
     panel->move(toolbar_->x() + 2, toolbar_->y() + 5);
     if (!panel->isHidden()) {
         SetLeftColumnVisible(true);
@@ -62,15 +62,15 @@ void SidePanelHost::CloseSidePanels() {
     }
     for (QWidget* w : companions_)
         w->hide();
-    for (QFrame* p : panels_)
+    for (QWidget* p : panels_)
         p->hide();
-    for (QFrame* p : collapsing_)
+    for (QWidget* p : collapsing_)
         p->resize(p->width(), kCollapsed);
 }
 
 void SidePanelHost::CloseAll() {
     SetLeftColumnVisible(true);
-    for (QFrame* p : panels_)
+    for (QWidget* p : panels_)
         p->hide();
 }
 

@@ -23,13 +23,13 @@ public:
     void AddToLeftColumn(QWidget* widget);
     // A side panel; `collapses`: CloseSidePanels puts it back to height 12 (all but the
     // formula list).
-    void AddPanel(QFrame* panel, bool collapses);
+    void AddPanel(QWidget* panel, bool collapses);
     // A panel CloseSidePanels hides too (the personal data's settings panel).
     void AddCompanion(QWidget* widget);
 
     // The menu command of a side panel: opens it (closing the others), or closes it when
     // it is open. Returns true when the panel is now open.
-    bool Toggle(QFrame* panel);
+    bool Toggle(QWidget* panel);
     // Hides every side panel and gives the screen back from the formula topics.
     void CloseSidePanels();
     // The panels' common "Close": hides them all and shows the left column again.
@@ -41,8 +41,8 @@ private:
     QWidget* toolbar_;
     std::function<void()> pause_;
     QList<QWidget*> leftColumn_;
-    QList<QFrame*> panels_;
-    QList<QFrame*> collapsing_;
+    QList<QWidget*> panels_;
+    QList<QWidget*> collapsing_;
     QList<QWidget*> companions_;
 };
 

@@ -130,7 +130,7 @@ void BoardModel::SelectTool(ToolTag tag, bool redraw) {
     case ToolTag::Parabola:
         CloseTextTool();
         board.SelectedShape = 0;
-        if (tools_.AddFixedShape(TagOf(tag))) saveOffered_ = true;
+        if (tools_.AddFixedShape(tag)) saveOffered_ = true;
         SelectTool(ToolTag::Pointer);
         break;
     case ToolTag::Ellipse:

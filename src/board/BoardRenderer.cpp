@@ -222,7 +222,7 @@ void BoardRenderer::PassOver(const ShapeRecord& shape, int number) {
         lastHighlightedKind_ = shape.Kind;
         highlightedInPass_ = true;
     }
-    if (shape.Kind == kind::Parabola) {
+    if (shape.KindCode() == ShapeKind::Parabola) {
         const double a = shape.X3 / 10.0;
         Quadratic.SolveQuadratic(a, 0, 0);
         if (a != 0) parabolaSolved_ = true;
@@ -284,7 +284,6 @@ void BoardRenderer::SetShapeColors(const ShapeRecord& shape) {
 }
 
 std::string BoardRenderer::DrawShape(const ShapeRecord& shape, int number) {
-    const std::string& k = shape.Kind;
     canvas_.setBrushStyle(shape.FillMode == "W" || shape.IsText() ? Canvas::BrushStyle::Clear
                                                                   : Canvas::BrushStyle::Solid);
     const bool selected =
@@ -293,7 +292,7 @@ std::string BoardRenderer::DrawShape(const ShapeRecord& shape, int number) {
         canvas_.setPenStyle(Canvas::PenStyle::Dot);
         canvas_.setBrushColor(shape.FillColor);
         canvas_.setBrushStyle(Canvas::BrushStyle::DiagCross);
-        lastHighlightedKind_ = k;
+        lastHighlightedKind_ = shape.Kind;
         highlightedInPass_ = true;
     }
     canvas_.moveTo(Settings.PenX, Settings.PenY);

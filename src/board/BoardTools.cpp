@@ -198,17 +198,17 @@ int BoardTools::MouseUp(int x, int y, bool mayAdd) {
 BoardCursor BoardTools::CursorAt(int x, int y) const {
     const int p = renderer_.canvas().pixel(x, y);
     if (p == colors::CornerHandle || p == colors::HeightHandle) return BoardCursor::SizeAll;
-    if (p == colors::CentreHandle || p == 1048823) return BoardCursor::Drag;
+    if (p == colors::CentreHandle || p == colors::DragHandleAlt) return BoardCursor::Drag;
     return BoardCursor::Cross;
 }
 
-int BoardTools::AddFixedShape(int tag) {
+int BoardTools::AddFixedShape(ToolTag tag) {
     ShapeRecord s;
     s.X1 = s.Y1 = 160;
-    if (tag == 6) {
+    if (tag == ToolTag::Hyper) {
         s.Kind = kind::Hyper;
         s.X2 = 300, s.Y2 = 200;
-    } else if (tag == 7) {
+    } else if (tag == ToolTag::Hyper1) {
         s.Kind = kind::Hyper1;
         s.X2 = 50, s.Y2 = 0;
     } else {

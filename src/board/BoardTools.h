@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/BoardRenderer.h"
+#include "board/Toolbar.h"
 #include "drawing/DrawingList.h"
 
 #include <string>
@@ -56,9 +57,10 @@ public:
     // The cursor over pixel (x, y): the handle colours show the size-all or drag cursor.
     BoardCursor CursorAt(int x, int y) const;
 
-    // The fixed shapes of the toolbar: HYPER (6), HYPER1 (7) and PARABOLA (8). Drawn once
-    // over the board, then added (the caller repaints); returns the new shape's number.
-    int AddFixedShape(int tag);
+    // The fixed shapes of the toolbar: HYPER (ToolTag::Hyper), HYPER1 (ToolTag::Hyper1) and
+    // PARABOLA (any other tag, ToolTag::Parabola on the toolbar). Drawn once over the board,
+    // then added (the caller repaints); returns the new shape's number.
+    int AddFixedShape(ToolTag tag);
 
     // Adds a TEXT shape at the pen position and moves the pen one line down by
     // `lineHeight`. Nothing for an empty text. Returns the new shape's number, or 0.

@@ -4,7 +4,6 @@
 #include "drawing/Coordinates.h"
 #include "platform/Colors.h"
 #include "platform/Dialogs.h"
-#include "platform/FormatNumber.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramFiles.h"
 #include "platform/widgets/PictureBox.h"
@@ -346,7 +345,7 @@ bool BoardView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == places_.board) return boardMouse(event);
     if (event->type() == QEvent::MouseMove && watched_.contains(watched)) {
         // Over any other part of the window the coordinates are not shown.
-        places_.memLabel->hide();
+        emit pointerLeftBoard();
         places_.textLabel->setVisible(model_.TextToolOpen() && places_.textLabel->isVisible());
     }
     return false;
@@ -374,10 +373,7 @@ bool BoardView::boardMouse(QEvent* event) {
         const bool blocked = model_.TextToolOpen() || (pointerBlocked && pointerBlocked());
         if (!blocked) {
             places_.textLabel->hide();
-            places_.memLabel->setText(QString("X = %1   Y = %2")
-                                          .arg(Q(FormatNumber(PixelToUnitX(x), "###.###")),
-                                               Q(FormatNumber(PixelToUnitY(y), "###.###"))));
-            places_.memLabel->show();
+            emit pointerCoordinates(PixelToUnitX(x), PixelToUnitY(y));
             const BoardCursor cursor = tools.CursorAt(x, y);
             places_.board->setCursor(model_.EditFrameOpen()           ? Qt::ArrowCursor
                                      : cursor == BoardCursor::SizeAll ? Qt::SizeAllCursor

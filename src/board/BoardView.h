@@ -40,7 +40,6 @@ public:
         QWidget* frameParent;   // the window's client area: the text tool and the memo
         PictureBox* board;      // Picture11
         QLabel* textLabel;      // TextLabel, where the next text goes
-        QLabel* memLabel;       // MemLabel, the pointer's coordinates
     };
     BoardView(BoardModel& model, Dialogs& dialogs, const ProgramFiles& files, Places places);
 
@@ -69,6 +68,9 @@ public:
     std::function<bool()> pointerBlocked;
 
 signals:
+    // The pointer moved over the board to (x, y) in units; it left the board.
+    void pointerCoordinates(double x, double y);
+    void pointerLeftBoard();
     void soundToggleRequested();
     void screenHelpToggleRequested();
     void galleryBackClicked();

@@ -66,32 +66,32 @@ private:
 // A box holding every pixel a shape's drawing can set, its handles included, with a pixel
 // or two to spare. False for shapes that reach anywhere (texts, hyperbolas).
 bool Reach(const ShapeRecord& s, double& x1, double& y1, double& x2, double& y2) {
-    const std::string& k = s.Kind;
+    const ShapeKind k = s.KindCode();
     auto box = [&](std::initializer_list<double> xs, std::initializer_list<double> ys,
                    double spare) {
         x1 = std::min(xs) - spare, x2 = std::max(xs) + spare;
         y1 = std::min(ys) - spare, y2 = std::max(ys) + spare;
         return true;
     };
-    if (k == kind::Line || k == kind::Square || k == kind::Ellipse)
+    if (k == ShapeKind::Line || k == ShapeKind::Square || k == ShapeKind::Ellipse)
         return box({double(s.X1), double(s.X2)}, {double(s.Y1), double(s.Y2)}, 4);
-    if (k == kind::Circle) {
+    if (k == ShapeKind::Circle) {
         const double h = std::fabs(double(s.Aux1)); // the solids rise by their height
         return box({double(s.X1), double(s.X2)}, {s.Y1 - h, s.Y2 - h, s.Y1 + h, s.Y2 + h}, 4);
     }
-    if (k == kind::Triangle)
+    if (k == ShapeKind::Triangle)
         return box({double(s.X1), double(s.X3), double(s.X4), double(s.Aux1)},
                    {double(s.Y1), double(s.Y3), double(s.Y4), double(s.Aux2)}, 4);
-    if (k == kind::Hexagon) {
+    if (k == ShapeKind::Hexagon) {
         const double r = std::fabs(double(s.X2)), h = std::fabs(double(s.Aux3));
         return box({s.X1 - 1.5 * r, s.X1 + 1.5 * r}, {s.Y1 - r - h, s.Y1 + r + h}, 4);
     }
-    if (k == kind::Parabola) {
+    if (k == ShapeKind::Parabola) {
         const double far = 64 * std::fabs(double(s.X3)) + 4;
         if (s.Y4 == 0) return box({s.X1 - 84.0, s.X1 + 84.0}, {s.Y1 - far, s.Y1 + far}, 0);
         return box({s.X1 - far, s.X1 + far}, {s.Y1 - 84.0, s.Y1 + 84.0}, 0);
     }
-    if (k == kind::Text || k == kind::Hyper || k == kind::Hyper1) return false;
+    if (k == ShapeKind::Text || k == ShapeKind::Hyper || k == ShapeKind::Hyper1) return false;
     x1 = y1 = 1, x2 = y2 = 0; // any other kind draws nothing
     return true;
 }
@@ -125,7 +125,7 @@ std::vector<char> CoveredShapes(const std::vector<ShapeRecord>& shapes, std::siz
                          cover.Covers(int(left), int(top), int(right), int(bottom));
         }
         // A filled rectangle, not highlighted, paints the inside of its outline.
-        if (s.Kind == kind::Square && s.FillMode != "W" && number != selected &&
+        if (s.KindCode() == ShapeKind::Square && s.FillMode != "W" && number != selected &&
             number != secondSelected) {
             long long ax = s.X1, bx = s.X2, ay = s.Y1, by = s.Y2;
             if (bx < ax) std::swap(ax, bx);

@@ -241,7 +241,7 @@ void EditFrame::SetEquationLabel(std::string caption) {
 
 void EditFrame::LayOut(const ShapeMeasurement& m) {
     const ShapeRecord& s = working_;
-    const std::string& k = s.Kind;
+    const ShapeKind k = s.KindCode();
     const UnitPoint p1 = UnitPointOf(s.X1, s.Y1);
     auto equation = [this](std::string text) { SetEquationLabel(std::move(text)); };
 
@@ -255,7 +255,7 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         Labelled(C::EditY2Lbl, "Y2 = ", C::EditY2, F3(PixelToUnitY(s.Y2)), PixelToUnitY(s.Y2));
     };
 
-    if (k == kind::Line) {
+    if (k == ShapeKind::Line) {
         equation(" Linear Function   y = m x + n ");
         Show(C::EditX1Lbl, "X1 = ");
         Show(C::EditY1Lbl, "Y1 = ");
@@ -265,16 +265,16 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         Labelled(C::PrbB, "n = ", C::EditB, edits.EditB, std::nullopt);
         Labelled(C::PrbC, "Len ", C::EditC, edits.EditC, std::nullopt);
         Labelled(C::AreaLabel, "Angle =", C::EditG, edits.EditG, std::nullopt);
-    } else if (k == kind::Square) {
+    } else if (k == ShapeKind::Square) {
         equation(" R e c t a n g u l a r ");
         Show(C::EditX1Lbl, "X1 = ");
         Show(C::EditY1Lbl, "Y1 = ");
         secondPoint();
-        const double area = std::fabs(static_cast<double>(s.X2) - s.X1) / 10 *
-                            (std::fabs(static_cast<double>(s.Y2) - s.Y1) / 10);
+        const double area = PixelsToUnits(std::fabs(static_cast<double>(s.X2) - s.X1)) *
+                            PixelsToUnits(std::fabs(static_cast<double>(s.Y2) - s.Y1));
         Labelled(C::AreaLabel, "Area =", C::EditG, FormatNumber(area, "###.##"), std::nullopt);
         ShowFillControls();
-    } else if (k == kind::Ellipse) {
+    } else if (k == ShapeKind::Ellipse) {
         equation("Ellipse  ( x -a ) " + Sq + " / h " + Sq + " + ( y - b ) " + Sq + " / p " + Sq +
                  " - 1  = 0 ");
         const auto [cx, cy] = BoxCentre(s);
@@ -286,21 +286,21 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         Labelled(C::EditY2Lbl, "p  = ", C::EditY2, F3(p), p);
         Labelled(C::AreaLabel, "Area =", C::EditG, F3(Pi * h * p), std::nullopt);
         ShowFillControls();
-    } else if (k == kind::Circle) {
+    } else if (k == ShapeKind::Circle) {
         equation(std::string("Edit ") + CircleFormName(s.Aux2));
-        const double r = s.X3 / 10.0;
+        const double r = PixelsToUnits(s.X3);
         const auto [cx, cy] = CircleCentre(s);
         Labelled(C::EditX1Lbl, "a = ", C::EditX1, F3(cx), cx);
         Labelled(C::EditY1Lbl, "b = ", C::EditY1, F3(cy), cy);
         Labelled(C::EditX2Lbl, "r = ", C::EditX2, m.Texts.FontSize, r);
-        Labelled(C::PrbA, "height", C::EditA, F3(s.Aux1 / 10.0), s.Aux1 / 10.0);
+        Labelled(C::PrbA, "height", C::EditA, F3(PixelsToUnits(s.Aux1)), PixelsToUnits(s.Aux1));
         Labelled(C::PrbB, "Shape", C::EditB, std::to_string(s.Aux2), s.Aux2);
         Show(C::PrbC, "Shape 0,1,2,3,4");
         Show(C::PrbHorizl, "Rad");
         Show(C::Prbh, "");
         Labelled(C::AreaLabel, "Area =", C::EditG, F3(r * r * Pi), std::nullopt);
         ShowFillControls();
-    } else if (k == kind::Triangle) {
+    } else if (k == ShapeKind::Triangle) {
         equation("Triangle");
         Labelled(C::EditX1Lbl, "Ax = ", C::EditX1, F3(PixelToUnitX(s.X4)), PixelToUnitX(s.X4));
         Labelled(C::EditY1Lbl, "Ay = ", C::EditY1, F3(PixelToUnitY(s.Y4)), PixelToUnitY(s.Y4));
@@ -310,13 +310,13 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         Labelled(C::PrbB, "Cy = ", C::EditB, F3(PixelToUnitY(s.Y3)), PixelToUnitY(s.Y3));
         Show(C::PrbHorizl, "Note");
         Show(C::Prbh, "");
-    } else if (k == kind::Hexagon) {
+    } else if (k == ShapeKind::Hexagon) {
         equation(PolygonTitle(s.Aux4));
         Show(C::EditX1Lbl, "a  = ");
         Show(C::EditY1Lbl, "b  = ");
-        Labelled(C::EditX2Lbl, "r  = ", C::EditX2, F3(s.X2 / 10.0), s.X2 / 10.0);
+        Labelled(C::EditX2Lbl, "r  = ", C::EditX2, F3(PixelsToUnits(s.X2)), PixelsToUnits(s.X2));
         Labelled(C::EditY2Lbl, "Sides ", C::EditY2, std::to_string(s.Aux4), s.Aux4);
-        Labelled(C::PrbA, "h = ", C::EditA, F3(s.Aux3 / 10.0), s.Aux3 / 10.0);
+        Labelled(C::PrbA, "h = ", C::EditA, F3(PixelsToUnits(s.Aux3)), PixelsToUnits(s.Aux3));
         Labelled(C::PrbB, "Shp", C::EditB, std::to_string(s.Aux2), s.Aux2);
         Show(C::PrbC, "0,1,2,3");
         Labelled(C::AreaLabel, "Rotate", C::EditG, std::to_string(s.Aux1), s.Aux1);
@@ -325,15 +325,16 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         ShowFillControls();
         At(C::EditFillLbl).Visible = true;
         At(C::EditFillLbl).Enabled = false;
-    } else if (k == kind::Parabola) {
+    } else if (k == ShapeKind::Parabola) {
         equation(" Quadratic Function y = A x " + Sq + " + B x + C ");
         Show(C::EditX1Lbl, "XmM=");
         Show(C::EditY1Lbl, "YmM=");
-        Labelled(C::PrbA, "A = ", C::EditA, FormatNumber(s.X3 / 10.0, "##.##"), s.X3 / 10.0);
+        Labelled(C::PrbA, "A = ", C::EditA, FormatNumber(PixelsToUnits(s.X3), "##.##"),
+                 PixelsToUnits(s.X3));
         Show(C::PrbHorizl, "PrbY");
         Show(C::Prbh, "");
         At(C::Prbh).Checked = s.Y4 != 0;
-    } else if (k == kind::Hyper) {
+    } else if (k == ShapeKind::Hyper) {
         equation(" Equilateral Hyperbola     (y + b) = c / ( x + a )  ");
         Show(C::EditX1Lbl, "a  = ");
         Show(C::EditY1Lbl, "b  = ");
@@ -351,7 +352,7 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         At(C::EditFillLbl).Text = "";
         Show(C::Prbh, "");
         At(C::Prbh).Checked = s.Y4 == 1;
-    } else if (k == kind::Hyper1) {
+    } else if (k == ShapeKind::Hyper1) {
         equation(" Hyperbola  ( x -a ) " + Sq + " / h " + Sq + " - ( y - b ) " + Sq + " / p " + Sq +
                  " - 1  = 0 ");
         Show(C::EditX1Lbl, "a  = ");
@@ -361,7 +362,7 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         Show(C::PrbHorizl, "HypY");
         Show(C::Prbh, "");
         At(C::Prbh).Checked = s.Y4 != 0;
-    } else if (k == kind::Text) {
+    } else if (k == ShapeKind::Text) {
         // The point moves to the first column; the text and its font take the second.
         At(C::EditX1).Left = At(C::EditY1).Left = 44;
         At(C::EditX2).Left = At(C::EditY2).Left = 136;
@@ -388,7 +389,7 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
 
 void EditFrame::SetAccessibleNames() {
     // Each box, check box and swatch is named by the caption of the label beside it.
-    const bool text = editedKind_ == kind::Text;
+    const bool text = editedKind_ == ShapeKind::Text;
     const std::pair<C, C> pairs[] = {
         {C::EditA, C::PrbA},
         {C::EditB, C::PrbB},
@@ -420,7 +421,7 @@ bool EditFrame::OpenEditFrame(int number) {
     if (!record) return false;
     const ShapeMeasurement measured = MeasureShape(*record);
     shape_ = number;
-    editedKind_ = record->Kind;
+    editedKind_ = record->KindCode();
     working_ = opened_ = measured.Shape;
     substitute_ = working_.FillColor;
     ResetLayout();
@@ -437,14 +438,14 @@ std::variant<ShapeRecord, EditError> EditFrame::ReadEditFrame() const {
 }
 
 std::variant<ShapeRecord, EditError>
-EditFrame::Read(const std::string& k, const std::optional<FontChoice>& textFont) const {
+EditFrame::Read(ShapeKind k, const std::optional<FontChoice>& textFont) const {
     EditFrameReader r(*this);
     ShapeRecord s = working_;
     const ShapeRecord& o = opened_;
     s.X1 = r.PxX(r.Number(C::EditX1), o.X1);
     s.Y1 = r.PxY(r.Number(C::EditY1), o.Y1);
 
-    if (k == kind::Text) {
+    if (k == ShapeKind::Text) {
         s.Kind = kind::Text;
         s.Text = r.Text(C::EditX2);
         if (textFont) {
@@ -457,20 +458,20 @@ EditFrame::Read(const std::string& k, const std::optional<FontChoice>& textFont)
             if (r.Changed(C::EditC)) s.FontSize = std::to_string(r.Integer(C::EditC));
         }
         s.FontStyle = r.Text(C::EditG);
-    } else if (k == kind::Line || k == kind::Square) {
+    } else if (k == ShapeKind::Line || k == ShapeKind::Square) {
         s.X2 = r.PxX(r.Number(C::EditX2), o.X2);
         s.Y2 = r.PxY(r.Number(C::EditY2), o.Y2);
-        if (k == kind::Line) {
+        if (k == ShapeKind::Line) {
             // The slope, intercept, length and angle are shown for reading; they must still
             // be numbers, but the record has no place for them.
             for (C c : {C::EditA, C::EditB, C::EditC, C::EditG})
                 r.Number(c);
         }
-    } else if (k == kind::Ellipse) {
+    } else if (k == ShapeKind::Ellipse) {
         const double cx = r.Number(C::EditX1), cy = r.Number(C::EditY1);
         const double h = r.Number(C::EditX2), p = r.Number(C::EditY2);
-        double x1 = 160 + 10 * (cx + h), y1 = 160 - 10 * (cy - p);
-        double x2 = 160 + 10 * (cx - h), y2 = 160 - 10 * (cy + p);
+        double x1 = UnitToPixelRealX(cx + h), y1 = UnitToPixelRealY(cy - p);
+        double x2 = UnitToPixelRealX(cx - h), y2 = UnitToPixelRealY(cy + p);
         // The corners keep the order they had, so an unchanged ellipse keeps its record.
         if (o.X1 != o.X2 && (o.X1 < o.X2) != (x1 < x2)) std::swap(x1, x2);
         if (o.Y1 != o.Y2 && (o.Y1 < o.Y2) != (y1 < y2)) std::swap(y1, y2);
@@ -480,18 +481,18 @@ EditFrame::Read(const std::string& k, const std::optional<FontChoice>& textFont)
         s.Y2 = r.Px(y2, o.Y2);
         s.X3 = r.Px(std::fabs(static_cast<double>(s.X1) - s.X2) / 2, o.X3);
         s.Y3 = r.Px(std::fabs(static_cast<double>(s.Y1) - s.Y2) / 2, o.Y3);
-    } else if (k == kind::Circle) {
+    } else if (k == ShapeKind::Circle) {
         const double cx = r.Number(C::EditX1), cy = r.Number(C::EditY1);
         const double radius = r.Number(C::EditX2);
-        s.X1 = r.Px(160 + 10 * (cx - radius), o.X1);
-        s.Y1 = r.Px(160 - 10 * (cy + radius), o.Y1);
-        s.X2 = r.Px(160 + 10 * (cx + radius), o.X2);
-        s.Y2 = r.Px(160 - 10 * (cy - radius), o.Y2);
-        s.X3 = r.Px(10 * radius, o.X3);
-        s.Aux1 = r.Px(10 * r.Number(C::EditA), o.Aux1);
+        s.X1 = r.Px(UnitToPixelRealX(cx - radius), o.X1);
+        s.Y1 = r.Px(UnitToPixelRealY(cy + radius), o.Y1);
+        s.X2 = r.Px(UnitToPixelRealX(cx + radius), o.X2);
+        s.Y2 = r.Px(UnitToPixelRealY(cy - radius), o.Y2);
+        s.X3 = r.Px(UnitLengthToPixelsReal(radius), o.X3);
+        s.Aux1 = r.Px(UnitLengthToPixelsReal(r.Number(C::EditA)), o.Aux1);
         s.Aux2 = r.Px(r.Number(C::EditB), o.Aux2);
         r.Number(C::EditG); // the area: shown, not kept
-    } else if (k == kind::Triangle) {
+    } else if (k == ShapeKind::Triangle) {
         s.X3 = r.PxX(r.Number(C::EditA), o.X3);
         s.Y3 = r.PxY(r.Number(C::EditB), o.Y3);
         s.X4 = r.PxX(r.Number(C::EditX1), o.X4);
@@ -510,28 +511,28 @@ EditFrame::Read(const std::string& k, const std::optional<FontChoice>& textFont)
             s.X1 = o.X1;
             s.Y1 = o.Y1;
         }
-    } else if (k == kind::Hexagon) {
+    } else if (k == ShapeKind::Hexagon) {
         s.Aux2 = r.Integer(C::EditB);
-        s.Aux3 = r.Px(10 * r.Number(C::EditA), o.Aux3);
-        const int radius = r.Px(10 * r.Number(C::EditX2), o.X2);
+        s.Aux3 = r.Px(UnitLengthToPixelsReal(r.Number(C::EditA)), o.Aux3);
+        const int radius = r.Px(UnitLengthToPixelsReal(r.Number(C::EditX2)), o.X2);
         s.Aux4 = r.Integer(C::EditY2);
         s.Aux1 = r.Integer(C::EditG);
         s.X2 = radius;
         // A new radius or side count draws as many edges as the radius has pixels, which
         // closes the polygon; otherwise the edges drawn stay as they were.
         s.Y2 = radius == o.X2 && s.Aux4 == o.Aux4 ? o.Y2 : radius;
-    } else if (k == kind::Parabola) {
+    } else if (k == ShapeKind::Parabola) {
         const double a = r.Number(C::EditA);
-        s.X3 = r.Px(10 * a, o.X3);
+        s.X3 = r.Px(UnitLengthToPixelsReal(a), o.X3);
         s.Y3 = s.X4 = 0;
         s.X2 = s.Y2 = 0;
         s.Aux1 = -50;
         s.Aux2 = r.Px(-250 * a, o.Aux2);
-    } else if (k == kind::Hyper1) {
+    } else if (k == ShapeKind::Hyper1) {
         s.Aux3 = 0;
         s.X2 = r.Px(r.Number(C::EditX2), o.X2);
         s.Y2 = r.Px(r.Number(C::EditY2), o.Y2);
-    } else if (k == kind::Hyper) {
+    } else if (k == ShapeKind::Hyper) {
         s.Y2 = r.Px(100 * r.Number(C::EditY2), o.Y2);
         if (o.Y2 == 0 && !r.Changed(C::EditX2)) {
             s.X2 = o.X2; // "undefined" left as it was
@@ -609,7 +610,7 @@ void EditFrame::FillCheckReleased(bool checked) {
     At(C::EditFillColor).Visible = checked;
     At(C::EditFillColor).Color = working_.FillColor;
     // A polygon shows the fill label throughout, disabled.
-    if (editedKind_ != kind::Hexagon) At(C::EditFillLbl).Visible = checked;
+    if (editedKind_ != ShapeKind::Hexagon) At(C::EditFillLbl).Visible = checked;
 }
 
 void EditFrame::SetPenSwatch(int color) {
@@ -626,7 +627,7 @@ void EditFrame::ToolbarColor(int color) {
 
 FontChoice EditFrame::FontForDialog() const {
     FontChoice font;
-    const bool text = editedKind_ == kind::Text;
+    const bool text = editedKind_ == ShapeKind::Text;
     font.Family = text ? Control(C::EditY2).Text : working_.FontName;
     const std::string& style = text ? Control(C::EditG).Text : working_.FontStyle;
     font.Bold = style == "Bold";
@@ -642,7 +643,7 @@ void EditFrame::FontChosen(const FontChoice& font) {
                         : font.Italic && !font.Bold ? "Italic"
                                                     : "Normal";
     At(C::EditC).Text = std::to_string(font.PointSize);
-    if (editedKind_ == kind::Text) At(C::EditY2).Text = font.Family;
+    if (editedKind_ == ShapeKind::Text) At(C::EditY2).Text = font.Family;
     At(C::EditColor).Color = font.Color;
 }
 
@@ -651,12 +652,12 @@ EditFrame::CloseResult EditFrame::CloseEditFrame(const std::string& addText,
     CloseResult result;
     if (addText.empty()) return result;
     std::variant<ShapeRecord, EditError> read =
-        Read(std::string(kind::Text), FontChoice{fontName, fontSize});
+        Read(ShapeKind::Text, FontChoice{fontName, fontSize});
     if (const EditError* error = std::get_if<EditError>(&read)) {
         result.Error = *error;
         return result;
     }
-    editedKind_ = kind::Text;
+    editedKind_ = ShapeKind::Text;
     result.Closed = true;
     result.Working = std::get<ShapeRecord>(std::move(read));
     RepaintClosed();
@@ -665,8 +666,9 @@ EditFrame::CloseResult EditFrame::CloseEditFrame(const std::string& addText,
 
 void EditFrame::DrawGuides(Canvas& canvas) const {
     const ShapeRecord& s = opened_;
-    const bool circle = s.Kind == kind::Circle, ellipse = s.Kind == kind::Ellipse;
-    if (!circle && !ellipse && s.Kind != kind::Triangle) return;
+    const bool circle = s.KindCode() == ShapeKind::Circle,
+               ellipse = s.KindCode() == ShapeKind::Ellipse;
+    if (!circle && !ellipse && s.KindCode() != ShapeKind::Triangle) return;
     const int penColor = canvas.penColor();
     const Canvas::BrushStyle brush = canvas.brushStyle();
     const int fontSize = canvas.fontSize(), fontColor = canvas.fontColor();
@@ -689,13 +691,13 @@ void EditFrame::DrawGuides(Canvas& canvas) const {
         constexpr long long origin = BoardSize / 2;
         canvas.setPenWidth(2);
         // Perpendiculars from the centre to both axes.
-        canvas.setPenColor(12632319);
+        canvas.setPenColor(colors::GuidePerpendicular);
         line(cx, cy, cx, origin);
         line(cx, cy, origin, cy);
         // From the centre to the edge, along each axis, pointing away from the origin.
         const long long ex = cx >= origin ? cx + halfWidth : cx - halfWidth;
         const long long ey = cy <= origin ? cy - halfHeight : cy + halfHeight;
-        canvas.setPenColor(16761024);
+        canvas.setPenColor(colors::GuideRadius);
         line(cx, cy, ex, cy);
         line(cx, cy, cx, ey);
         letter(cx + 3, origin + 1, "a");

@@ -158,7 +158,7 @@ private:
     void ShowFillControls();
     void LayOut(const ShapeMeasurement& measured);
     void SetAccessibleNames();
-    std::variant<ShapeRecord, EditError> Read(const std::string& kind,
+    std::variant<ShapeRecord, EditError> Read(ShapeKind kind,
                                               const std::optional<FontChoice>& textFont) const;
     void RepaintClosed();
     // Whether any box, switch or swatch differs from what the frame opened with.
@@ -176,7 +176,7 @@ private:
     std::array<std::optional<double>, EditControlCount> exact_;
     bool open_ = false;
     int shape_ = 0;
-    std::string editedKind_;
+    ShapeKind editedKind_ = ShapeKind::Other;
     ShapeRecord opened_;   // the record as the frame opened it
     ShapeRecord working_;  // with the switches applied
     int substitute_ = 0;   // the fill colour that stays when the background colour is the fill

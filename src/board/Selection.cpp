@@ -62,9 +62,9 @@ std::string StraightLineText(const ShapeRecord& s) {
 
 // Which handle of `s`, if any, the press at (px, py) is near.
 std::optional<HandleHit> TestHandles(const ShapeRecord& s, int px, int py) {
-    const std::string& k = s.Kind;
+    const ShapeKind k = s.KindCode();
     HandleHit hit;
-    if (k == kind::Line || k == kind::Square || k == kind::Ellipse) {
+    if (k == ShapeKind::Line || k == ShapeKind::Square || k == ShapeKind::Ellipse) {
         if (Near(Middle(s.X1, s.X2), Middle(s.Y1, s.Y2), px, py)) {
             hit.savesSize = true;
         } else if (Near(s.X1, s.Y1, px, py)) {
@@ -75,15 +75,15 @@ std::optional<HandleHit> TestHandles(const ShapeRecord& s, int px, int py) {
         } else {
             return std::nullopt;
         }
-        if (k == kind::Line || hit.endFlag) hit.memo = StraightLineText(s);
+        if (k == ShapeKind::Line || hit.endFlag) hit.memo = StraightLineText(s);
         return hit;
     }
-    if (k == kind::Circle) {
+    if (k == ShapeKind::Circle) {
         if (!Near(Middle(s.X1, s.X2), Middle(s.Y1, s.Y2), px, py)) return std::nullopt;
         hit.savesSize = true;
         return hit;
     }
-    if (k == kind::Triangle) {
+    if (k == ShapeKind::Triangle) {
         if (Near(s.X1, s.Y1, px, py)) return hit;
         if (Near(s.X3, s.Y3, px, py))
             hit.handle = DragHandle::TopVertex;
@@ -95,8 +95,8 @@ std::optional<HandleHit> TestHandles(const ShapeRecord& s, int px, int py) {
             return std::nullopt;
         return hit;
     }
-    if (k == kind::Hexagon || k == kind::Parabola || k == kind::Hyper || k == kind::Hyper1 ||
-        k == kind::Text) {
+    if (k == ShapeKind::Hexagon || k == ShapeKind::Parabola || k == ShapeKind::Hyper ||
+        k == ShapeKind::Hyper1 || k == ShapeKind::Text) {
         if (Near(s.X1, s.Y1, px, py)) return hit;
     }
     return std::nullopt;
@@ -145,8 +145,8 @@ HitReport Selection::HitTest(int px, int py) {
             SetSelectedShape(number);
             return report;
         }
-        if (s.Kind == kind::Line) ++linesBefore;
-        if (s.Kind == kind::Circle) ++circlesBefore;
+        if (s.KindCode() == ShapeKind::Line) ++linesBefore;
+        if (s.KindCode() == ShapeKind::Circle) ++circlesBefore;
     }
     return report;
 }
@@ -228,9 +228,9 @@ bool Selection::MoveSelected(int x, int y, bool rotateMode, bool intersectionMod
     std::optional<ShapeRecord> found = list_.ExtractShape(number);
     if (!found) return false;
     ShapeRecord& s = *found;
-    const std::string& k = s.Kind;
+    const ShapeKind k = s.KindCode();
 
-    if (k == kind::Triangle) {
+    if (k == ShapeKind::Triangle) {
         switch (Handle) {
         case DragHandle::Whole: {
             long long dx = static_cast<long long>(x) - s.X1;
@@ -266,13 +266,14 @@ bool Selection::MoveSelected(int x, int y, bool rotateMode, bool intersectionMod
             break;
         case DragHandle::Corner: break; // a triangle has no corner handle
         }
-    } else if (k == kind::Hexagon && rotateMode) {
+    } else if (k == ShapeKind::Hexagon && rotateMode) {
         // 4 degrees a pixel; below 0 wraps to 360, above 360 to 0.
         long long angle = s.Aux1 + 4LL * (static_cast<long long>(RotateReferenceX) - x);
         if (angle < 0) angle = 360;
         if (angle > 360) angle = 0;
         s.Aux1 = static_cast<int>(angle);
-    } else if (k == kind::Line || k == kind::Square || k == kind::Ellipse || k == kind::Circle) {
+    } else if (k == ShapeKind::Line || k == ShapeKind::Square || k == ShapeKind::Ellipse ||
+               k == ShapeKind::Circle) {
         if (Handle == DragHandle::Whole) {
             // The middle handle under the mouse; the shape keeps its size, odd or even.
             long long x1 = x - Width / 2, y1 = y - Height / 2;
@@ -289,7 +290,7 @@ bool Selection::MoveSelected(int x, int y, bool rotateMode, bool intersectionMod
             s.X1 = InRange(x);
             s.Y1 = InRange(y);
         }
-        if (k == kind::Ellipse) {
+        if (k == ShapeKind::Ellipse) {
             // The half width and height follow the box, as for a new ellipse.
             s.X3 = Clamp(std::llabs(static_cast<long long>(s.X1) - s.X2) / 2);
             s.Y3 = Clamp(std::llabs(static_cast<long long>(s.Y1) - s.Y2) / 2);

@@ -2,6 +2,7 @@
 
 #include "calc/Calculator.h"
 #include "platform/Colors.h"
+#include "platform/FormatNumber.h"
 #include "platform/widgets/Widgets.h"
 
 #include <QLabel>
@@ -176,7 +177,7 @@ void CalcKeypadView::nameKeyboardKeys() {
     name(CEButt(), Q(KeyboardKeysFor(key::ClearEntry)));
 }
 
-void CalcKeypadView::ApplyMode(int base) {
+void CalcKeypadView::ApplyMode(NumberBase base) {
     const QStringList letters = {"ButtA", "ButtB", "ButtC", "ButtD", "ButtE", "ButtF"};
     const QStringList logic = {"ButtAnd", "ButtOr", "ButtXor", "ButtNor"};
     const QStringList digits = {"Butt2", "Butt3", "Butt4", "Butt5",  "Butt6",
@@ -191,14 +192,14 @@ void CalcKeypadView::ApplyMode(int base) {
         for (const QString& n : names)
             button(n)->setEnabled(enabled);
     };
-    if (base == 0) {
+    if (base == NumberBase::Decimal) {
         show(letters, false);
         show(logic, false);
         show({"ButtHEquals"}, false);
         enable(digits, true);
         enable(functions, true);
         enable(decimalOnly, true);
-    } else if (base == 1) {
+    } else if (base == NumberBase::Hexadecimal) {
         show(logic, false);
         show(letters, true);
         show({"ButtHEquals"}, true);
@@ -215,6 +216,16 @@ void CalcKeypadView::ApplyMode(int base) {
     // The keys of the other bases lie over the ordinary ones.
     for (const QString& n : letters + logic + QStringList{"ButtHEquals"})
         button(n)->raise();
+}
+
+void CalcKeypadView::ShowPointerCoordinates(double x, double y) {
+    memLabel_->setText(QString("X = %1   Y = %2")
+                           .arg(Q(FormatNumber(x, "###.###")), Q(FormatNumber(y, "###.###"))));
+    memLabel_->show();
+}
+
+void CalcKeypadView::SetPointerCoordinatesShown(bool shown) {
+    memLabel_->setVisible(shown);
 }
 
 QPushButton* CalcKeypadView::button(const QString& name) const {

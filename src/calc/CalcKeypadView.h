@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/NumberBases.h"
+
 #include <QFrame>
 #include <QString>
 
@@ -34,8 +36,10 @@ public:
 
     // Shows, hides, enables and disables the keys for a number base (0 decimal,
     // 1 hexadecimal, 2 binary).
-    void ApplyMode(int base);
-    QLabel* memLabel() const { return memLabel_; }
+    void ApplyMode(NumberBase base);
+    // The line `MemLabel` under the keys: the pointer's place on the board in units.
+    void ShowPointerCoordinates(double x, double y);
+    void SetPointerCoordinatesShown(bool shown);
 
 signals:
     void keyClicked(int tag);

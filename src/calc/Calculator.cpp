@@ -55,9 +55,10 @@ void Calculator::CalcButt(int tag) {
     readoutColor_ = colors::White;
     if (!ReadoutCheck()) return;
     readoutValue_ = 0;
-    if (calcBase_ == 0)
+    if (calcBase_ == NumberBase::Decimal)
         CalcKey(tag);
-    else if (calcBase_ == 1 && tag >= key::Multiply && tag <= key::Minus && !hexOpPending_.empty())
+    else if (calcBase_ == NumberBase::Hexadecimal && tag >= key::Multiply && tag <= key::Minus &&
+             !hexOpPending_.empty())
         HexOperator();
     else
         HexKey(tag);
@@ -88,7 +89,7 @@ bool Calculator::ReadOutKeyPress(char typed) {
     if (!ReadoutCheck()) return false;
     readoutValue_ = 0;
     char c = typed >= 'a' && typed <= 'z' ? static_cast<char>(typed - 'a' + 'A') : typed;
-    if (calcBase_ != 0) {
+    if (calcBase_ != NumberBase::Decimal) {
         HexKeyPress(c);
         if (!focusRequested_) FocusAtEnd();
         return true;
@@ -158,9 +159,9 @@ bool Calculator::ReadoutCheck() {
     for (size_t i = 0; i < t.size(); ++i) {
         const char c = t[i];
         bool legal = false;
-        if (calcBase_ == 1) {
+        if (calcBase_ == NumberBase::Hexadecimal) {
             legal = IsDigit(c) || (c >= 'A' && c <= 'F');
-        } else if (calcBase_ == 2) {
+        } else if (calcBase_ == NumberBase::Binary) {
             legal = c == '0' || c == '1' || c == '8' || c == '9';
         } else if (IsDigit(c)) {
             legal = true;
@@ -207,7 +208,7 @@ void Calculator::CLRButtClick() {
     tapeMarker_ = 0;
     readoutColor_ = colors::White;
     tape_.clear();
-    pendingKey_ = 0;
+    pendingKey_ = key::None;
     invFontColor_ = colors::Black;
     dotEntered_ = false;
     invActive_ = false;
@@ -243,7 +244,7 @@ void Calculator::DigitKey(int digit) {
         entryActive_ = 1;
         dotEntered_ = false;
     }
-    pendingKey_ = 0;
+    pendingKey_ = key::None;
     readout_ += static_cast<char>('0' + digit);
     ClosingSteps();
 }
@@ -255,7 +256,7 @@ void Calculator::PointKey() {
             readout_ = "0";
             entryActive_ = 1;
         }
-        pendingKey_ = 0;
+        pendingKey_ = key::None;
         readout_ += '.';
     }
     ClosingSteps();
@@ -263,7 +264,7 @@ void Calculator::PointKey() {
 
 void Calculator::PiKey() {
     readout_ = FormatGeneral(kPi);
-    pendingKey_ = 0;
+    pendingKey_ = key::None;
     entryActive_ = 1;
     ClosingSteps();
 }
@@ -373,8 +374,8 @@ void Calculator::OperationKey(int n) {
 
     if (LeftAnOperation(pendingKey_)) {
         ReplaceOperator(n);
-        if (pendingKey_ == 255) {
-            pendingKey_ = n;
+        if (pendingKey_ == key::OperatorReplaced) {
+            pendingKey_ = static_cast<key::Code>(n);
             return;
         }
     }
@@ -479,17 +480,17 @@ void Calculator::OperationKey(int n) {
         break;
     default: return;
     }
-    pendingKey_ = n;
+    pendingKey_ = static_cast<key::Code>(n);
     ClosingSteps();
 }
 
 void Calculator::ReplaceOperator(int n) {
     if (!IsOperator(n)) {
-        pendingKey_ = n;
+        pendingKey_ = static_cast<key::Code>(n);
         return;
     }
     opCode_ = n;
-    pendingKey_ = 255;
+    pendingKey_ = key::OperatorReplaced;
     while (!tape_.empty() && tape_.back() != '\n')
         tape_.pop_back();
     if (tape_.empty()) return;
@@ -500,13 +501,13 @@ void Calculator::ReplaceOperator(int n) {
 
 // --- evaluation -------------------------------------------------------------------------
 
-void Calculator::ShowCalcError(const std::string& which) {
+void Calculator::ShowCalcError(CalcError which) {
     reporter_.beep();
-    if (which == "Overflow") {
+    if (which == CalcError::Overflow) {
         reporter_.showMessage("An Overflow error occurred during calculation. Number " +
                               FormatGeneral(operandX_) + "^" + FormatGeneral(operandY_) +
                               " is too large");
-    } else if (which == "Underflow") {
+    } else if (which == CalcError::Underflow) {
         reporter_.showMessage(
             "An Underflow error occurred during calculation. Number is too small");
     } else {
@@ -540,7 +541,7 @@ bool Calculator::ComputeOp() {
     case key::Multiply: r = x * operandY_; break;
     case key::Divide:
         if (operandY_ == 0) {
-            ShowCalcError("Divide0");
+            ShowCalcError(CalcError::DivideByZero);
             return false;
         }
         r = x / operandY_;
@@ -575,13 +576,13 @@ bool Calculator::ComputeOp() {
     case key::Sqrt: r = std::sqrt(x); break;
     case key::RootN:
         if (operandY_ == 0) {
-            ShowCalcError("Divide0");
+            ShowCalcError(CalcError::DivideByZero);
             return false;
         }
         operandY_ = 1 / operandY_;
         r = std::pow(x, operandY_);
         if (x != 0 && std::isfinite(r) && std::fabs(r) < DBL_MIN) {
-            ShowCalcError("Underflow");
+            ShowCalcError(CalcError::Underflow);
             return false;
         }
         break;
@@ -589,7 +590,7 @@ bool Calculator::ComputeOp() {
     case key::PowerN:
         r = std::pow(x, operandY_);
         if (std::isinf(r)) {
-            ShowCalcError("Overflow");
+            ShowCalcError(CalcError::Overflow);
             return false;
         }
         break;
@@ -602,7 +603,7 @@ bool Calculator::ComputeOp() {
         break;
     case key::Reciprocal:
         if (operandY_ == 0) {
-            ShowCalcError("Divide0");
+            ShowCalcError(CalcError::DivideByZero);
             return false;
         }
         r = 1 / operandY_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/NumberBases.h"
 #include "platform/Reporter.h"
 
 #include <cstdint>
@@ -10,32 +11,38 @@ namespace pelcor {
 // The information line's message when the readout or a function's value is no number.
 inline constexpr const char* ValueIllegalText = "Calculation function Error  Value illegal";
 
-// Key codes: the Tags of the keypad buttons.
+// Key codes: the Tags of the keypad buttons (the digits are their own codes, 0 to 9). As
+// the last key pressed, None means no key yet and OperatorReplaced that an operator key
+// replaced the one before it.
 namespace key {
-inline constexpr int Point = 10;
-inline constexpr int Equals = 11;
-inline constexpr int Multiply = 12;
-inline constexpr int Divide = 13;
-inline constexpr int Plus = 14;
-inline constexpr int Minus = 15;
-inline constexpr int Inv = 16;
-inline constexpr int Sin = 17;
-inline constexpr int Cos = 18;
-inline constexpr int Tan = 19;
-inline constexpr int Sqrt = 20;
-inline constexpr int RootN = 21;
-inline constexpr int Square = 22;
-inline constexpr int PowerN = 23;
-inline constexpr int Log = 24;
-inline constexpr int Exp = 25;
-inline constexpr int Reciprocal = 26;
-inline constexpr int Sign = 27;
-inline constexpr int Ln = 28;
-inline constexpr int Percent = 29;
-inline constexpr int Pi = 30;
-inline constexpr int Backspace = 31;
-// Not a keypad Tag: the keyboard's Escape acts as the "CE" key.
-inline constexpr int ClearEntry = 32;
+enum Code : int {
+    None = 0,
+    Point = 10,
+    Equals = 11,
+    Multiply = 12,
+    Divide = 13,
+    Plus = 14,
+    Minus = 15,
+    Inv = 16,
+    Sin = 17,
+    Cos = 18,
+    Tan = 19,
+    Sqrt = 20,
+    RootN = 21,
+    Square = 22,
+    PowerN = 23,
+    Log = 24,
+    Exp = 25,
+    Reciprocal = 26,
+    Sign = 27,
+    Ln = 28,
+    Percent = 29,
+    Pi = 30,
+    Backspace = 31,
+    // Not a keypad Tag: the keyboard's Escape acts as the "CE" key.
+    ClearEntry = 32,
+    OperatorReplaced = 255,
+};
 } // namespace key
 
 // The keyboard of the decimal mode: each key that types a keypad code. Enter is '\r',
@@ -61,6 +68,9 @@ int DecimalKeyCode(char typed);
 // The keys that type a code, joined by " or " ("= or Enter"); empty when none does.
 std::string KeyboardKeysFor(int code);
 
+// What went wrong in a calculation; each has its own message box.
+enum class CalcError { DivideByZero, Overflow, Underflow };
+
 // The immediate-execution calculator: the readout text, the entry state, the pending
 // operation and the calculation tape. Operations are applied in the order keyed, without
 // precedence. Everything the window must show is read back from here after each call;
@@ -84,7 +94,7 @@ public:
     const std::string& tape() const { return tape_; }
     // Replaces the whole tape, as read back from the tape file.
     void LoadTape(const std::string& tape) { tape_ = tape; }
-    int calcBase() const { return calcBase_; }
+    NumberBase calcBase() const { return calcBase_; }
 
     // After an action that focuses the readout: the selection to show. Cleared by reading.
     bool takeFocusRequest(Selection& selection);
@@ -161,7 +171,7 @@ private:
     bool ComputeOp();
     void TapeStep();
     void ClosingSteps();
-    void ShowCalcError(const std::string& which);
+    void ShowCalcError(CalcError which);
     void FunctionError(const std::string& message, double shownValue);
     bool ReadReadout(double& value);
     // A readout that does not read as a number: the function error, or the overflow or
@@ -173,7 +183,7 @@ private:
     void HexKey(int code);
     void HexOperator();
     bool HexKeyPress(char c);
-    void ConvertReadout(int toBase);
+    void ConvertReadout(NumberBase toBase);
     void RefuseConversion();
 
     Reporter& reporter_;
@@ -183,7 +193,7 @@ private:
     int invFontColor_;
     int expFontColor_;
     std::string tape_;
-    int calcBase_ = 0;
+    NumberBase calcBase_ = NumberBase::Decimal;
 
     bool focusRequested_ = false;
     Selection selection_;
@@ -194,7 +204,7 @@ private:
     bool expActive_ = false;
     bool readoutError_ = false;
     double readoutValue_ = 0;
-    int pendingKey_ = 0;
+    key::Code pendingKey_ = key::None;
     int equalsDone_ = 0;
 
     // evaluation state

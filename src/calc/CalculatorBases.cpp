@@ -27,7 +27,7 @@ void Calculator::RefuseConversion() {
     readoutColor_ = colors::ErrorPink;
 }
 
-void Calculator::ConvertReadout(int toBase) {
+void Calculator::ConvertReadout(NumberBase toBase) {
     if (toBase == calcBase_) return;
     if (readout_ == "0") {
         convText_ = "0";
@@ -36,9 +36,9 @@ void Calculator::ConvertReadout(int toBase) {
     }
     // The readout's value as a whole number in the base in force.
     double value = 0;
-    if (calcBase_ == 1) {
+    if (calcBase_ == NumberBase::Hexadecimal) {
         value = HexToDec(readout_);
-    } else if (calcBase_ == 2) {
+    } else if (calcBase_ == NumberBase::Binary) {
         value = BinToDec(readout_);
     } else if (auto v = ParseNumber(readout_)) {
         value = *v;
@@ -46,16 +46,16 @@ void Calculator::ConvertReadout(int toBase) {
         // Not a number: nothing to convert, and the base stays.
         return RefuseConversion();
     }
-    if (toBase == 0) {
+    if (toBase == NumberBase::Decimal) {
         convText_ = FormatGeneral(value);
-    } else if (toBase == 1) {
+    } else if (toBase == NumberBase::Hexadecimal) {
         auto hex = DecToHex(value);
         if (!hex) {
             return RefuseConversion();
         }
         convText_ = *hex;
     } else {
-        if (calcBase_ == 0) {
+        if (calcBase_ == NumberBase::Decimal) {
             value = RoundHalfEven(value);
             if (std::fabs(value) >= 9.2e18) {
                 return RefuseConversion();
@@ -71,23 +71,25 @@ void Calculator::ConvertReadout(int toBase) {
 }
 
 void Calculator::Decimal1Click() {
-    ConvertReadout(0);
+    ConvertReadout(NumberBase::Decimal);
     FocusAtEnd();
 }
 
 void Calculator::Hexidecimal1Click() {
-    ConvertReadout(1);
+    ConvertReadout(NumberBase::Hexadecimal);
     FocusAtEnd();
 }
 
 void Calculator::Binary1Click() {
-    ConvertReadout(2);
+    ConvertReadout(NumberBase::Binary);
     FocusAtEnd();
 }
 
 std::string Calculator::ReadoutInDecimal() const {
-    if (calcBase_ == 1) return readout_ == "0" ? "0" : FormatGeneral(HexToDec(readout_));
-    if (calcBase_ == 2) return readout_ == "0" ? "0" : FormatGeneral(BinToDec(readout_));
+    if (calcBase_ == NumberBase::Hexadecimal)
+        return readout_ == "0" ? "0" : FormatGeneral(HexToDec(readout_));
+    if (calcBase_ == NumberBase::Binary)
+        return readout_ == "0" ? "0" : FormatGeneral(BinToDec(readout_));
     return readout_;
 }
 
@@ -120,16 +122,19 @@ void Calculator::HexKey(int code) {
         return;
     }
     char append = 0;
-    if (calcBase_ == 1 && code >= 0 && code <= 9) append = static_cast<char>('0' + code);
-    if (calcBase_ == 1 && code >= 10 && code <= 15) append = static_cast<char>('A' + code - 10);
-    if (calcBase_ == 2 && (code == 0 || code == 1)) append = static_cast<char>('0' + code);
+    if (calcBase_ == NumberBase::Hexadecimal && code >= 0 && code <= 9)
+        append = static_cast<char>('0' + code);
+    if (calcBase_ == NumberBase::Hexadecimal && code >= 10 && code <= 15)
+        append = static_cast<char>('A' + code - 10);
+    if (calcBase_ == NumberBase::Binary && (code == 0 || code == 1))
+        append = static_cast<char>('0' + code);
     // A key that adds nothing leaves the number as it is.
     if (append) {
         if (entryActive_ == 0) {
             readout_.clear();
             entryActive_ = 1;
         }
-        pendingKey_ = 0;
+        pendingKey_ = key::None;
         readout_ += append;
     }
     keyFailed_ = false;
@@ -137,7 +142,7 @@ void Calculator::HexKey(int code) {
 }
 
 bool Calculator::HexKeyPress(char c) {
-    if (calcBase_ == 1) {
+    if (calcBase_ == NumberBase::Hexadecimal) {
         if (IsDecimalDigit(c))
             HexKey(c - '0');
         else if (c >= 'A' && c <= 'F')
@@ -159,7 +164,7 @@ bool Calculator::HexKeyPress(char c) {
 void Calculator::CalcFunct() {
     readoutColor_ = colors::White;
     ReadoutCheck(); // reports only
-    if (calcBase_ == 1) {
+    if (calcBase_ == NumberBase::Hexadecimal) {
         if (hexOp_ == "+" || hexOp_ == "-" || hexOp_ == "X" || hexOp_ == "/") {
             const int64_t a = hexFirst_, b = HexToDec(readout_);
             if (hexOp_ == "/" && b == 0) {
@@ -177,7 +182,7 @@ void Calculator::CalcFunct() {
             entryActive_ = 0;
             convText_ = readout_;
         }
-    } else if (calcBase_ == 2) {
+    } else if (calcBase_ == NumberBase::Binary) {
         if (readout_ != "0" && !logicOp_.empty()) {
             convText_ = LogicResult(logicOp_, logicFirst_, readout_);
             if (!convText_.empty()) readout_ = convText_;

@@ -42,6 +42,8 @@ CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(repo
     }
     connect(keypad_->CEButt(), &QPushButton::clicked, this, &CalculatorView::CEButtClick);
     connect(keypad_->CLRButt(), &QPushButton::clicked, this, &CalculatorView::CLRButtClick);
+    connect(keypad_->CLSButt(), &QPushButton::clicked, this, &CalculatorView::clearScreenClicked);
+    connect(keypad_->PlanetButt(), &QPushButton::clicked, this, &CalculatorView::orbitClicked);
 
     tape_ = new PlainMemo(parent);
     tape_->setObjectName("TotalStrg");
@@ -63,6 +65,34 @@ CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(repo
         calc_.ReadOutChange(S(text));
         Sync();
     });
+}
+
+QString CalculatorView::readoutText() const {
+    return readout_->text();
+}
+
+void CalculatorView::repaintReadout() {
+    readout_->repaint();
+}
+
+QWidget* CalculatorView::keypadArea() const {
+    return keypad_;
+}
+
+void CalculatorView::showPointerCoordinates(double x, double y) {
+    keypad_->ShowPointerCoordinates(x, y);
+}
+
+void CalculatorView::hidePointerCoordinates() {
+    keypad_->SetPointerCoordinatesShown(false);
+}
+
+void CalculatorView::setPointerCoordinatesShown(bool shown) {
+    keypad_->SetPointerCoordinatesShown(shown);
+}
+
+void CalculatorView::showOrbitKeyAtRest() {
+    SetFontColor(keypad_->PlanetButt(), colors::Black);
 }
 
 // --- showing the calculator -----------------------------------------------------------------
@@ -189,11 +219,11 @@ void CalculatorView::CLRButtClick() {
     Sync();
 }
 
-void CalculatorView::SetBase(int base) {
+void CalculatorView::SetBase(NumberBase base) {
     Act([&] {
-        if (base == 0)
+        if (base == NumberBase::Decimal)
             calc_.Decimal1Click();
-        else if (base == 1)
+        else if (base == NumberBase::Hexadecimal)
             calc_.Hexidecimal1Click();
         else
             calc_.Binary1Click();
@@ -204,8 +234,8 @@ void CalculatorView::SetBase(int base) {
 void CalculatorView::ReadoutBackToDecimal() {
     // The whole calculator returns to decimal, so a refused exit leaves the readout and
     // the keys agreeing.
-    if (calc_.calcBase() == 0) return;
-    SetBase(0);
+    if (calc_.calcBase() == NumberBase::Decimal) return;
+    SetBase(NumberBase::Decimal);
 }
 
 void CalculatorView::ClearTape() {

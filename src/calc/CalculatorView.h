@@ -3,6 +3,7 @@
 #include "calc/Calculator.h"
 
 #include <QObject>
+#include <QString>
 
 #include <cstddef>
 #include <string>
@@ -26,8 +27,21 @@ public:
     CalculatorView(Reporter& reporter, QWidget* parent);
 
     Calculator& calculator() { return calc_; }
-    CalcKeypadView* keypad() const { return keypad_; }
-    QLineEdit* readout() const { return readout_; }
+    // The readout's text as shown.
+    QString readoutText() const;
+    // Draws the readout at once (before a pause).
+    void repaintReadout();
+    // The keypad's area, over which the pointer leaves the drawing board.
+    QWidget* keypadArea() const;
+
+    // --- what other features ask of the calculator's controls
+    // The pointer's place on the drawing board in units, on the line under the keypad.
+    void showPointerCoordinates(double x, double y);
+    void hidePointerCoordinates();
+    // The coordinates' line goes with the board: shown or hidden as it is.
+    void setPointerCoordinatesShown(bool shown);
+    // The "Orbit" key's caption back in black, as each display mode shows it.
+    void showOrbitKeyAtRest();
 
     // Shows the calculator's state in the controls.
     void Sync();
@@ -45,7 +59,7 @@ public:
     void CEButtClick();
     void CLRButtClick();
     // The "CalcMode" commands: 0 decimal, 1 hexadecimal, 2 binary.
-    void SetBase(int base);
+    void SetBase(NumberBase base);
     // A hexadecimal or binary readout back to decimal (at exit), keys included.
     void ReadoutBackToDecimal();
     void ClearTape();
@@ -68,6 +82,10 @@ public:
     static constexpr std::size_t kTapeShownMost = std::size_t(256) << 10; // 256 KB
     // The tape's lines before the memo's first line (0 when it shows the whole tape).
     std::size_t TapeLinesNotShown() const { return linesNotShown_; }
+
+signals:
+    void clearScreenClicked(); // "CLS"
+    void orbitClicked();       // "Orbit"
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,9 @@
 
 namespace pelcor {
 
+// The base the readout is written in (the "Decimal", "Hexidecimal" and "Binary" menu items).
+enum class NumberBase { Decimal, Hexadecimal, Binary };
+
 // The conversions between the readout's decimal, hexadecimal and binary texts. Whole
 // numbers are held as 32-bit signed integers; arithmetic wraps.
 

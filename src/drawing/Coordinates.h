@@ -9,9 +9,10 @@ namespace pelcor {
 // of 10 pixels with the origin at pixel (160, 160) and y upwards, so the board spans -16 to
 // +16 units both ways.
 inline constexpr int BoardSize = 320;
-inline constexpr int BoardGridCount = 32;                        // grid lines on each axis
-inline constexpr int BoardHalfGrid = BoardGridCount / 2;         // 16 units either side
-inline constexpr int PixelsPerUnit = BoardSize / BoardGridCount; // 10
+inline constexpr int BoardGridCount = 32;                         // grid lines on each axis
+inline constexpr int BoardHalfGrid = BoardGridCount / 2;          // 16 units either side
+inline constexpr int PixelsPerUnit = BoardSize / BoardGridCount;  // 10
+inline constexpr int OriginPixel = BoardHalfGrid * PixelsPerUnit; // 160, both ways
 
 // How far from the board a shape's positions and lengths may lie, in pixels either way:
 // 4194304, some 13,000 board widths. The drawing file's loader refuses a record beyond it,
@@ -39,24 +40,42 @@ inline int TruncToInt(double value) {
 // Board pixel to unit: the distance from the origin pixel in tenths. Computed as
 // (px - 160) / 10 rather than px / 10 - 16, which gives the same values without the
 // cancellation error that would make pixel 159 show as -0.099 once cut to three places.
-inline double PixelToUnitX(int px) {
-    return (static_cast<double>(px) - BoardHalfGrid * PixelsPerUnit) / PixelsPerUnit;
+// A position between pixels (such as a corner plus a radius, summed as reals so no int
+// overflows) converts the same way.
+inline double PixelToUnitX(double px) {
+    return (px - OriginPixel) / PixelsPerUnit;
 }
-inline double PixelToUnitY(int py) {
-    return (BoardHalfGrid * PixelsPerUnit - static_cast<double>(py)) / PixelsPerUnit;
+inline double PixelToUnitY(double py) {
+    return (OriginPixel - py) / PixelsPerUnit;
+}
+
+// A length in pixels as units.
+inline double PixelsToUnits(double pixels) {
+    return pixels / PixelsPerUnit;
+}
+
+// Unit to board pixel as a real, before any rounding.
+inline double UnitToPixelRealX(double x) {
+    return (x + BoardHalfGrid) * PixelsPerUnit;
+}
+inline double UnitToPixelRealY(double y) {
+    return (BoardHalfGrid - y) * PixelsPerUnit;
 }
 
 // Unit to board pixel, truncating toward zero.
 inline int UnitToPixelX(double x) {
-    return TruncToInt((x + BoardHalfGrid) * 10);
+    return TruncToInt(UnitToPixelRealX(x));
 }
 inline int UnitToPixelY(double y) {
-    return TruncToInt((BoardHalfGrid - y) * 10);
+    return TruncToInt(UnitToPixelRealY(y));
 }
 
-// A length in units as pixels: trunc(320 / 32 * u).
+// A length in units as pixels: 320 / 32 * u, as a real and truncated.
+inline double UnitLengthToPixelsReal(double u) {
+    return PixelsPerUnit * u;
+}
 inline int UnitLengthToPixels(double u) {
-    return TruncToInt(PixelsPerUnit * u);
+    return TruncToInt(UnitLengthToPixelsReal(u));
 }
 
 } // namespace pelcor

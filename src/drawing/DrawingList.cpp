@@ -31,8 +31,9 @@ namespace {
 
 constexpr std::string_view CrLf = "\r\n";
 
-bool NeedsDrag(std::string_view k) {
-    return k == kind::Line || k == kind::Square || k == kind::Circle || k == kind::Ellipse;
+bool NeedsDrag(ShapeKind k) {
+    return k == ShapeKind::Line || k == ShapeKind::Square || k == ShapeKind::Circle ||
+           k == ShapeKind::Ellipse;
 }
 
 // Half the distance between two coordinates, dropping the fraction.
@@ -271,9 +272,10 @@ ShapeRecord DrawingList::Storable(ShapeRecord shape) {
 
 int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& style) {
     if (working.Kind.empty()) return 0;
-    if (NeedsDrag(working.Kind) && working.X1 == working.X2 && working.Y1 == working.Y2) return 0;
+    if (NeedsDrag(working.KindCode()) && working.X1 == working.X2 && working.Y1 == working.Y2)
+        return 0;
     ShapeRecord shape = working;
-    if (shape.Kind == kind::Ellipse) {
+    if (shape.KindCode() == ShapeKind::Ellipse) {
         shape.X3 = HalfDistance(shape.X1, shape.X2);
         shape.Y3 = HalfDistance(shape.Y1, shape.Y2);
     } else if (shape.IsText()) {

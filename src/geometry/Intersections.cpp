@@ -150,12 +150,12 @@ const char* const AlongText = " The parabola has A = 0 and lies along the line "
 std::optional<ShapeParameters> IntersectionParameters(const ShapeRecord& s) {
     const double x1 = s.X1, y1 = s.Y1, x2 = s.X2, y2 = s.Y2;
     ShapeParameters p;
-    const std::string& k = s.Kind;
-    if (k == kind::Circle || k == kind::Ellipse) {
+    const ShapeKind k = s.KindCode();
+    if (k == ShapeKind::Circle || k == ShapeKind::Ellipse) {
         const UnitPoint centre = BoxCentre(s);
         p.A = centre.x;
         p.B = centre.y;
-        if (k == kind::Circle) {
+        if (k == ShapeKind::Circle) {
             p.Class = IntersectClass::Circle;
             p.C = std::fabs(x2 - x1) / 20;
         } else {
@@ -164,7 +164,7 @@ std::optional<ShapeParameters> IntersectionParameters(const ShapeRecord& s) {
             p.Flat = x2 == x1 || y2 == y1;
             p.D = x2 == x1 ? 0 : (y2 - y1) / (x2 - x1);
         }
-    } else if (k == kind::Line) {
+    } else if (k == ShapeKind::Line) {
         p.Class = IntersectClass::Line;
         p.D = PixelToUnitX(s.X1);
         if (x2 == x1) {
@@ -176,11 +176,12 @@ std::optional<ShapeParameters> IntersectionParameters(const ShapeRecord& s) {
         } else {
             p.B = static_cast<double>(LineType::Slanted);
             p.A = (y1 - y2) / (x2 - x1);
-            p.C = ((160 - y1) * (x2 - x1) - (y1 - y2) * (x1 - 160)) / (10 * (x2 - x1));
+            p.C = ((OriginPixel - y1) * (x2 - x1) - (y1 - y2) * (x1 - OriginPixel)) /
+                  (PixelsPerUnit * (x2 - x1));
         }
-    } else if (k == kind::Parabola) {
+    } else if (k == ShapeKind::Parabola) {
         p.Class = IntersectClass::Parabola;
-        const double a = s.X3 / 10.0;
+        const double a = PixelsToUnits(s.X3);
         const double v = PixelToUnitX(s.X1), w = PixelToUnitY(s.Y1); // the vertex
         p.A = a;
         p.AxisHorizontal = s.Y4 != 0;
@@ -188,7 +189,7 @@ std::optional<ShapeParameters> IntersectionParameters(const ShapeRecord& s) {
         const double along = p.AxisHorizontal ? w : v, across = p.AxisHorizontal ? v : w;
         p.B = -2 * a * along;
         p.C = a * along * along + across;
-    } else if (k == kind::Hexagon) {
+    } else if (k == ShapeKind::Hexagon) {
         p.Class = IntersectClass::Polygon;
     } else {
         return std::nullopt;

@@ -39,13 +39,15 @@ SlantedLine Slanted(const ShapeRecord& s) {
     const double dy = static_cast<double>(s.Y1) - s.Y2; // pixels, y upwards
     const double slope = dy / dx;
     // n = y2 - m x2 with x2 = (X2 - 160) / 10 and y2 = (160 - Y2) / 10, over one division.
-    const double intercept =
-        ((160.0 - s.Y2) * dx - dy * (static_cast<double>(s.X2) - 160.0)) / (10.0 * dx);
-    return {slope, intercept, std::hypot(dx, dy) / 10.0};
+    const double intercept = ((OriginPixel - static_cast<double>(s.Y2)) * dx -
+                              dy * (static_cast<double>(s.X2) - OriginPixel)) /
+                             (PixelsPerUnit * dx);
+    return {slope, intercept, PixelsToUnits(std::hypot(dx, dy))};
 }
 
 double LineLength(const ShapeRecord& s) {
-    return std::hypot(static_cast<double>(s.X2) - s.X1, static_cast<double>(s.Y2) - s.Y1) / 10.0;
+    return PixelsToUnits(
+        std::hypot(static_cast<double>(s.X2) - s.X1, static_cast<double>(s.Y2) - s.Y1));
 }
 
 void MeasureLine(ShapeMeasurement& m) {
@@ -79,8 +81,8 @@ void MeasureLine(ShapeMeasurement& m) {
 
 void MeasureRectangle(ShapeMeasurement& m) {
     const ShapeRecord& s = m.Shape;
-    const double height = AbsDiff(s.Y2, s.Y1) / 10.0;
-    const double width = AbsDiff(s.X2, s.X1) / 10.0;
+    const double height = PixelsToUnits(AbsDiff(s.Y2, s.Y1));
+    const double width = PixelsToUnits(AbsDiff(s.X2, s.X1));
     const auto [centreX, centreY] = BoxCentre(s);
     m.Texts.TextRes6 = F3(height);
     m.Texts.Measure7 = F3(width);
@@ -97,26 +99,26 @@ void MeasureEllipse(ShapeMeasurement& m) {
     s.Y3 = static_cast<int>(AbsDiff(s.Y1, s.Y2) / 2);
     m.Texts.Text = std::to_string(s.X2);
     m.Texts.FontName = std::to_string(s.Y2);
-    m.Texts.FontSize = G(s.X3 / 10.0);
-    m.Texts.FontStyle = G(s.Y3 / 10.0);
+    m.Texts.FontSize = G(PixelsToUnits(s.X3));
+    m.Texts.FontStyle = G(PixelsToUnits(s.Y3));
     // The centre from the left and top edges, whichever corner the drag ended on.
-    m.Texts.TextRes5 = G((static_cast<double>(std::min(s.X1, s.X2)) + s.X3 - 160.0) / 10.0);
-    m.Texts.TextRes6 = G((160.0 - std::min(s.Y1, s.Y2) - s.Y3) / 10.0);
-    m.Texts.Measure7 = G((s.X3 / 10.0) * (s.Y3 / 10.0) * Pi);
+    m.Texts.TextRes5 = G(PixelToUnitX(static_cast<double>(std::min(s.X1, s.X2)) + s.X3));
+    m.Texts.TextRes6 = G(PixelToUnitY(static_cast<double>(std::min(s.Y1, s.Y2)) + s.Y3));
+    m.Texts.Measure7 = G((PixelsToUnits(s.X3)) * (PixelsToUnits(s.Y3)) * Pi);
     m.Info = "Ellipse  ( x -a ) " + Sq + " / h " + Sq + " + ( y - b ) " + Sq + " / p " + Sq +
              " - 1  = 0 ";
 }
 
 void MeasureCircle(ShapeMeasurement& m) {
     const ShapeRecord& s = m.Shape;
-    const double r = s.X3 / 10.0;
+    const double r = PixelsToUnits(s.X3);
     m.Texts.Text = std::to_string(s.X2);
     m.Texts.FontName = std::to_string(s.Y2);
     m.Texts.FontSize = G(r);
-    m.Texts.FontStyle = G(s.Y3 / 10.0);
+    m.Texts.FontStyle = G(PixelsToUnits(s.Y3));
     m.Texts.Measure9 = G(Pi * r * r);
-    m.Texts.TextRes5 = G((static_cast<double>(s.X1) + s.X3 - 160.0) / 10.0);
-    m.Texts.TextRes6 = G((160.0 - s.Y1 - s.X3) / 10.0);
+    m.Texts.TextRes5 = G(PixelToUnitX(static_cast<double>(s.X1) + s.X3));
+    m.Texts.TextRes6 = G(PixelToUnitY(static_cast<double>(s.Y1) + s.X3));
     m.Info = " Circle  ( x - a ) " + Sq + " + ( y - b ) " + Sq + " = r " + Sq;
 }
 
@@ -127,10 +129,10 @@ std::string PointText(int px, int py) {
 
 void DescribeCircle(const ShapeMeasurement& measured, ShapeDescription& d) {
     const ShapeRecord& s = measured.Shape;
-    const double r = s.X3 / 10.0;
+    const double r = PixelsToUnits(s.X3);
     const UnitPoint centre = CircleCentre(s);
     const double a = centre.x, b = centre.y;
-    const double h = s.Aux1 / 10.0;
+    const double h = PixelsToUnits(s.Aux1);
     const double c = TwoPi * r;
     const double area = Pi * r * r;
     const std::string current = measured.Info.value_or("");
@@ -200,7 +202,7 @@ RegularPolygon Polygon(int sides, double r) {
 void DescribePolygon(const ShapeRecord& s, ShapeDescription& d) {
     d.Info = "";
     if (s.Aux2 < 0 || s.Aux2 > 3) return;
-    const double r = s.X2 / 10.0;
+    const double r = PixelsToUnits(s.X2);
     const double sqrt3 = std::sqrt(3.0);
     std::string title, type;
     std::string lines; // the measurement lines, each ended by CR LF
@@ -276,7 +278,7 @@ void DescribePolygon(const ShapeRecord& s, ShapeDescription& d) {
 
 void DescribeParabola(const ShapeRecord& s, ShapeDescription& d) {
     // The record keeps a, b and c in tenths.
-    const double a = s.X3 / 10.0, b = s.Y3 / 10.0, c = s.X4 / 10.0;
+    const double a = PixelsToUnits(s.X3), b = PixelsToUnits(s.Y3), c = PixelsToUnits(s.X4);
     const std::string info = "Parabola   y = " + F3(a) + " * x " + Sq + (b > 0 ? " + " : " - ") +
                              F3(std::fabs(b)) + " * x " + (c > 0 ? "  +  " : "  -  ") +
                              F3(std::fabs(c));
@@ -291,7 +293,8 @@ UnitPoint UnitPointOf(int px, int py) {
 }
 
 UnitPoint CircleCentre(const ShapeRecord& s) {
-    return {(static_cast<double>(s.X1) + s.X3 - 160.0) / 10.0, (160.0 - s.Y1 - s.X3) / 10.0};
+    return {PixelToUnitX(static_cast<double>(s.X1) + s.X3),
+            PixelToUnitY(static_cast<double>(s.Y1) + s.X3)};
 }
 
 UnitPoint BoxCentre(const ShapeRecord& s) {
@@ -312,44 +315,48 @@ ShapeMeasurement MeasureShape(const ShapeRecord& working) {
     m.P1xText = F3(m.P1.x);
     m.P1yText = F3(m.P1.y);
 
-    const std::string& k = working.Kind;
-    if (k == kind::Text) {
+    const ShapeKind k = working.KindCode();
+    if (k == ShapeKind::Text) {
         m.Shape.TextRes5 = m.Shape.TextRes6 = "0";
         m.Texts.TextRes5 = m.Texts.TextRes6 = "0";
         return m;
     }
-    if (k != kind::Circle && k != kind::Triangle) {
+    if (k != ShapeKind::Circle && k != ShapeKind::Triangle) {
         m.P2 = UnitPointOf(working.X2, working.Y2);
         m.Texts.Text = F3(m.P2->x);
         m.Texts.FontName = F3(m.P2->y);
     }
 
-    if (k == kind::Line) {
+    if (k == ShapeKind::Line) {
         MeasureLine(m);
-    } else if (k == kind::Square) {
+    } else if (k == ShapeKind::Square) {
         MeasureRectangle(m);
-    } else if (k == kind::Ellipse) {
+    } else if (k == ShapeKind::Ellipse) {
         MeasureEllipse(m);
-    } else if (k == kind::Circle) {
+    } else if (k == ShapeKind::Circle) {
         MeasureCircle(m);
-    } else if (k == kind::Hexagon) {
+    } else if (k == ShapeKind::Hexagon) {
         m.PolygonRadius = working.X2;
         m.PolygonEdges = working.Y2;
     }
     return m;
 }
 
-std::string KindDisplayName(std::string_view k) {
-    if (k == kind::Text) return "Text";
-    if (k == kind::Line) return "Line";
-    if (k == kind::Square) return "Rectangle";
-    if (k == kind::Ellipse) return "Ellipse";
-    if (k == kind::Circle) return "Circle";
-    if (k == kind::Triangle) return "Triangle";
-    if (k == kind::Hexagon) return "Hexagon";
-    if (k == kind::Parabola) return "Parabola";
-    if (k == kind::Hyper || k == kind::Hyper1) return "Hyperbola";
-    return std::string(k);
+std::string KindDisplayName(std::string_view word) {
+    switch (KindOf(word)) {
+    case ShapeKind::Text: return "Text";
+    case ShapeKind::Line: return "Line";
+    case ShapeKind::Square: return "Rectangle";
+    case ShapeKind::Ellipse: return "Ellipse";
+    case ShapeKind::Circle: return "Circle";
+    case ShapeKind::Triangle: return "Triangle";
+    case ShapeKind::Hexagon: return "Hexagon";
+    case ShapeKind::Parabola: return "Parabola";
+    case ShapeKind::Hyper:
+    case ShapeKind::Hyper1: return "Hyperbola";
+    case ShapeKind::Other: break;
+    }
+    return std::string(word);
 }
 
 ShapeDescription DescribeLine(const ShapeMeasurement& measured, int lineOrdinal) {
@@ -412,8 +419,8 @@ ShapeDescription DescribeLine(const ShapeMeasurement& measured, int lineOrdinal)
 ShapeDescription DescribeShape(const ShapeMeasurement& measured, int selectedShape,
                                int lineOrdinal) {
     const ShapeRecord& s = measured.Shape;
-    const std::string& k = s.Kind;
-    if (k.empty()) {
+    const ShapeKind k = s.KindCode();
+    if (s.Kind.empty()) {
         ShapeDescription d;
         d.ShowMemo = false;
         d.Info = "";
@@ -422,37 +429,37 @@ ShapeDescription DescribeShape(const ShapeMeasurement& measured, int selectedSha
     }
 
     ShapeDescription d;
-    if (k == kind::Line) d = DescribeLine(measured, lineOrdinal);
+    if (k == ShapeKind::Line) d = DescribeLine(measured, lineOrdinal);
     d.ShowMemo = true;
-    if (k != kind::Line) d.Texts = measured.Texts;
+    if (k != ShapeKind::Line) d.Texts = measured.Texts;
     const std::string first = " Drawing number " + std::to_string(selectedShape) + " selected, a " +
-                              KindDisplayName(k) + "     ";
+                              KindDisplayName(s.Kind) + "     ";
     const std::string lineMemo = d.Memo;
     d.Memo = first;
 
-    if (k == kind::Text) {
+    if (k == ShapeKind::Text) {
         d.Memo += " = " + s.Text + CrLf + "Font name = " + s.FontName + CrLf;
-    } else if (k == kind::Ellipse) {
+    } else if (k == ShapeKind::Ellipse) {
         const auto [cx, cy] = BoxCentre(s);
         d.Memo += CrLf + " Ellipse horizontal radius (h) = " + G(AbsDiff(s.X1, s.X2) / 20) +
                   "   vert radius " + G(AbsDiff(s.Y1, s.Y2) / 20) + CrLf + " Ellipse centre = ( " +
                   G(cx) + " , " + G(cy) + " )";
-    } else if (k == kind::Triangle) {
+    } else if (k == ShapeKind::Triangle) {
         d.Memo += CrLf + " Triangle Points (a,b,c) = " + PointText(s.X3, s.Y3) + "   " +
                   PointText(s.X4, s.Y4) + "   " + PointText(s.Aux1, s.Aux2) + CrLf;
-    } else if (k == kind::Line) {
+    } else if (k == ShapeKind::Line) {
         d.Memo += lineMemo;
-    } else if (k == kind::Circle) {
+    } else if (k == ShapeKind::Circle) {
         DescribeCircle(measured, d);
-    } else if (k == kind::Hexagon) {
+    } else if (k == ShapeKind::Hexagon) {
         DescribePolygon(s, d);
-    } else if (k == kind::Square) {
-        const double w = AbsDiff(s.X2, s.X1) / 10.0, h = AbsDiff(s.Y2, s.Y1) / 10.0;
+    } else if (k == ShapeKind::Square) {
+        const double w = PixelsToUnits(AbsDiff(s.X2, s.X1)), h = PixelsToUnits(AbsDiff(s.Y2, s.Y1));
         d.Info = " Rectangle ";
         d.Memo += CrLf + "    Perimeter  =  " + F3(2 * w + 2 * h) + CrLf +
                   "    Total Area  =  " + F3(w * h) + CrLf + "    Vertical height  =  " + F3(h) +
                   CrLf + "    Horizontal width  =  " + F3(w) + CrLf;
-    } else if (k == kind::Parabola) {
+    } else if (k == ShapeKind::Parabola) {
         DescribeParabola(s, d);
     }
     return d;
@@ -462,7 +469,7 @@ int LineOrdinalOf(const DrawingList& list, int number) {
     const auto& shapes = list.Shapes();
     int ordinal = 1;
     for (int i = 0; i + 1 < number && i < static_cast<int>(shapes.size()); ++i)
-        if (shapes[static_cast<size_t>(i)].Kind == kind::Line) ++ordinal;
+        if (shapes[static_cast<size_t>(i)].KindCode() == ShapeKind::Line) ++ordinal;
     return ordinal;
 }
 

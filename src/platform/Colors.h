@@ -30,6 +30,10 @@ inline constexpr int HeightHandle = 1048831;      // polygon forms 1 to 3
 inline constexpr int RadiusLine = 1114111;        // polygon: centre to the last edge's ends
 inline constexpr int ApothemLine = 1113856;       // polygon: centre to the last edge's middle
 inline constexpr int IntersectionRing = 16711696; // the rings round intersection points
+inline constexpr int DragHandleAlt = 1048823;     // a second colour the drag cursor answers to
+// The edit frame's guides over a circle or an ellipse.
+inline constexpr int GuidePerpendicular = 12632319; // centre to both axes
+inline constexpr int GuideRadius = 16761024;        // centre to the edge along each axis
 // The desktop's standard colours the window is designed with.
 inline constexpr int BtnFace = 212 + 256 * 208 + 65536 * 200;
 inline constexpr int BtnShadow = 128 + 256 * 128 + 65536 * 128;

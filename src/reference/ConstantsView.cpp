@@ -149,6 +149,19 @@ ConstantCell* ConstantsView::addCell(QWidget* panel, const QString& name, int ta
     return cell;
 }
 
+QWidget* ConstantsView::sideList(SideList which) const {
+    switch (which) {
+    case SideList::Astronomy: return AstronomyPanel;
+    case SideList::Physics: return PhysicsPanel;
+    case SideList::Formulas: return FormulaPanel;
+    }
+    return nullptr;
+}
+
+bool ConstantsView::isFormulaListOpen() const {
+    return !FormulaPanel->isHidden();
+}
+
 ConstantCell* ConstantsView::cell(int tag) const {
     auto it = cells_.find(tag);
     return it == cells_.end() ? nullptr : it->second;
@@ -175,7 +188,7 @@ bool ConstantsView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 ConstantScreenState ConstantsView::screenState() const {
-    return {screens_.displayMode(), formulaListShown_(), screenHelpOn_(),
+    return {screens_.displayMode(), isFormulaListOpen(), screenHelpOn_(),
             screens_.isShown(ScreenPicture::Picture11)};
 }
 

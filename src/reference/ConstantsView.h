@@ -42,21 +42,15 @@ public:
     // The start picture, put back into Image1 when a constant without a picture (or any
     // constant while screen pictures are off) is described away from the drawing board.
     void setStartPicture(const QImage& picture) { startPicture_ = picture; }
-    // ScreenHelpOn and whether the formula topics' list is open, as the window knows them.
+    // ScreenHelpOn, as the window knows it.
     void setScreenHelpQuery(std::function<bool()> query) { screenHelpOn_ = std::move(query); }
-    void setFormulaListQuery(std::function<bool()> query) { formulaListShown_ = std::move(query); }
 
-    QTabBar* TabControl1 = nullptr;
-    // SolarSysPanel, SolarMPanel, Atomic1Panel, Atomic2Panel, GeneralPanel, GeneralPanel2.
-    QFrame* TabPanels[6] = {};
-    QFrame* AstronomyPanel = nullptr;
-    QFrame* PhysicsPanel = nullptr;
-    // The formula topics' list (Tags 401-414): a click draws the topic's sheet.
-    QFrame* FormulaPanel = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QPushButton* AstroCloseButt = nullptr;
-    QPushButton* PhysCloseButt = nullptr;
+    // The three side lists the window's side-panel host opens and closes over the left
+    // column: AstronomyPanel, PhysicsPanel and the formula topics' FormulaPanel.
+    enum class SideList { Astronomy, Physics, Formulas };
+    QWidget* sideList(SideList which) const;
+    // Whether the formula topics' list is open.
+    bool isFormulaListOpen() const;
 
     // The cell of a Tag, or nullptr.
     ConstantCell* cell(int tag) const;
@@ -96,6 +90,18 @@ private:
                           int width, int height, int color);
     void takeScreen();
 
+    QTabBar* TabControl1 = nullptr;
+    // SolarSysPanel, SolarMPanel, Atomic1Panel, Atomic2Panel, GeneralPanel, GeneralPanel2.
+    QFrame* TabPanels[6] = {};
+    QFrame* AstronomyPanel = nullptr;
+    QFrame* PhysicsPanel = nullptr;
+    // The formula topics' list (Tags 401-414): a click draws the topic's sheet.
+    QFrame* FormulaPanel = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QPushButton* AstroCloseButt = nullptr;
+    QPushButton* PhysCloseButt = nullptr;
+
     QLabel* image1_;
     Screens& screens_;
     Reporter& reporter_;
@@ -103,7 +109,6 @@ private:
     ConstantsModel model_;
     QImage startPicture_;
     std::function<bool()> screenHelpOn_ = [] { return false; };
-    std::function<bool()> formulaListShown_ = [] { return false; };
     std::map<int, ConstantCell*> cells_;
     // Cells that hover help has painted, by name (constant cells and personal entries).
     std::map<std::string, QPointer<QWidget>> paintable_;

@@ -76,6 +76,14 @@ QString ImageViewerView::choosePicture(const QString& current) {
     return dialogs_.openFileName(kPictureFilter, 1, current);
 }
 
+QWidget* ImageViewerView::sidePicture() const {
+    return Image2;
+}
+
+bool ImageViewerView::isOpen() const {
+    return !ViewerPanel->isHidden();
+}
+
 void ImageViewerView::showInViewer(const std::string& path) {
     const QImage picture = model_.FitPicture(path, places_.viewerImage->size());
     if (!picture.isNull()) places_.viewerImage->setPixmap(QPixmap::fromImage(picture));

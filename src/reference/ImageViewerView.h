@@ -54,12 +54,10 @@ public:
 
     ImageViewer& model() { return model_; }
 
-    PictureButton* Image2 = nullptr;
-    QFrame* ViewerPanel = nullptr;
-    QLabel* ViewerLabel = nullptr;
-    QPushButton* LoadImageButt = nullptr;
-    QPushButton* ViewDefaultButt = nullptr;
-    QPushButton* CloseViewerButt = nullptr;
+    // The side picture Image2, which the left column's side lists cover.
+    QWidget* sidePicture() const;
+    // Whether the viewer's panel is open over the drawing area.
+    bool isOpen() const;
 
     // --- handlers
     // Right button (or the menu key): choose Image2's picture; any other press opens the
@@ -87,6 +85,13 @@ private:
     QString choosePicture(const QString& current);
     // The library picture `step` places on (0: the current one) on Picture1.
     void showLibrary(int step);
+
+    PictureButton* Image2 = nullptr;
+    QFrame* ViewerPanel = nullptr;
+    QLabel* ViewerLabel = nullptr;
+    QPushButton* LoadImageButt = nullptr;
+    QPushButton* ViewDefaultButt = nullptr;
+    QPushButton* CloseViewerButt = nullptr;
 
     Places places_;
     Screens& screens_;

@@ -85,6 +85,14 @@ PersonalDataView::PersonalDataView(QWidget* sideParent, QWidget* editParent, Rep
     PersonalSettingsPanel->hide();
 }
 
+QWidget* PersonalDataView::sidePanel() const {
+    return PersonalPanel;
+}
+
+QWidget* PersonalDataView::editPanel() const {
+    return PersonalSettingsPanel;
+}
+
 ConstantCell* PersonalDataView::entry(int tag) const {
     return PersonalData::IsEntryTag(tag) ? entries_[tag - PersonalData::kFirstTag] : nullptr;
 }

@@ -37,14 +37,10 @@ public:
 
     PersonalData& model() { return model_; }
 
-    QFrame* PersonalPanel = nullptr;
-    QLabel* PersonalLabel = nullptr;
-    QPushButton* PersCloseButt = nullptr;
-    QFrame* PersonalSettingsPanel = nullptr;
-    QLineEdit* NewTitleEdit = nullptr;
-    QLineEdit* NewValueEdit = nullptr;
-    QPushButton* PersonalUpdateButt = nullptr;
-    QPushButton* PersonalCloseButt = nullptr;
+    // The side panel PersonalPanel, which the window opens and closes like the other side
+    // lists, and the edit panel PersonalSettingsPanel that goes with it.
+    QWidget* sidePanel() const;
+    QWidget* editPanel() const;
 
     // The entry of a Tag 601..614.
     ConstantCell* entry(int tag) const;
@@ -71,6 +67,15 @@ protected:
 
 private:
     void showEntry(int tag);
+
+    QFrame* PersonalPanel = nullptr;
+    QLabel* PersonalLabel = nullptr;
+    QPushButton* PersCloseButt = nullptr;
+    QFrame* PersonalSettingsPanel = nullptr;
+    QLineEdit* NewTitleEdit = nullptr;
+    QLineEdit* NewValueEdit = nullptr;
+    QPushButton* PersonalUpdateButt = nullptr;
+    QPushButton* PersonalCloseButt = nullptr;
 
     PersonalData model_;
     std::function<std::string()> readoutText_;

@@ -88,7 +88,7 @@ TEST(CalcModes, ExitProgramLeavesTheReadoutInDecimal) {
     QTimer::singleShot(20, [&] { t.click("NoExitButt"); });
     w.menuAction("ExitProgram1")->trigger();
     EXPECT_EQ(t.readout()->text(), "10");
-    EXPECT_EQ(w.calculator().calcBase(), 0);
+    EXPECT_EQ(w.calculator().calcBase(), NumberBase::Decimal);
     EXPECT_FALSE(t.button("ButtA")->isVisible());
 }
 

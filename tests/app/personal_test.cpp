@@ -167,7 +167,7 @@ TEST(PictureViewer, LibraryWrapsAndSidePictureComesBackStretched) {
         w.SaveSettings();
     }
     TestWindow t(folder->path().toStdString());
-    const QImage side = t.window().imageViewer().Image2->picture();
+    const QImage side = t.window().findChild<PictureButton*>("Image2")->picture();
     EXPECT_EQ(side.size(), QSize(145, 97)); // stretched over the whole control
     EXPECT_EQ(side.pixel(10, 2), qRgb(255, 0, 0));
     EXPECT_EQ(side.pixel(135, 95), qRgb(0, 0, 255));

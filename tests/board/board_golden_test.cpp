@@ -334,7 +334,7 @@ TEST(BoardGolden, ToolPreviewsAndReleases) {
     }
     tiles.push_back(canvas.image());
     tools.PenColor = 255;
-    for (int tag : {6, 7, 8})
+    for (ToolTag tag : {ToolTag::Hyper, ToolTag::Hyper1, ToolTag::Parabola})
         tools.AddFixedShape(tag);
     tiles.push_back(canvas.image());
     EXPECT_EQ(list.ShapeCount(), 39);

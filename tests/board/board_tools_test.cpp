@@ -112,9 +112,9 @@ TEST(BoardTools, FillToggleCursorFixedShapesAndText) {
     EXPECT_EQ(b.tools.CursorAt(6, 5), BoardCursor::SizeAll);
     EXPECT_EQ(b.tools.CursorAt(7, 5), BoardCursor::Cross);
 
-    EXPECT_EQ(b.tools.AddFixedShape(6), 1);
-    EXPECT_EQ(b.tools.AddFixedShape(7), 2);
-    EXPECT_EQ(b.tools.AddFixedShape(8), 3);
+    EXPECT_EQ(b.tools.AddFixedShape(ToolTag::Hyper), 1);
+    EXPECT_EQ(b.tools.AddFixedShape(ToolTag::Hyper1), 2);
+    EXPECT_EQ(b.tools.AddFixedShape(ToolTag::Parabola), 3);
     EXPECT_EQ(b.list.ExtractShape(1)->Kind, "HYPER");
     EXPECT_EQ(b.list.ExtractShape(1)->X2, 300);
     EXPECT_EQ(b.list.ExtractShape(2)->Kind, "HYPER1");

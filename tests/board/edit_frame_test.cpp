@@ -1,6 +1,8 @@
 #include "board/BoardTools.h"
 #include "board/EditFrame.h"
 
+#include "Shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,10 +30,7 @@ struct Board {
         return tools.MouseUp(x2, y2);
     }
     int Add(const char* kind, int x1, int y1, int x2, int y2) {
-        ShapeRecord s;
-        s.Kind = kind;
-        s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2;
-        return list.AppendShape(s, {});
+        return list.AppendShape(pelcor::testing::Shape(kind, x1, y1, x2, y2), {});
     }
     std::string Text(int n) const { return DrawingList::RecordText(n, *list.ExtractShape(n)); }
     ShapeRecord At(int n) const { return *list.ExtractShape(n); }
@@ -83,7 +82,7 @@ TEST(EditFrame, OkWithNothingChangedKeepsEveryRecord) {
                 b.Drag(t, p[0], p[1], p[0] + d[0], p[1] + d[1]);
         }
     }
-    for (int tag : {6, 7, 8})
+    for (ToolTag tag : {ToolTag::Hyper, ToolTag::Hyper1, ToolTag::Parabola})
         b.tools.AddFixedShape(tag);
     ShapeRecord polygon = b.At(b.Add("HEXAGON", 77, 201, 43, 43)); // as the frame leaves one
     polygon.Aux1 = 330, polygon.Aux2 = 2, polygon.Aux3 = 35, polygon.Aux4 = 7;
@@ -144,7 +143,7 @@ TEST(EditFrame, ABoxThatIsNotANumberChangesNothing) {
 TEST(EditFrame, EachKindHasItsLayout) {
     Board b;
     b.Drag(tool::Ellipse, 100, 100, 141, 160);
-    b.tools.AddFixedShape(8); // PARABOLA
+    b.tools.AddFixedShape(ToolTag::Parabola);
     ShapeRecord text = b.At(b.Add("TEXT", 40, 60, 0, 0));
     text.Text = "Hello", text.FontName = "Sans", text.FontSize = "10", text.FontStyle = "Bold";
     b.list.ReplaceShape(3, text);
@@ -227,7 +226,7 @@ TEST(EditFrame, AbsurdValuesAreRefusedAndChangeNothing) {
     Board b;
     b.Drag(tool::Circle, 160, 160, 190, 200);
     b.Drag(tool::Hexagon, 80, 80, 110, 80);
-    b.tools.AddFixedShape(7);
+    b.tools.AddFixedShape(ToolTag::Hyper1);
     const std::pair<int, C> edits[] = {
         {1, C::EditX2}, {1, C::EditX1}, {2, C::EditX2}, {3, C::EditX2}};
     for (const auto& [shape, box] : edits) {

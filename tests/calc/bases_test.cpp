@@ -2,6 +2,8 @@
 #include "calc/NumberBases.h"
 #include "calc/TapeFile.h"
 
+#include "RecordingReporter.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,14 +12,7 @@ using namespace pelcor;
 
 namespace {
 
-struct Recorder : Reporter {
-    std::string info;
-    std::vector<std::string> messages;
-    int beeps = 0;
-    void showInfo(const std::string& text) override { info = text; }
-    void beep() override { ++beeps; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-};
+using Recorder = pelcor::testing::RecordingReporter;
 
 // A calculator whose readout is set as if typed, then switched to another base.
 struct Calc {
@@ -109,10 +104,10 @@ TEST(NumberBases, ModeCommandsConvertTheReadout) {
     EXPECT_EQ(c.to(0, "Z"), "0");
     // A readout that is no number stays, with the decimal mode.
     EXPECT_EQ(c.to(1, "5E-"), "5E-");
-    EXPECT_EQ(c.calc.calcBase(), 0);
+    EXPECT_EQ(c.calc.calcBase(), NumberBase::Decimal);
     EXPECT_EQ(c.rec.info, "Calculation function Error  Value illegal");
     EXPECT_EQ(c.to(1, "1E20"), "1E20");
-    EXPECT_EQ(c.calc.calcBase(), 0);
+    EXPECT_EQ(c.calc.calcBase(), NumberBase::Decimal);
     // Negative numbers survive a trip through hexadecimal.
     EXPECT_EQ(c.to(1, "-1"), "FFFFFFFF");
     EXPECT_EQ(c.to(0, "FFFFFFFF"), "-1");

@@ -1,6 +1,8 @@
 #include "calc/Calculator.h"
 #include "platform/Colors.h"
 
+#include "RecordingReporter.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -12,14 +14,7 @@ using namespace pelcor;
 
 namespace {
 
-struct Recorder : Reporter {
-    std::string info;
-    int beeps = 0;
-    std::vector<std::string> messages;
-    void showInfo(const std::string& text) override { info = text; }
-    void beep() override { ++beeps; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-};
+using Recorder = pelcor::testing::RecordingReporter;
 
 // Presses keypad keys named as on their captions, separated by blanks; a run of digits
 // and points is pressed one character at a time ("200" is 2, 0, 0).

@@ -3,6 +3,8 @@
 #include "converter/UnitTables.h"
 #include "platform/Dialogs.h"
 
+#include "RecordingReporter.h"
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -31,11 +33,7 @@ struct RecordingDialogs : Dialogs {
     void showMessage(const QString& text) override { messages << text; }
 };
 
-struct SilentReporter : Reporter {
-    void showInfo(const std::string&) override {}
-    void beep() override {}
-    void showMessage(const std::string&) override {}
-};
+using SilentReporter = pelcor::testing::RecordingReporter;
 
 // The converter wired to a real calculator's readout, shown without animation.
 class Fixture {

@@ -1,6 +1,8 @@
 #include "drawing/Coordinates.h"
 #include "drawing/DrawingList.h"
 
+#include "Shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -15,15 +17,7 @@ namespace {
 const std::string CrLf = "\r\n";
 const std::string Marker = "[\xFF]";
 
-ShapeRecord Shape(std::string kind, int x1, int y1, int x2, int y2) {
-    ShapeRecord s;
-    s.Kind = std::move(kind);
-    s.X1 = x1;
-    s.Y1 = y1;
-    s.X2 = x2;
-    s.Y2 = y2;
-    return s;
-}
+using pelcor::testing::Shape;
 
 ShapeRecord TextShape(std::string text, int x, int y) {
     ShapeRecord s;

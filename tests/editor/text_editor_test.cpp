@@ -2,6 +2,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Reporter.h"
 
+#include "RecordingReporter.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -19,13 +21,7 @@
 namespace pelcor {
 namespace {
 
-struct RecordingReporter : Reporter {
-    std::vector<std::string> infos;
-    int beeps = 0;
-    void showInfo(const std::string& text) override { infos.push_back(text); }
-    void beep() override { ++beeps; }
-    void showMessage(const std::string&) override {}
-};
+using RecordingReporter = pelcor::testing::RecordingReporter;
 
 // File dialogs answer with the next of `names` (none left: cancelled); questions No.
 struct ScriptedDialogs : Dialogs {

@@ -3,6 +3,8 @@
 // readout may hold, so such a text can only come from the calculator itself.
 #include "calc/Calculator.h"
 
+#include "RecordingReporter.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -11,11 +13,7 @@
 
 namespace {
 
-struct QuietReporter : pelcor::Reporter {
-    void showInfo(const std::string&) override {}
-    void beep() override {}
-    void showMessage(const std::string&) override {}
-};
+using QuietReporter = pelcor::testing::RecordingReporter;
 
 constexpr char kReadoutCharacters[] = "0123456789.E+-ABCDF";
 

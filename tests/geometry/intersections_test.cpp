@@ -1,5 +1,7 @@
 #include "geometry/Intersections.h"
 
+#include "Shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,9 +20,8 @@ const auto Px = [](double x) { return static_cast<int>(std::lround(160 + 10 * x)
 const auto Py = [](double y) { return static_cast<int>(std::lround(160 - 10 * y)); };
 
 ShapeParameters Of(const char* kind, int x1, int y1, int x2, int y2, int x3 = 0, int y4 = 0) {
-    ShapeRecord s;
-    s.Kind = kind;
-    s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2, s.X3 = x3, s.Y4 = y4;
+    ShapeRecord s = pelcor::testing::Shape(kind, x1, y1, x2, y2);
+    s.X3 = x3, s.Y4 = y4;
     return IntersectionParameters(s).value();
 }
 // Shapes in units.

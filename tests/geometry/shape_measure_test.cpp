@@ -1,6 +1,8 @@
 #include "geometry/ShapeMeasure.h"
 #include "platform/FormatNumber.h"
 
+#include "Shapes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,15 +23,7 @@ int Py(double y) {
     return static_cast<int>(std::lround(160 - 10 * y));
 }
 
-ShapeRecord Shape(std::string kind, int x1, int y1, int x2, int y2) {
-    ShapeRecord s;
-    s.Kind = std::move(kind);
-    s.X1 = x1;
-    s.Y1 = y1;
-    s.X2 = x2;
-    s.Y2 = y2;
-    return s;
-}
+using pelcor::testing::Shape;
 
 // A line between two unit points; X1, Y1 is the first.
 ShapeRecord UnitLine(double x1, double y1, double x2, double y2) {

@@ -3,6 +3,8 @@
 #include "platform/Reporter.h"
 #include "platform/Screens.h"
 
+#include "RecordingReporter.h"
+
 #include <string>
 #include <vector>
 
@@ -38,11 +40,4 @@ public:
     void setTitle(const std::string& text) override { title = text; }
 };
 
-class FakeReporter : public pelcor::Reporter {
-public:
-    std::vector<std::string> messages;
-    std::string info;
-    void showInfo(const std::string& text) override { info = text; }
-    void beep() override {}
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-};
+using FakeReporter = pelcor::testing::RecordingReporter;

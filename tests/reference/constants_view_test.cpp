@@ -3,6 +3,8 @@
 #include "reference/ConstantCell.h"
 #include "reference/ConstantsView.h"
 
+#include "RecordingReporter.h"
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -64,20 +66,7 @@ const Expected kCells[] = {
 };
 // clang-format on
 
-struct RecordingReporter : Reporter {
-    std::string info, readout;
-    std::vector<std::string> messages;
-    int infoWrites = 0;
-    bool locked = false;
-    void showInfo(const std::string& text) override { info = text, ++infoWrites; }
-    void beep() override {}
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::string infoText() const override { return info; }
-    bool infoLocked() const override { return locked; }
-    void replaceReadout(const std::string& text, bool focus) override {
-        readout = focus ? text : "(not focused) " + text;
-    }
-};
+using RecordingReporter = pelcor::testing::RecordingReporter;
 
 struct FakeScreens : Screens {
     DisplayMode mode = DisplayMode::Gallery;
@@ -128,6 +117,13 @@ protected:
         QTest::mouseMove(w, {w->width() / 2 + dx, w->height() - 3});
     }
     void move(int tag, int dx = 0) { move(view->cell(tag), dx); }
+    // The tabs and their six panels, by name.
+    QTabBar* tabs() { return host.findChild<QTabBar*>("TabControl1"); }
+    QWidget* tabPanel(int i) {
+        static const char* const names[] = {"SolarSysPanel", "SolarMPanel",  "Atomic1Panel",
+                                            "Atomic2Panel",  "GeneralPanel", "GeneralPanel2"};
+        return host.findChild<QWidget*>(names[i]);
+    }
     // The ground of a cell, away from its caption.
     QColor ground(int tag) { return view->cell(tag)->grab().toImage().pixelColor(2, 2); }
     QRgb shown() {
@@ -144,7 +140,7 @@ protected:
 };
 
 TEST_F(ConstantsViewTest, HoverDescribesAndHighlightsUntilThePanelClearsIt) {
-    view->TabControl1->setCurrentIndex(1);
+    tabs()->setCurrentIndex(1);
     move(18);
     move(18, 5);
     EXPECT_EQ(reporter.info, "Mass of the sun  1.98982E+30 kg");
@@ -155,7 +151,7 @@ TEST_F(ConstantsViewTest, HoverDescribesAndHighlightsUntilThePanelClearsIt) {
     move(19); // the next cell takes the highlight
     EXPECT_EQ(ground(18), QColor(Qt::yellow));
     EXPECT_EQ(ground(19), QColor(Qt::white));
-    move(view->TabPanels[1]);
+    move(tabPanel(1));
     EXPECT_EQ(reporter.info, "");
     EXPECT_EQ(ground(19), QColor(Qt::yellow));
     move(19); // coming back describes again
@@ -171,9 +167,9 @@ TEST_F(ConstantsViewTest, CellsDescribeThemselvesAndInsertTheirValueOneTabAtATim
     for (const Expected& e : kCells) {
         SCOPED_TRACE(e.tag);
         const int tab = e.tag < 108 ? e.tag / 18 : 0;
-        view->TabControl1->setCurrentIndex(tab);
+        tabs()->setCurrentIndex(tab);
         for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(view->TabPanels[i]->isVisible(), i == tab);
+            EXPECT_EQ(tabPanel(i)->isVisible(), i == tab);
         EXPECT_EQ(view->cell(e.tag)->text().toStdString(), e.caption);
         reporter.info = "(none)"; // kept by a cell without description
         QTest::mouseClick(view->cell(e.tag), Qt::LeftButton);

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "Named.h"
 
 #include "reference/ConstantCell.h"
 #include "reference/ConstantsView.h"
@@ -22,9 +23,12 @@ protected:
     PersonalTest() : view(&host, &host, reporter, [] { return std::string("42.5"); }) {}
     void edit(int tag, const QString& title, const QString& value) {
         QTest::mouseClick(view.entry(tag), Qt::RightButton);
-        view.NewTitleEdit->setText(title);
-        view.NewValueEdit->setText(value);
-        QTest::mouseClick(view.PersonalUpdateButt, Qt::LeftButton);
+        control<QLineEdit>("NewTitleEdit")->setText(title);
+        control<QLineEdit>("NewValueEdit")->setText(value);
+        QTest::mouseClick(control<QPushButton>("PersonalUpdateButt"), Qt::LeftButton);
+    }
+    template <class T> T* control(const char* name) {
+        return pelcor::testing::Named<T>(&host, name);
     }
     QWidget host;
     FakeReporter reporter;
@@ -45,15 +49,17 @@ TEST_F(PersonalTest, AnEntryKeepsItsTitleHintAndNumberTogether) {
     EXPECT_EQ(view.entry(603)->toolTip(), "42.5");
     EXPECT_EQ(view.model().entry(603).value, 42.5);
     EXPECT_EQ(view.model().entry(603).title + view.model().entry(603).hint, "Speed of my car42.5");
-    EXPECT_TRUE(view.PersonalSettingsPanel->isVisibleTo(&host));
-    EXPECT_EQ(view.NewTitleEdit->text() + view.NewValueEdit->text(), "Broken12,5");
+    EXPECT_TRUE(control<QWidget>("PersonalSettingsPanel")->isVisibleTo(&host));
+    EXPECT_EQ(control<QLineEdit>("NewTitleEdit")->text() +
+                  control<QLineEdit>("NewValueEdit")->text(),
+              "Broken12,5");
 
     // The value 0 (or none) stores 0 and empties the title, whatever was typed.
-    view.NewValueEdit->setText("");
-    QTest::mouseClick(view.PersonalUpdateButt, Qt::LeftButton);
+    control<QLineEdit>("NewValueEdit")->setText("");
+    QTest::mouseClick(control<QPushButton>("PersonalUpdateButt"), Qt::LeftButton);
     EXPECT_EQ(view.entry(603)->text(), "");
     EXPECT_EQ(view.model().entry(603).value, 0);
-    EXPECT_FALSE(view.PersonalSettingsPanel->isVisibleTo(&host));
+    EXPECT_FALSE(control<QWidget>("PersonalSettingsPanel")->isVisibleTo(&host));
 
     // A title is kept on one line, and within reason.
     edit(605, "two\r\nlines\nhere", "1");
@@ -68,10 +74,10 @@ TEST_F(PersonalTest, HoverTakesTheConstantsHighlightAndLeavesTheScreen) {
     ConstantsView constants(&host, &host, new QLabel(&host), screens, reporter,
                             ProgramFiles(QDir::tempPath().toStdString()));
     view.ShareHoverHelp(constants);
-    view.PersonalPanel->resize(149, 322);
+    control<QWidget>("PersonalPanel")->resize(149, 322);
     host.resize(640, 480);
     host.show();
-    view.PersonalPanel->show();
+    control<QWidget>("PersonalPanel")->show();
     QTest::mouseMove(constants.cell(0), {5, 5});
     reporter.info = "kept";
     screens.only.clear();

@@ -2,13 +2,15 @@
 
 #include "drawing/DrawingList.h"
 
+#include <string>
+
 namespace pelcor::testing {
 
 // Shape records as the drawing tools make them, for the board's tests.
 
-inline ShapeRecord Shape(const char* kind, int x1, int y1, int x2 = 0, int y2 = 0) {
+inline ShapeRecord Shape(std::string kind, int x1, int y1, int x2 = 0, int y2 = 0) {
     ShapeRecord s;
-    s.Kind = kind;
+    s.Kind = std::move(kind);
     s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2;
     return s;
 }
