@@ -263,8 +263,7 @@ void VectorSurface::rectangle(int x1, int y1, int x2, int y2) {
     QPainterPath outline, inside;
     outline.addRect(QRectF(Centre(x1, y1), Centre(x2 - 1, y2 - 1)));
     inside.addRect(QRectF(x1 + 1, y1 + 1, x2 - x1 - 2, y2 - y1 - 2));
-    fillArea(outline, inside);
-    strokePath(outline, currentLinePen());
+    outlineAndFill(outline, inside);
 }
 
 void VectorSurface::ellipse(int x1, int y1, int x2, int y2) {
@@ -277,8 +276,20 @@ void VectorSurface::ellipse(int x1, int y1, int x2, int y2) {
     QPainterPath outline, inside;
     outline.addEllipse(QRectF(x1 + 0.5, y1 + 0.5, w - 1, h - 1));
     if (w > 2 && h > 2) inside.addEllipse(QRectF(x1 + 1, y1 + 1, w - 2, h - 2));
+    outlineAndFill(outline, inside);
+}
+
+void VectorSurface::outlineAndFill(const QPainterPath& outline, const QPainterPath& inside) {
+    const LinePen linePen = currentLinePen();
+    if (brushStyle() == BrushStyle::Solid && linePen.style == PenStyle::Solid) {
+        // Filled and outlined at once: one shape of the picture.
+        painter_.setPen(pen(linePen.color, linePen.width, linePen.style));
+        painter_.setBrush(ToQColor(brushColor()));
+        painter_.drawPath(outline);
+        return;
+    }
     fillArea(outline, inside);
-    strokePath(outline, currentLinePen());
+    strokePath(outline, linePen);
 }
 
 void VectorSurface::fillRect(int x1, int y1, int x2, int y2) {

@@ -67,6 +67,8 @@ private:
     void strokePath(const QPainterPath& path, const LinePen& linePen);
     // Fills `area` with the brush; `inside` is where a hatch may go.
     void fillArea(const QPainterPath& area, const QPainterPath& inside);
+    // A rectangle's or an ellipse's outline in the pen, filled with the brush.
+    void outlineAndFill(const QPainterPath& outline, const QPainterPath& inside);
     void flush();
     void flushLines();
     void flushPoints();

@@ -489,6 +489,7 @@ TEST(Export, SvgAndPdfWriteTheScreensPictureAsShapesAndTexts) {
     // A gallery figure and a sheet are drawn again the same way, their titles as text.
     t.click("BitBtn23");
     ASSERT_EQ(w.gallery().FigureIndex(), 1);
+    t.dialogs.chosenFilter = 3;
     t.dialogs.fileNames << svg;
     w.menuAction("SaveImageBitmap1")->trigger();
     board = FileBytes(svg);
