@@ -96,6 +96,11 @@ std::string Parse(std::string_view bytes, Contents& out) {
     Contents read;
     if (!listText.empty()) {
         if (std::string error = read.list.SetText(listText); !error.empty()) return error;
+        // Every shape within the range the board's arithmetic is made for.
+        const std::vector<ShapeRecord>& shapes = read.list.Shapes();
+        for (std::size_t i = 0; i < shapes.size(); ++i)
+            if (std::string error = DrawingList::RangeError(shapes[i]); !error.empty())
+                return "Shape record " + std::to_string(i + 1) + ": " + error;
     }
     if (read.list.ShapeCount() != *count)
         return "The count line gives " + std::to_string(*count) + " shapes but the file holds " +

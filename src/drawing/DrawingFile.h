@@ -30,7 +30,8 @@ struct Contents {
 // Reads a drawing file. Lines may end in CR LF or LF alone. The list runs up to the first
 // end marker that begins a line (or is the single 0xFF line of an empty drawing); the first
 // line after it that begins with "IMAGES{" gives the count (the text after "IMAGES{"
-// without the line's last character); whatever follows that line is ignored. Returns an
+// without the line's last character); whatever follows that line is ignored. A record with a
+// position or length beyond the board's range (DrawingList::RangeError) is refused. Returns an
 // empty text and fills `out` on success; otherwise says what is wrong and leaves `out`
 // as it was.
 std::string Parse(std::string_view bytes, Contents& out);

@@ -416,8 +416,6 @@ std::string DrawingList::SetText(std::string_view text) {
             return "Shape record " + std::to_string(number) + ": it holds a stray line break";
         if (std::string error = ParseRecord(line, number, shapes.emplace_back()); !error.empty())
             return error;
-        if (std::string error = RangeError(shapes.back()); !error.empty())
-            return "Shape record " + std::to_string(number) + ": " + error;
         if (const ShapeRecord& shape = shapes.back(); shape.IsText()) {
             const std::size_t chars = Utf8Chars(shape.Text);
             if (chars > kMostTextChars)

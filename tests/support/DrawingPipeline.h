@@ -53,7 +53,7 @@ inline void DrawInEveryMode(BoardRenderer& renderer, const DrawingList& list) {
 
 // Runs `drawing` through the board. Returns an empty text, or the first thing that went
 // wrong: the drawing the board made does not read back as it was written.
-inline std::string RunDrawingPipeline(const DrawingList& drawing, int shapesEdited = 20) {
+inline std::string RunDrawingPipeline(const DrawingList& drawing, int shapesEdited = 10) {
     Canvas canvas(BoardSize, BoardSize, DefaultBackgroundColor);
     BoardRenderer renderer(canvas);
     DrawingList list = drawing;
@@ -93,7 +93,8 @@ inline std::string RunDrawingPipeline(const DrawingList& drawing, int shapesEdit
             if (i != j && parameters[i] && parameters[j])
                 Intersect(*parameters[i], *parameters[j], "", 1, 1);
 
-    // Each shape selected by its centre handle, edited, moved and turned.
+    // The first `shapesEdited` shapes each selected, edited, moved and turned (each step
+    // repaints the whole board, as on screen).
     Selection selection(list, renderer);
     EditFrame frame(list, renderer);
     for (int n = 1; n <= std::min(count, shapesEdited); ++n) {
