@@ -111,7 +111,7 @@ bool Calculator::PasteText(const std::string& text) {
     const std::string pasted = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 
     // A number as the readout holds it; a leading "+" is the key + and a digit.
-    if (calcBase_ == 0 && pasted[0] != '+' && ParseNumber(pasted)) {
+    if (calcBase_ == NumberBase::Decimal && pasted[0] != '+' && ParseNumber(pasted)) {
         std::string number = pasted;
         for (char& ch : number)
             if (ch == 'e') ch = 'E';
@@ -122,10 +122,11 @@ bool Calculator::PasteText(const std::string& text) {
     for (char ch : pasted) {
         const char c = ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
         const bool taken =
-            calcBase_ == 0   ? DecimalKeyCode(c) >= 0 && c != '\x1b'
-            : calcBase_ == 1 ? IsDigit(c) || (c >= 'A' && c <= 'F') ||
-                                   std::string_view("+-*/=\r\n\b").find(c) != std::string_view::npos
-                             : c == '0' || c == '1';
+            calcBase_ == NumberBase::Decimal ? DecimalKeyCode(c) >= 0 && c != '\x1b'
+            : calcBase_ == NumberBase::Hexadecimal
+                ? IsDigit(c) || (c >= 'A' && c <= 'F') ||
+                      std::string_view("+-*/=\r\n\b").find(c) != std::string_view::npos
+                : c == '0' || c == '1';
         if (!taken) {
             reporter_.showInfo(std::string("Cannot paste: the character \" ") + ch +
                                " \" is not a calculator key");
