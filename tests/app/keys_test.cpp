@@ -175,7 +175,7 @@ TEST(ScreenReader, AMenuItemsActionClosesTheMenusAndLeavesTheReadoutTheKeys) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !calcMode->isVisible(); }));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return t.readout()->hasFocus(); }));
-    EXPECT_EQ(t.window().calculator().calcBase(), 1);
+    EXPECT_EQ(t.window().calculator().calcBase(), NumberBase::Hexadecimal);
     QTest::keyClicks(QApplication::focusWidget(), "b");
     EXPECT_EQ(t.readout()->text(), "B");
 }
