@@ -63,7 +63,7 @@ void InfoLine::Show(const std::string& text) {
     label_->setText(Q(text));
     const bool whole = static_cast<InfoLabel*>(label_)->fits();
     label_->setToolTip(whole ? QString() : label_->text());
-    label_->setAccessibleDescription(whole ? QString() : label_->text());
+    label_->setAccessibleDescription(whole ? QString("Information line") : label_->text());
 }
 
 void InfoLine::ShowHeld(const std::string& text) {

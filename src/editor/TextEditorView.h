@@ -54,9 +54,6 @@ public:
     bool isPanelVisible() const { return editor_.isOpen(); }
     // The memo's text with CR LF line ends, and its font: what "Print" hands over.
     QString memoText() const;
-    // The editor's message field under the memo: what the last load or save had to say
-    // (hidden when empty).
-    QLabel* messageField() const { return EditorMsgLbl; }
     QFont memoFont() const { return editor_.Font; }
 
 signals:

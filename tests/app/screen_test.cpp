@@ -117,7 +117,8 @@ TEST(Screen, TheEditorsRefusalShowsInTheEditorNotUnderIt) {
 
     t.window().menuAction("TextEditor2")->trigger();
     TextEditorView& editor = t.window().editor();
-    QLabel* field = editor.messageField();
+    QLabel* field = t.window().findChild<QLabel*>("EditorMsgLbl");
+    ASSERT_NE(field, nullptr);
     ASSERT_TRUE(editor.isVisible());
     EXPECT_FALSE(field->isVisible());
     t.dialogs.fileNames = {binary};

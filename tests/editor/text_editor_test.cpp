@@ -220,7 +220,9 @@ TEST_F(EditorTest, RefusalsShowWholeInTheEditorsOwnField) {
     window.resize(643, 530);
     window.show();
     view->TextEditor2Click();
-    QLabel* field = view->messageField();
+    // The message field under the memo (hidden when empty).
+    QLabel* field = window.findChild<QLabel*>("EditorMsgLbl");
+    ASSERT_NE(field, nullptr);
     EXPECT_FALSE(field->isVisible());
     WriteAll(path("picture.txt"), QByteArray("BM\0\0\x10\x20", 6));
     WriteAll(path("huge.txt"), QByteArray(int(TextEditor::kMaxFileBytes) + 1, 'x'));
