@@ -417,10 +417,15 @@ TEST(Settings, ALongTapeShowsItsNewestLinesAtOnceAndKeepsThemAll) {
         for (const char* b : {"Butt5", "XPlusButt", "Butt3", "Buttequals", "XPlusButt"})
             t.click(b);
         t.click("XMultButt");
-        EXPECT_EQ(t.tape(), shown + "5 + 3 = 8\n8 x ");
-        EXPECT_EQ(t.window().calculator().tape(), tape + "5 + 3 = 8\r\n8 x ");
+        const std::string now = t.window().calculator().tape();
+        ASSERT_EQ(now.substr(0, tape.size()), tape); // compared without printing 600 KB
+        const std::string added = now.substr(tape.size());
+        EXPECT_EQ(added, "5 + 3 = 8\r\n8 * ");
+        EXPECT_TRUE(t.tape() == shown + QString::fromStdString(added).replace("\r\n", "\n"));
         CloseWithYes(t);
     }
     // The whole tape is written back, with the new lines.
-    EXPECT_EQ(FileText(tapeFile), tape + "5 + 3 = 8\r\n8 x ");
+    const std::string written = FileText(tapeFile);
+    EXPECT_TRUE(written.starts_with(tape));
+    EXPECT_EQ(written.substr(std::min(written.size(), tape.size())), "5 + 3 = 8\r\n8 * ");
 }
