@@ -88,6 +88,9 @@ void PasteInto(QWidget* box, Clip c) {
 // Checks what a paste of `c` left in `box`, whose text was `before`.
 void CheckPasted(QWidget* box, const QString& before, Clip c, const std::string& where) {
     const QString after = TextOf(box);
+    // Ctrl+V on the tape, which takes no text, is the window's "Paste": lines of digits are
+    // typed into the readout, and the calculations they make are written to the tape.
+    if (c == Clip::LargeText && box->objectName() == "TotalStrg") return;
     if (c != Clip::LargeText || !Editable(box)) {
         EXPECT_EQ(after, before) << where;
         return;
