@@ -17,12 +17,6 @@ namespace pelcor {
 
 namespace {
 
-// Limits a coordinate of an upright box to just outside the picture: edges beyond it are
-// invisible either way, and the box sizes can then never overflow.
-int Hold(long long v, int size) {
-    return static_cast<int>(std::clamp<long long>(v, -2, static_cast<long long>(size) + 2));
-}
-
 // The pixels the desktop's raster engine lights for a one-pixel line from (x1, y1) to
 // (x2, y2), without caps, on a picture of w x h; `plot` gets each once (it may be just off
 // the picture). The line is first cut to the picture and a pixel around it, in reals; the
@@ -220,12 +214,7 @@ void Canvas::lineTo(int x, int y) {
 }
 
 void Canvas::rectangle(int x1, int y1, int x2, int y2) {
-    if (x2 < x1) std::swap(x1, x2);
-    if (y2 < y1) std::swap(y1, y2);
-    x1 = Hold(x1, width());
-    x2 = Hold(x2, width());
-    y1 = Hold(y1, height());
-    y2 = Hold(y2, height());
+    HoldBox(x1, y1, x2, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
     fillBox(x1 + 1, y1 + 1, x2 - 1, y2 - 1);   // the brush fills inside the outline
     const int right = x2 - 1, bottom = y2 - 1; // the outline's last column and row

@@ -16,6 +16,16 @@ void Surface::setFont(const QString& name, int pointSize, int color, bool bold, 
     fontItalic_ = italic;
 }
 
+void Surface::HoldBox(int& x1, int& y1, int& x2, int& y2) const {
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    auto hold = [](int v, int size) { return std::clamp(v, -2, size + 2); };
+    x1 = hold(x1, width());
+    x2 = hold(x2, width());
+    y1 = hold(y1, height());
+    y2 = hold(y2, height());
+}
+
 QFont Surface::font() const {
     QFont f(fontName_);
     // Points at 96 dots per inch, held to a size the desktop can draw.

@@ -110,6 +110,9 @@ protected:
         height_ = height;
     }
     void touch();
+    // Puts the corners of an upright box in order and holds them just outside the picture:
+    // edges beyond it are not seen either way, and the box's sizes can never overflow.
+    void HoldBox(int& x1, int& y1, int& x2, int& y2) const;
 
 private:
     int width_ = 0, height_ = 0;

@@ -21,12 +21,6 @@ QPointF Centre(int x, int y) {
     return {x + 0.5, y + 0.5};
 }
 
-// Limits a box's coordinate to just outside the picture, as the canvas does: edges beyond
-// it are not seen either way.
-int Hold(long long v, int size) {
-    return static_cast<int>(std::clamp<long long>(v, -2, static_cast<long long>(size) + 2));
-}
-
 int Apart(const QPoint& a, const QPoint& b) {
     return std::max(std::abs(a.x() - b.x()), std::abs(a.y() - b.y()));
 }
@@ -251,12 +245,7 @@ void VectorSurface::lineTo(int x, int y) {
 }
 
 void VectorSurface::rectangle(int x1, int y1, int x2, int y2) {
-    if (x2 < x1) std::swap(x1, x2);
-    if (y2 < y1) std::swap(y1, y2);
-    x1 = Hold(x1, width());
-    x2 = Hold(x2, width());
-    y1 = Hold(y1, height());
-    y2 = Hold(y2, height());
+    HoldBox(x1, y1, x2, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1 || (x2 - x1 == 1 && y2 - y1 == 1)) return;
     flush();
     touch();
@@ -293,12 +282,7 @@ void VectorSurface::outlineAndFill(const QPainterPath& outline, const QPainterPa
 }
 
 void VectorSurface::fillRect(int x1, int y1, int x2, int y2) {
-    if (x2 < x1) std::swap(x1, x2);
-    if (y2 < y1) std::swap(y1, y2);
-    x1 = Hold(x1, width());
-    x2 = Hold(x2, width());
-    y1 = Hold(y1, height());
-    y2 = Hold(y2, height());
+    HoldBox(x1, y1, x2, y2);
     if (x1 >= x2 || y1 >= y2) return;
     flush();
     touch();
