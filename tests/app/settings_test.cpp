@@ -40,17 +40,6 @@ void WriteText(const QString& path, const std::string& bytes) {
     ASSERT_EQ(WriteFileAtomically(path.toStdString(), bytes), "");
 }
 
-// Closes the window the way a user does: the close box, then "Yes".
-void CloseWithYes(TestWindow& t) {
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (t.button("YesExitButt")->isVisible())
-            QTest::mouseClick(t.button("YesExitButt"), Qt::LeftButton);
-    });
-    timer.start(5);
-    t.window().close();
-}
-
 std::string Lines(std::initializer_list<const char*> lines) {
     std::string out;
     for (const char* l : lines)

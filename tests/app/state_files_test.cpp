@@ -31,17 +31,6 @@ void Write(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// Closes the window the way a user does: the close box, then "Yes".
-void CloseWithYes(TestWindow& t) {
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (t.button("YesExitButt")->isVisible())
-            QTest::mouseClick(t.button("YesExitButt"), Qt::LeftButton);
-    });
-    timer.start(5);
-    t.window().close();
-}
-
 // Tape lines up to exactly `size` bytes, the last one unfinished (no line end).
 std::string TapeOfSize(std::size_t size) {
     std::string tape;

@@ -73,6 +73,16 @@ void DrawExample(TMainCalc1& w) {
     w.menuAction("SaveGraphicsFile1")->setEnabled(true);
 }
 
+void CloseWithYes(TestWindow& t) {
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (t.button("YesExitButt")->isVisible())
+            QTest::mouseClick(t.button("YesExitButt"), Qt::LeftButton);
+    });
+    timer.start(5);
+    t.window().close();
+}
+
 QPushButton* TestWindow::button(const QString& name) const {
     return window_->findChild<QPushButton*>(name);
 }

@@ -130,6 +130,9 @@ private:
     std::unique_ptr<TMainCalc1> window_;
 };
 
+// Closes the window the way a user does: the close box, then "Yes".
+void CloseWithYes(TestWindow& t);
+
 // Clicks a question panel's button as soon as it shows; records whether it was asked.
 struct Answer {
     Answer(TestWindow& t, const QString& button);
