@@ -1,13 +1,13 @@
 #include "platform/VectorPicture.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/SvgDocument.h"
 #include "platform/VectorSurface.h"
 
 #include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace pelcor {
 
@@ -25,19 +25,17 @@ void Draw(QPainter& painter, int width, int height, const SurfaceDrawing& drawin
 
 QByteArray VectorPictureBytes(VectorFormat format, int width, int height,
                               const SurfaceDrawing& drawing) {
+    if (format == VectorFormat::Svg) {
+        SvgDocument svg(width, height, "Picture", kCreator);
+        {
+            QPainter painter(&svg);
+            Draw(painter, width, height, drawing);
+        }
+        return svg.bytes();
+    }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (format == VectorFormat::Svg) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(QSize(width, height));
-        svg.setViewBox(QRect(0, 0, width, height));
-        svg.setResolution(96);
-        svg.setTitle("Picture");
-        svg.setDescription(kCreator);
-        QPainter painter(&svg);
-        Draw(painter, width, height, drawing);
-    } else {
+    {
         QPdfWriter pdf(&buffer);
         pdf.setCreator(kCreator);
         pdf.setTitle("Picture");
