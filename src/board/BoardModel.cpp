@@ -28,7 +28,7 @@ void BoardModel::SetDisplayOptions(bool wireFrame, bool blackWhite) {
 
 void BoardModel::RepaintBoard() {
     SyncBoardVisible();
-    const std::string problem = renderer_.RepaintBoard(document_.list());
+    const std::string problem = renderer_.RepaintBoard(document_.list(), document_.State());
     if (!problem.empty()) reporter_.showInfo(problem);
 }
 
@@ -373,7 +373,9 @@ void BoardModel::DropEditFrame() {
 // --- steps -----------------------------------------------------------------------------------
 
 void BoardModel::CommitStep() {
-    if (!EditFrameOpen()) document_.Commit();
+    if (EditFrameOpen()) return;
+    // The board was repainted before the change became a step: its picture is the step's.
+    if (document_.Commit()) renderer_.NameRepaint(document_.list(), document_.State());
 }
 
 void BoardModel::ShowStep() {

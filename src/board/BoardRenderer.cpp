@@ -236,7 +236,49 @@ void BoardRenderer::PassOver(const ShapeRecord& shape, int number) {
     canvas_.setBrushStyle(Canvas::BrushStyle::Clear);
 }
 
-std::string BoardRenderer::RepaintBoard(const DrawingList& list) {
+bool BoardRenderer::SameRepaint(const Pass& kept, const Pass& repaint) const {
+    // What Repeats asks of a repaint besides its picture and list.
+    return kept.repaint && SameBoard(kept.settings, repaint.settings) &&
+           canvas_.penMode() == Canvas::PenMode::Copy && kept.penWidth == repaint.penWidth &&
+           kept.fontName == repaint.fontName && kept.fontBold == repaint.fontBold &&
+           kept.fontItalic == repaint.fontItalic;
+}
+
+bool BoardRenderer::TakeKept(const Pass& repaint, std::uint64_t state, const DrawingList& list) {
+    if (!board_ || state == 0) return false;
+    for (auto it = kept_.begin(); it != kept_.end(); ++it) {
+        if (it->state != state || !SameRepaint(*it->pass, repaint)) continue;
+        if (!board_->restore(it->picture)) return false;
+        auto pass = std::make_shared<Pass>(*it->pass);
+        pass->list = list.Revision();
+        pass->picture = canvas_.generation();
+        lastPass_ = std::move(pass);
+        // The most recently used is the last to go.
+        KeptPicture used = std::move(*it);
+        kept_.erase(it);
+        kept_.push_back(std::move(used));
+        return true;
+    }
+    return false;
+}
+
+void BoardRenderer::Keep(std::uint64_t state) {
+    if (!board_ || state == 0 || !lastPass_ || !lastPass_->repaint ||
+        lastPass_->picture != canvas_.generation())
+        return;
+    std::erase_if(kept_, [&](const KeptPicture& k) {
+        return k.state == state && SameRepaint(*k.pass, *lastPass_);
+    });
+    kept_.push_back({state, std::make_shared<const Pass>(*lastPass_), board_->image()});
+    while (kept_.size() > PicturesKept)
+        kept_.pop_front();
+}
+
+void BoardRenderer::NameRepaint(const DrawingList& list, std::uint64_t state) {
+    if (lastPass_ && lastPass_->list == list.Revision()) Keep(state);
+}
+
+std::string BoardRenderer::RepaintBoard(const DrawingList& list, std::uint64_t state) {
     Pass pass;
     pass.repaint = true;
     pass.list = list.Revision();
@@ -246,7 +288,12 @@ std::string BoardRenderer::RepaintBoard(const DrawingList& list) {
     pass.fontBold = canvas_.fontBold();
     pass.fontItalic = canvas_.fontItalic();
     std::string error;
-    if (Repeats(pass, error)) return error;
+    if (Repeats(pass, error)) {
+        // Drawn just now, perhaps before its list had a number.
+        Keep(state);
+        return error;
+    }
+    if (TakeKept(pass, state, list) && Repeats(pass, error)) return error;
     const bool copying = canvas_.penMode() == Canvas::PenMode::Copy;
     ClearBoard(Settings.BackgroundColor);
     DrawAxes();
@@ -259,6 +306,7 @@ std::string BoardRenderer::RepaintBoard(const DrawingList& list) {
         lastPass_->fontItalic = pass.fontItalic;
         lastPass_->penX = penX;
         lastPass_->penY = penY;
+        Keep(state);
     } else {
         lastPass_.reset();
     }

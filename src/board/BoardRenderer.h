@@ -5,7 +5,9 @@
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -63,7 +65,18 @@ public:
     // string, or the message of a record that could not be drawn (the pass ends there).
     std::string RedrawAllShapes(const DrawingList& list);
     // ClearBoard in the background colour, DrawAxes, RedrawAllShapes.
-    std::string RepaintBoard(const DrawingList& list);
+    //
+    // `state`, when not 0, names the list's records: lists repainted with the same number
+    // hold the same records (the drawing's history numbers the drawings it returns to). The
+    // board's renderer keeps the pictures of the last PicturesKept states it repainted; a
+    // repaint of one of them, with the same settings and the canvas in the same style, puts
+    // its picture back instead of drawing it again (the same pixels, the same canvas state
+    // and results afterwards).
+    std::string RepaintBoard(const DrawingList& list, std::uint64_t state = 0);
+    static constexpr std::size_t PicturesKept = 12;
+    // The board's picture, when the last thing drawn on the canvas was the repaint of
+    // `list`, is kept as the picture of `state` (the number `list` has just been given).
+    void NameRepaint(const DrawingList& list, std::uint64_t state);
 
     // Sets the canvas pen and brush for a shape, with the display options' colour rules.
     void SetShapeColors(const ShapeRecord& shape);
@@ -97,12 +110,25 @@ private:
     bool Repeats(const Pass& pass, std::string& error);
     // Plots a curve's pixels in the pen colour.
     void Plot(const std::vector<QPoint>& pixels);
+    // Whether a kept repaint drew the picture `repaint` (a repaint about to be drawn) would.
+    bool SameRepaint(const Pass& kept, const Pass& repaint) const;
+    // Puts back the kept picture of `state` for `repaint`, as the last pass. False when
+    // there is none.
+    bool TakeKept(const Pass& repaint, std::uint64_t state, const DrawingList& list);
+    // Keeps the board's picture, drawn by the last pass (a repaint), as `state`'s.
+    void Keep(std::uint64_t state);
 
     Surface& canvas_;
     Canvas* board_ = nullptr;
     std::string lastHighlightedKind_;
     std::shared_ptr<Curves> curves_;
     std::shared_ptr<Pass> lastPass_; // the pass that drew the canvas last, if known
+    struct KeptPicture {
+        std::uint64_t state = 0;
+        std::shared_ptr<const Pass> pass; // the repaint that drew it
+        QImage picture;
+    };
+    std::deque<KeptPicture> kept_;   // the oldest first
     bool parabolaSolved_ = false;    // the pass being drawn has called the solver
     bool highlightedInPass_ = false; // ... has drawn a shape highlighted
 };

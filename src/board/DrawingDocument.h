@@ -39,6 +39,9 @@ public:
     bool Undo() { return history_.Undo(list_); }
     bool Redo() { return history_.Redo(list_); }
     const DrawingHistory& history() const { return history_; }
+    // The history's number of the drawing on screen, or 0 while the list holds changes
+    // that are not yet a step: lists of the same number hold the same records.
+    std::uint64_t State() const { return history_.Pending(list_) ? 0 : history_.State(); }
 
     // The remembered drawing file name (kept in the settings); "No File" is shown while
     // there is none.

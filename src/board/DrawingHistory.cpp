@@ -1,6 +1,7 @@
 #include "board/DrawingHistory.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <string>
 
@@ -25,11 +26,17 @@ std::size_t RecordsBytes(const std::vector<ShapeRecord>& records) {
 
 } // namespace
 
+std::uint64_t DrawingHistory::NewState() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 void DrawingHistory::Reset(const DrawingList& list) {
     steps_.clear();
     undoCount_ = 0;
     committed_ = list;
     committedRevision_ = list.Revision();
+    state_ = NewState();
 }
 
 bool DrawingHistory::Commit(const DrawingList& list) {
@@ -55,6 +62,9 @@ bool DrawingHistory::Commit(const DrawingList& list) {
                       is.end() - static_cast<std::ptrdiff_t>(tail));
     step.beforeStartUpEmpty = committed_.StartUpEmpty();
     step.afterStartUpEmpty = list.StartUpEmpty();
+    step.beforeState = state_;
+    state_ = NewState();
+    step.afterState = state_;
     committed_.SpliceShapes(head, step.before.size(), step.after, step.afterStartUpEmpty);
     committedRevision_ = list.Revision();
 
@@ -75,6 +85,7 @@ void DrawingHistory::Apply(DrawingList& list, const Step& step, bool forward) {
     list.SpliceShapes(step.first, from.size(), to, startUpEmpty);
     committed_.SpliceShapes(step.first, from.size(), to, startUpEmpty);
     committedRevision_ = list.Revision();
+    state_ = forward ? step.afterState : step.beforeState;
 }
 
 bool DrawingHistory::Undo(DrawingList& list) {

@@ -31,6 +31,11 @@ public:
     // changed back counts as changed until Commit compares it).
     bool Pending(const DrawingList& list) const { return list.Revision() != committedRevision_; }
 
+    // A number naming the committed drawing: a step gets a new one, and "Undo" and "Redo"
+    // return to the numbers the drawings they bring back had. Drawings of the same number
+    // hold the same records. Never 0.
+    std::uint64_t State() const { return state_; }
+
     bool CanUndo() const { return undoCount_ > 0; }
     bool CanRedo() const { return undoCount_ < steps_.size(); }
     std::size_t UndoSteps() const { return undoCount_; }
@@ -51,7 +56,9 @@ private:
         std::size_t first = 0; // position of the first record that differs
         std::vector<ShapeRecord> before, after;
         bool beforeStartUpEmpty = true, afterStartUpEmpty = true;
+        std::uint64_t beforeState = 0, afterState = 0;
     };
+    static std::uint64_t NewState();
     // Replaces the records of `from` at the step's place by those of `to`, in `list` and in
     // the committed copy.
     void Apply(DrawingList& list, const Step& step, bool forward);
@@ -61,6 +68,7 @@ private:
     std::size_t undoCount_ = 0; // steps_[0, undoCount_) are undone by Undo, the rest redone
     DrawingList committed_;
     std::uint64_t committedRevision_ = committed_.Revision();
+    std::uint64_t state_ = NewState();
 };
 
 } // namespace pelcor

@@ -101,6 +101,13 @@ void Canvas::resize(int width, int height, int background) {
     clear(background);
 }
 
+bool Canvas::restore(const QImage& picture) {
+    if (picture.size() != image_.size() || picture.format() != image_.format()) return false;
+    image_ = picture; // shared until either is drawn on
+    touch();
+    return true;
+}
+
 void Canvas::startWriting() {
     rows_ = reinterpret_cast<QRgb*>(image_.bits());
     stride_ = image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));

@@ -36,6 +36,9 @@ public:
 
     const QImage& image() const { return image_; }
     void resize(int width, int height, int background);
+    // Puts back a picture taken earlier with image(): the same pixels, the pen, brush and
+    // font as they are. False, with no change, for a picture of another size or format.
+    bool restore(const QImage& picture);
 
     // Drawing
     void lineTo(int x, int y) override;

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -167,6 +169,7 @@ struct Commands {
     BoardModel board{document, canvas, reporter, screens};
     DrawingCommands commands{board, screens, dialogs, reporter, {nullptr, nullptr, &canvas}};
     int repaints = 0;
+    std::vector<QImage> seen; // the board's pictures after steps and commands
     Commands() {
         QObject::connect(&commands, &DrawingCommands::repaintRequested, [this] {
             board.RepaintBoard();
@@ -264,4 +267,126 @@ TEST(DrawingCommands, ChangedMeansDifferentFromTheLastSavedOrLoadedDrawing) {
     c.commands.StartHistory();
     EXPECT_FALSE(c.document.CanUndo());
     EXPECT_FALSE(c.document.Changed());
+}
+
+namespace {
+
+// The board's state after a repaint: its pixels and the canvas's style.
+void ExpectSameBoard(const Canvas& board, const Canvas& fresh, const std::string& where) {
+    EXPECT_TRUE(board.image() == fresh.image()) << where;
+    EXPECT_EQ(board.penColor(), fresh.penColor()) << where;
+    EXPECT_EQ(board.brushColor(), fresh.brushColor()) << where;
+    EXPECT_EQ(board.brushStyle(), fresh.brushStyle()) << where;
+    EXPECT_EQ(board.penStyle(), fresh.penStyle()) << where;
+    EXPECT_EQ(board.penX(), fresh.penX()) << where;
+    EXPECT_EQ(board.penY(), fresh.penY()) << where;
+    EXPECT_EQ(board.fontColor(), fresh.fontColor()) << where;
+    EXPECT_EQ(board.fontSize(), fresh.fontSize()) << where;
+    EXPECT_EQ(board.fontBold(), fresh.fontBold()) << where;
+    EXPECT_EQ(board.fontItalic(), fresh.fontItalic()) << where;
+}
+
+// Runs `command` (which repaints the board) and checks the board against a repaint drawn
+// whole by a new renderer, from the canvas as it was before. Returns whether the board's
+// picture was put back rather than drawn.
+bool ExpectDrawnAfresh(Commands& c, const std::function<void()>& command,
+                       const std::string& where) {
+    const Canvas before = c.canvas;
+    command();
+    Canvas fresh = before;
+    BoardRenderer renderer(fresh);
+    renderer.Settings = c.board.renderer().Settings;
+    renderer.RepaintBoard(c.document.list());
+    ExpectSameBoard(c.canvas, fresh, where);
+    // A picture put back shares its pixels with one the board showed earlier; one drawn
+    // has pixels of its own.
+    const qint64 shown = c.canvas.image().cacheKey();
+    const bool putBack = shown != before.image().cacheKey() &&
+                         std::any_of(c.seen.begin(), c.seen.end(), [&](const QImage& earlier) {
+                             return earlier.cacheKey() == shown;
+                         });
+    c.seen.push_back(c.canvas.image());
+    return putBack;
+}
+
+} // namespace
+
+TEST(DrawingCommands, AnUndoneOrRedoneBoardIsTheBoardDrawnAfresh) {
+    Commands c;
+    // Steps of every kind, each repainted before it becomes a step, as the window does.
+    auto step = [&c](const std::function<void()>& change) {
+        change();
+        c.board.RepaintBoard();
+        c.board.CommitStep();
+        c.seen.push_back(c.canvas.image());
+    };
+    step([&] { c.document.list() = pelcor::testing::EveryKindFormAndFill(); });
+    step([&] { c.document.list().AppendShape(Circle(100, 200, 30), {255, 65280, Fill::Solid}); });
+    step([&] {
+        ShapeRecord moved = *c.document.list().ExtractShape(3);
+        moved.X1 += 7;
+        moved.Y2 -= 4;
+        c.document.list().ReplaceShape(3, moved);
+    });
+    step([&] { c.document.list().DeleteShape(1); });
+    ShapeRecord text = Shape("TEXT", 40, 250, 0, 0);
+    text.Text = "Area = 12.5";
+    text.FontName = "Times New Roman";
+    text.FontSize = "12";
+    text.FontStyle = "Bold";
+    step([&] { c.document.list().AppendShape(text, {16711680, 0, Fill::Outline}); });
+    step([&] { c.commands.CLS(); });
+    step([&] { c.document.list().AppendShape(Line(4), {}); });
+    const std::size_t steps = c.document.history().UndoSteps();
+    ASSERT_EQ(steps, 7u);
+
+    // Back to the start and forward to the end: every board is the one drawn afresh, and
+    // the pictures of the steps (fewer than the renderer keeps) are put back.
+    int putBack = 0;
+    for (std::size_t i = 0; i < steps; ++i)
+        putBack += ExpectDrawnAfresh(
+            c, [&] { c.commands.Undo(); }, "undo " + std::to_string(i));
+    for (std::size_t i = 0; i < steps; ++i)
+        putBack += ExpectDrawnAfresh(
+            c, [&] { c.commands.Redo(); }, "redo " + std::to_string(i));
+    // All but two: the start, never drawn with a number of its own, and the first drawing,
+    // kept before any text had left its bold style to the axes' labels of the next repaint.
+    EXPECT_EQ(putBack, 12);
+
+    // What changes the board's picture besides the drawing: none of the kept pictures is
+    // taken for it.
+    const auto undoAndRedo = [&](const std::string& after) {
+        EXPECT_FALSE(ExpectDrawnAfresh(
+            c, [&] { c.commands.Undo(); }, "undo after " + after));
+        EXPECT_FALSE(ExpectDrawnAfresh(
+            c, [&] { c.commands.Redo(); }, "redo after " + after));
+    };
+    c.board.SetDisplayOptions(true, false);
+    undoAndRedo("wire frame");
+    c.board.SetDisplayOptions(false, true);
+    undoAndRedo("black and white");
+    c.board.SetDisplayOptions(false, false);
+    c.board.renderer().Settings.BackgroundColor = 0x808000;
+    undoAndRedo("a new background");
+    c.canvas.setFontName("Times New Roman");
+    undoAndRedo("a new font");
+    c.canvas.setPenWidth(3);
+    undoAndRedo("a wider pen");
+    // The selection is drawn: a repaint with a shape selected is not the kept picture.
+    c.board.renderer().Settings.SelectedShape = 2;
+    EXPECT_FALSE(ExpectDrawnAfresh(
+        c, [&] { c.board.RepaintBoard(); }, "a selection"));
+    c.board.renderer().Settings.SelectedShape = 0;
+    EXPECT_TRUE(ExpectDrawnAfresh(
+        c, [&] { c.board.RepaintBoard(); }, "no selection"));
+
+    // More steps than pictures kept: the oldest are drawn again, the same.
+    for (std::size_t i = 0; i < BoardRenderer::PicturesKept + 3; ++i)
+        step([&] { c.document.list().AppendShape(Line(10 + static_cast<int>(i)), {}); });
+    putBack = 0;
+    const std::size_t walked = BoardRenderer::PicturesKept + 3;
+    for (std::size_t i = 0; i < walked; ++i)
+        putBack += ExpectDrawnAfresh(
+            c, [&] { c.commands.Undo(); }, "far undo " + std::to_string(i));
+    EXPECT_EQ(putBack, static_cast<int>(BoardRenderer::PicturesKept) - 1);
 }
