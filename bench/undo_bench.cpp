@@ -62,7 +62,8 @@ void BM_UndoRedoAMoveOnTenThousand(benchmark::State& state) {
 }
 BENCHMARK(BM_UndoRedoAMoveOnTenThousand)->Unit(benchmark::kMillisecond);
 
-// The same through the Edit menu's commands, with the board repainted whole after each.
+// The same through the Edit menu's commands, with the board repainted after each: the board
+// keeps the pictures of the drawings it showed last, so each step puts one back.
 void BM_UndoRedoCommandsWithRepaintOnTenThousand(benchmark::State& state) {
     Drawing d;
     d.move(5000, 3);
@@ -73,6 +74,21 @@ void BM_UndoRedoCommandsWithRepaintOnTenThousand(benchmark::State& state) {
     if (d.document.CanRedo()) state.SkipWithError("the redo did not happen");
 }
 BENCHMARK(BM_UndoRedoCommandsWithRepaintOnTenThousand)->Unit(benchmark::kMillisecond);
+
+// One undo through the Edit menu to a drawing whose picture is not kept (a step back beyond
+// the kept pictures): the board is drawn whole. 200 moves, never shown, undone one each time.
+void BM_UndoBeyondTheKeptPicturesOnTenThousand(benchmark::State& state) {
+    Drawing d;
+    for (int i = 0; i < 200; ++i)
+        d.move(1 + (i * 37) % 10000, i % 2 ? 1 : -1);
+    for (auto _ : state) {
+        if (!d.document.CanUndo()) state.SkipWithError("no step left");
+        d.commands.Undo();
+    }
+}
+BENCHMARK(BM_UndoBeyondTheKeptPicturesOnTenThousand)
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond);
 
 // One undo and one redo of "CLS" on a 10,000-shape drawing: the whole list comes back.
 void BM_UndoRedoClsOnTenThousand(benchmark::State& state) {

@@ -205,7 +205,9 @@ void VectorSurface::flushPoints() {
     QPainterPath curves, dots;
     for (const std::vector<QPoint>& chain : chains) {
         if (chain.size() == 1) {
-            dots.addRect(chain[0].x(), chain[0].y(), 1, 1);
+            // A stroke a pixel long and a pixel wide through the pixel's middle: its square.
+            dots.moveTo(chain[0].x(), chain[0].y() + 0.5);
+            dots.lineTo(chain[0].x() + 1, chain[0].y() + 0.5);
             continue;
         }
         const std::vector<char> kept = Straightened(chain);
@@ -224,8 +226,11 @@ void VectorSurface::flushPoints() {
         painter_.drawPath(curves);
     }
     if (!dots.isEmpty()) {
-        painter_.setPen(Qt::NoPen);
-        painter_.setBrush(color);
+        QPen p(color);
+        p.setWidthF(1);
+        p.setCapStyle(Qt::FlatCap);
+        painter_.setPen(p);
+        painter_.setBrush(Qt::NoBrush);
         painter_.drawPath(dots);
     }
     points_.clear();
