@@ -18,7 +18,6 @@ class InfoLine : public QObject {
 public:
     explicit InfoLine(QWidget* parent);
 
-    QLabel* label() const { return label_; }
     // A message replaces the one shown. One wider than the line shows its start, ending in
     // "..."; the whole text is then the line's hint and accessible description.
     void Show(const std::string& text);
