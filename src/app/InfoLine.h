@@ -12,7 +12,7 @@ namespace pelcor {
 // The information line `InfoLbl` under the readout, and the rules that clear it: moving
 // the pointer over the line itself or over the constants' and side panels clears it
 // (`ClearInfo`), unless `InfoLock` holds it; moving over a picture of the screen releases
-// the lock.
+// the lock (`ReleaseLock`).
 class InfoLine : public QObject {
     Q_OBJECT
 public:
@@ -34,8 +34,8 @@ public:
     void ClearInfo();
     // Pointer movement over `widget` clears the line (ClearInfo).
     void WatchClearing(QWidget* widget);
-    // Pointer movement over `widget` releases the lock.
-    void WatchUnlocking(QWidget* widget);
+    // The pointer crossed a picture of the screen: the lock ends.
+    void ReleaseLock() { InfoLock = 0; }
 
 signals:
     // ClearInfo cleared the line: a constant still shown white gets its own colour back.
@@ -50,7 +50,6 @@ private:
     QLabel* label_;
     bool held_ = false;
     QList<QObject*> clearing_;
-    QList<QObject*> unlocking_;
 };
 
 } // namespace pelcor

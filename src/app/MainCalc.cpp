@@ -2,16 +2,19 @@
 
 #include "app/AboutView.h"
 #include "app/CalcSplash.h"
+#include "app/ExitPanels.h"
+#include "app/HelpPages.h"
 #include "app/InfoLine.h"
+#include "app/KeptState.h"
 #include "app/MainMenu.h"
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
 #include "app/SidePanelHost.h"
+#include "app/WindowReporter.h"
 #include "board/BoardModel.h"
 #include "board/BoardView.h"
 #include "board/DrawingCommands.h"
 #include "board/DrawingDocument.h"
-#include "calc/CalcKeypadView.h"
 #include "calc/CalculatorView.h"
 #include "converter/Converter.h"
 #include "editor/TextEditorView.h"
@@ -33,23 +36,32 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 
 namespace pelcor {
 
+namespace {
+
+// The calculator's readout as the converter reads and replaces it.
+class CalculatorReadout : public ReadoutAccess {
+public:
+    explicit CalculatorReadout(CalculatorView& view) : view_(view) {}
+    QString text() const override { return view_.readoutText(); }
+    void replace(const QString& text) override { view_.ReplaceReadout(S(text), false); }
+
+private:
+    CalculatorView& view_;
+};
+
+} // namespace
+
 TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
-    : QMainWindow(parent), options_(std::move(options)), files_(options_.programDir),
-      userFiles_(options_.userDir.empty() ? options_.programDir : options_.userDir) {
+    : QMainWindow(parent), options_(std::move(options)), files_(options_.programDir) {
     if (!options_.dialogs) {
         ownDialogs_ = std::make_unique<DesktopDialogs>(this);
         options_.dialogs = ownDialogs_.get();
@@ -63,8 +75,6 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
         options_.shell = ownShell_.get();
     }
     dialogs_ = options_.dialogs;
-    sound_ = options_.sound;
-    shell_ = options_.shell;
 
     setObjectName("MainCalc1");
     setWindowTitle("Pelcor educational software - Scientific calculator");
@@ -111,18 +121,24 @@ void TMainCalc1::buildParts() {
     Panel1 = MakePanel("Panel1", client_, 2, 4, 628, 478);
     SetBackground(Panel1, colors::BtnFace);
 
-    calculatorView_ = new CalculatorView(reporter(), Panel1);
-    calculatorView_->setParent(this);
-
-    ScreenHost::Hooks hooks;
-    hooks.idleTimerRunning = [this](bool running) { running ? Timer1->start() : Timer1->stop(); };
-    hooks.resetIdle = [this] { orbit_->ResetIdle(); };
-    hooks.stopClock = [this] { gallery_->stopClock(); };
-    hooks.modeShown = [this] { modeShown(); };
-    screens_ = std::make_unique<ScreenHost>(Panel1, *menu_, std::move(hooks));
-
+    optionsModel_ = std::make_unique<Options>();
     info_ = new InfoLine(Panel1);
     info_->setParent(this);
+    reporter_ = std::make_unique<WindowReporter>(*info_, *optionsModel_, *options_.sound, *dialogs_,
+                                                 files_);
+    kept_ = std::make_unique<KeptState>(
+        ProgramFiles(options_.userDir.empty() ? options_.programDir : options_.userDir), *dialogs_,
+        reporter());
+    help_ = std::make_unique<HelpPages>(*options_.shell, files_, reporter());
+    calculatorView_ = new CalculatorView(reporter(), Panel1);
+    calculatorView_->setParent(this);
+    connect(reporter_.get(), &WindowReporter::readoutReplaceRequested, calculatorView_,
+            &CalculatorView::ReplaceReadout);
+    converterReadout_ = std::make_unique<CalculatorReadout>(*calculatorView_);
+
+    screens_ = std::make_unique<ScreenHost>(Panel1, *menu_);
+    connect(screens_.get(), &ScreenHost::idleTimerRunningRequested, Timer1,
+            [this](bool running) { running ? Timer1->start() : Timer1->stop(); });
 
     document_ = std::make_unique<DrawingDocument>(reporter());
     board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), reporter(),
@@ -130,8 +146,8 @@ void TMainCalc1::buildParts() {
     // The board is always its list drawn again.
     screens_->Picture11()->setDrawing([this](Surface& surface) { board_->DrawPicture(surface); },
                                       true);
-    boardView_ = new BoardView(*board_, *dialogs_, files_,
-                               {Panel1, client_, screens_->Picture11(), screens_->TextLabel()});
+    boardView_ =
+        new BoardView(*board_, *dialogs_, files_, {Panel1, client_, screens_->Picture11()});
     boardView_->setParent(this);
     commands_ =
         new DrawingCommands(*board_, *screens_, *dialogs_, reporter(),
@@ -148,17 +164,16 @@ void TMainCalc1::buildParts() {
         screens_->Picture1(), *screens_, [this] { return optionsModel_->WireFrame; },
         [this] { return screens_->isShown(ScreenPicture::Picture11); }, gallery::SystemClock(),
         this);
-    constants_ =
-        new ConstantsView(Panel1, Panel1, screens_->Image1(), *screens_, reporter(), files_, this);
+    constants_ = new ConstantsView(Panel1, Panel1, *screens_, reporter(), files_, this);
     constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Astronomy), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Physics), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Formulas), false);
     sheets_ = new SheetsView(
-        {screens_->Picture1(), screens_->Picture2(), screens_->RefLabel(), screens_->Picture11()},
-        *screens_, [this] { return board_->renderer().Settings.BackgroundColor; },
+        {screens_->Picture1(), screens_->Picture2()}, *screens_,
+        [this] { return board_->renderer().Settings.BackgroundColor; },
         [this] { return editor_ && editor_->isPanelVisible(); }, this);
-    orbit_ = new OrbitView(screens_->Image1(), *screens_, reporter(), files_, {}, this);
+    orbit_ = new OrbitView(*screens_, reporter(), files_, {}, this);
     editor_ = new TextEditorView(
         client_, reporter(), *dialogs_,
         MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
@@ -168,51 +183,22 @@ void TMainCalc1::buildParts() {
 
     buildPersonalAndViewer();
 
-    optionsModel_ = std::make_unique<Options>();
     optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
     optionsView_->setParent(this);
 
-    about_ = new AboutView(*menu_, *shell_, client_, [this] { pause(); });
+    about_ = new AboutView(*menu_, *options_.shell, client_, [this] { pause(); });
     about_->setParent(this);
     connect(about_, &AboutView::closed, this, [this] { screens_->showDisplayMode(); });
 
-    exitPanel_ = buildQuestionPanel("ExitPanel", "Do you wish to exit the Pelcor calculator?",
-                                    "Yes", "No", "YesExitButt", "NoExitButt");
-    imageChangedPanel_ = buildQuestionPanel(
-        "ImageChangedPanel",
-        "The current image data is not yet saved - do you wish to Abort Exit and save the image.",
-        "Exit", "Abort Exit", "ImageExitButt", "AbortExitButt");
+    exitPanels_ = new ExitPanels(client_);
 
     // Moving over a picture ends the lock that keeps a message in the line.
-    for (QWidget* w : std::initializer_list<QWidget*>{screens_->Picture1(), screens_->Picture2(),
-                                                      screens_->Image3(), screens_->Image1(),
-                                                      screens_->RefLabel(), screens_->Picture11()})
-        info_->WatchUnlocking(w);
+    screens_->WatchPointer();
+    connect(screens_.get(), &ScreenHost::pointerOverPicture, info_, &InfoLine::ReleaseLock);
     // The coordinates hide once the pointer leaves the board.
     for (QWidget* w : std::initializer_list<QWidget*>{this, client_, Panel1, boardView_->toolbar(),
                                                       calculatorView_->keypadArea()})
         boardView_->WatchPointerOver(w);
-}
-
-QFrame* TMainCalc1::buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
-                                       const QString& no, const QString& yesName,
-                                       const QString& noName) {
-    QFrame* p = MakePanel(name, client_, 165, 130, 310, 110);
-    SetBackground(p, colors::BtnFace);
-    QLabel* l = MakeLabel(name + "Label", text, p, 10, 8, 290, 52);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignCenter);
-    l->setFont(ArialFont(13, true));
-    auto answer = [this](ExitAnswer a) {
-        exitAnswer_ = a;
-        if (exitWait_) exitWait_->quit();
-    };
-    connect(MakeButton(yesName, yes, p, 60, 70, 80, 28), &QPushButton::clicked, this,
-            [answer] { answer(ExitAnswer::Exit); });
-    connect(MakeButton(noName, no, p, 170, 70, 80, 28), &QPushButton::clicked, this,
-            [answer] { answer(ExitAnswer::Abort); });
-    p->hide();
-    return p;
 }
 
 void TMainCalc1::wireMenu() {
@@ -232,18 +218,17 @@ void TMainCalc1::wireMenu() {
     connect(m.Astronomy1, &QAction::triggered, this, [this] {
         sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Astronomy));
     });
-    connect(m.PersonalData1, &QAction::triggered, this, &TMainCalc1::Personal1Click);
     connect(m.Conversion2, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
-    connect(m.AboutUs1, &QAction::triggered, this, &TMainCalc1::AboutUs1Click);
-    connect(m.Onlinehelp1, &QAction::triggered, this, &TMainCalc1::Onlinehelp1Click);
-    connect(m.HelpFile1, &QAction::triggered, this, &TMainCalc1::HelpFile1Click);
+    connect(m.AboutUs1, &QAction::triggered, about_,
+            [this] { about_->AboutUs1Click(screens_->StartPicture()); });
+    connect(m.Onlinehelp1, &QAction::triggered, this, [this] { help_->Onlinehelp1Click(); });
+    connect(m.HelpFile1, &QAction::triggered, this, [this] { help_->HelpFile1Click(); });
     connect(m.Soundssetup1, &QAction::triggered, optionsView_, &OptionsView::SetupSound);
     connect(m.Screensetup1, &QAction::triggered, optionsView_, &OptionsView::SetupScreen);
     connect(m.DrawMode1, &QAction::triggered, optionsView_, &OptionsView::DrawMode1Click);
     connect(m.Copy1, &QAction::triggered, calculatorView_, &CalculatorView::CopyReadout);
     connect(m.Paste1, &QAction::triggered, calculatorView_, &CalculatorView::PasteIntoReadout);
-    connect(m.CopyPicture1, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setImage(screens_->CurrentPicture()); });
+    connect(m.CopyPicture1, &QAction::triggered, this, [this] { screens_->CopyPicture(); });
     const std::pair<QAction*, NumberBase> modes[] = {{m.Decimal1, NumberBase::Decimal},
                                                      {m.Hexidecimal1, NumberBase::Hexadecimal},
                                                      {m.Binary1, NumberBase::Binary}};
@@ -254,7 +239,7 @@ void TMainCalc1::wireMenu() {
 
 void TMainCalc1::wireBoard() {
     BoardView& v = *boardView_;
-    connect(&v, &BoardView::imageChangeClicked, this, &TMainCalc1::ImageChangeClick);
+    connect(&v, &BoardView::imageChangeClicked, screens_.get(), &ScreenHost::ImageChangeClick);
     connect(&v, &BoardView::galleryBackClicked, gallery_, &GalleryView::LeftArrowClick);
     connect(&v, &BoardView::galleryForwardClicked, gallery_, &GalleryView::RightArrowClick);
     connect(&v, &BoardView::solidClicked, gallery_, &GalleryView::SolidClick);
@@ -275,7 +260,12 @@ void TMainCalc1::wireBoard() {
     connect(commands_, &DrawingCommands::repaintRequested, this, &TMainCalc1::RepaintBoard);
     connect(commands_, &DrawingCommands::saveOffered, menu_->SaveGraphicsFile1,
             &QAction::setEnabled);
-    connect(calculatorView_, &CalculatorView::clearScreenClicked, this, &TMainCalc1::CLSButtClick);
+    // "CLS": the board's drawing, or the gallery's picture, and the tape.
+    connect(calculatorView_, &CalculatorView::clearScreenClicked, this, [this] {
+        if (!commands_->CLS()) gallery_->ClearScreen();
+        calculatorView_->ClearTape();
+        focusAfterToggle();
+    });
     connect(&v, &BoardView::pointerCoordinates, calculatorView_,
             &CalculatorView::showPointerCoordinates);
     connect(&v, &BoardView::pointerLeftBoard, calculatorView_,
@@ -290,10 +280,7 @@ void TMainCalc1::wireOptions() {
     connect(&o, &OptionsView::focusRequested, this, &TMainCalc1::focusAfterToggle);
     connect(&o, &OptionsView::drawOptionsApplied, this, &TMainCalc1::RepaintBoard);
     connect(&o, &OptionsView::screenPicturesOff, this, [this] {
-        QLabel* image1 = screens_->Image1();
-        screens_->ShowStartPicture();
-        image1->hide();
-        image1->setEnabled(false);
+        screens_->RestStartPicture();
         Timer1->start();
         gallery_->enableClock();
         screens_->showDisplayMode();
@@ -307,6 +294,10 @@ void TMainCalc1::wireOptions() {
 }
 
 void TMainCalc1::wireReference() {
+    connect(screens_.get(), &ScreenHost::idleResetRequested, orbit_, &OrbitView::ResetIdle);
+    connect(screens_.get(), &ScreenHost::clockStopRequested, gallery_, &GalleryView::stopClock);
+    connect(screens_.get(), &ScreenHost::modeShown, this, &TMainCalc1::modeShown);
+    connect(screens_.get(), &ScreenHost::referenceReached, sheets_, &SheetsView::PrepareReference);
     connect(constants_, &ConstantsView::SidePanelCloseClicked, this,
             &TMainCalc1::AstroCloseButtClick);
     connect(constants_, &ConstantsView::PointerOverPanel, info_, &InfoLine::ClearInfo);
@@ -356,27 +347,10 @@ void TMainCalc1::wireEditor() {
 }
 
 void TMainCalc1::PrintarClick() {
-    if (editor_->isPanelVisible()) {
+    if (editor_->isPanelVisible())
         printWindow_->ShowText(editor_->memoText(), editor_->memoFont());
-    } else {
-        switch (screens_->displayMode()) {
-        case DisplayMode::Gallery:
-            printWindow_->ShowPicture(screens_->Picture1()->canvas().image(),
-                                      screens_->Picture1()->drawing());
-            break;
-        case DisplayMode::Board:
-            printWindow_->ShowPicture(screens_->Picture11()->canvas().image(),
-                                      screens_->Picture11()->drawing());
-            break;
-        case DisplayMode::Reference: {
-            QFont design("Arial");
-            design.setPointSize(8);
-            printWindow_->ShowText(screens_->RefLabel()->text(), design);
-            break;
-        }
-        default: return; // "Print" is not offered on the other screens
-        }
-    }
+    else if (!screens_->Print(*printWindow_))
+        return; // "Print" is not offered on the other screens
     hide();
 }
 
@@ -408,37 +382,6 @@ QAction* TMainCalc1::menuAction(const QString& name) const {
 
 QFrame* TMainCalc1::panel(const QString& name) const {
     return findChild<QFrame*>(name);
-}
-
-// --- the Reporter ---------------------------------------------------------------------------
-
-void TMainCalc1::showInfo(const std::string& text) {
-    info_->Show(text);
-}
-
-void TMainCalc1::beep() {
-    if (optionsModel_->SoundOn) sound_->beep();
-}
-
-void TMainCalc1::showMessage(const std::string& text) {
-    dialogs_->showMessage(Q(text));
-}
-
-std::string TMainCalc1::infoText() const {
-    return info_->Text();
-}
-
-bool TMainCalc1::infoLocked() const {
-    return info_->InfoLock != 0 || info_->held();
-}
-
-void TMainCalc1::playWave(const std::string& relativeName) {
-    if (optionsModel_->SoundOn && files_.exists(relativeName))
-        sound_->playWave(files_.resolve(relativeName));
-}
-
-void TMainCalc1::replaceReadout(const std::string& text, bool focus) {
-    calculatorView_->ReplaceReadout(text, focus);
 }
 
 // --- start-up -----------------------------------------------------------------------------
@@ -478,10 +421,7 @@ void TMainCalc1::FormCreate() {
     // 8. The lower area is laid out as it was built; the side panels start collapsed.
 
     // 9. The drawing board: the window always opens on it.
-    screens_->Picture1()->hide();
-    screens_->Picture2()->hide();
-    screens_->Picture11()->hide();
-    screens_->Image1()->show();
+    screens_->ShowOpeningPicture();
     RepaintBoard();
     board_->SelectTool(ToolTag::Pointer);
     boardView_->Refresh();
@@ -519,7 +459,8 @@ void TMainCalc1::FormCreate() {
 
     // 13. The readout takes the keys.
     calculatorView_->FocusReadoutAtEnd();
-    if (!startupProblem_.empty()) info_->ShowHeld(startupProblem_);
+    if (const std::string problem = kept_->StartupProblem(); !problem.empty())
+        info_->ShowHeld(problem);
 }
 
 void TMainCalc1::Timer1Timer() {
@@ -549,10 +490,7 @@ void TMainCalc1::RepaintBoard() {
 }
 
 void TMainCalc1::focusAfterToggle() {
-    if (board_->TextToolOpen())
-        boardView_->addText()->setFocus();
-    else
-        calculatorView_->FocusReadoutAtEnd();
+    if (!boardView_->FocusTextTool()) calculatorView_->FocusReadoutAtEnd();
 }
 
 void TMainCalc1::FormulasClick() {
@@ -577,28 +515,9 @@ void TMainCalc1::AstroCloseButtClick() {
     screens_->Picture11()->update();
 }
 
-void TMainCalc1::ImageChangeClick() {
-    Timer1->stop();
-    static constexpr DisplayMode next[] = {DisplayMode::Gallery, DisplayMode::Board,
-                                           DisplayMode::Board, DisplayMode::Reference,
-                                           DisplayMode::Start};
-    const DisplayMode from = screens_->displayMode();
-    const DisplayMode mode = next[static_cast<int>(from)];
-    if (mode == DisplayMode::Reference) {
-        screens_->setTitle("");
-        sheets_->PrepareReference(from);
-    }
-    screens_->showDisplayMode(mode);
-    orbit_->ResetIdle();
-    Timer1->start();
-}
-
 void TMainCalc1::Conversion2Click() {
     if (!converter_) {
-        ReadoutAccess readout{
-            [this] { return calculatorView_->readoutText(); },
-            [this](const QString& text) { calculatorView_->ReplaceReadout(S(text), false); }};
-        converter_ = new TCalcConv(*dialogs_, std::move(readout),
+        converter_ = new TCalcConv(*dialogs_, *converterReadout_,
                                    TCalcConv::Options{options_.animate}, this);
         UseProgramPalette(converter_);
     }
@@ -608,21 +527,8 @@ void TMainCalc1::Conversion2Click() {
 
 // --- exit ---------------------------------------------------------------------------------
 
-ExitAnswer TMainCalc1::AskExitPanel(QFrame* p) {
-    exitAnswer_ = ExitAnswer::None;
-    p->show();
-    p->raise();
-    QEventLoop wait;
-    exitWait_ = &wait;
-    wait.exec();
-    exitWait_ = nullptr;
-    p->hide();
-    return exitAnswer_;
-}
-
 void TMainCalc1::ExitProgram1Click() {
-    exitPanel_->show();
-    exitPanel_->raise();
+    exitPanels_->ShowWhileSaving();
     calculatorView_->ReadoutBackToDecimal();
     SaveSettings();
     close();
@@ -633,11 +539,8 @@ void TMainCalc1::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (AskExitPanel(exitPanel_) == ExitAnswer::Abort) {
-        event->ignore();
-        return;
-    }
-    if (document_->Changed() && AskExitPanel(imageChangedPanel_) == ExitAnswer::Abort) {
+    if (!exitPanels_->ConfirmExit() ||
+        (document_->Changed() && !exitPanels_->ConfirmLeavingUnsavedDrawing())) {
         event->ignore();
         return;
     }
@@ -647,13 +550,13 @@ void TMainCalc1::closeEvent(QCloseEvent* event) {
 }
 
 void TMainCalc1::FormDestroy() {
-    exitPanel_->show();
+    exitPanels_->ShowWhileSaving();
     Timer1->stop();
     gallery_->stopClock();
     calculatorView_->ReadoutBackToDecimal();
     calculatorView_->repaintReadout();
     SaveSettings();
-    exitPanel_->hide();
+    exitPanels_->Hide();
 }
 
 } // namespace pelcor

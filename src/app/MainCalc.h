@@ -1,9 +1,7 @@
 #pragma once
 
 #include "platform/ProgramFiles.h"
-#include "platform/Reporter.h"
 #include "platform/SettingsFile.h"
-#include "platform/StateFile.h"
 
 #include <QMainWindow>
 
@@ -11,7 +9,6 @@
 #include <string>
 
 class QAction;
-class QEventLoop;
 class QFrame;
 class QTimer;
 
@@ -23,23 +20,29 @@ class BoardView;
 class Calculator;
 class CalculatorView;
 class ConstantsView;
-class GalleryView;
-class OrbitView;
-class SheetsView;
-class TCalcPrint1;
-class TextEditorView;
 class Dialogs;
 class DrawingCommands;
 class DrawingDocument;
+class ExitPanels;
+class GalleryView;
+class HelpPages;
 class ImageViewerView;
 class InfoLine;
+class KeptState;
 class OptionsView;
+class OrbitView;
 class PersonalDataView;
+class ReadoutAccess;
+class Reporter;
+class ScreenHost;
+class SheetsView;
 class Shell;
 class SidePanelHost;
-class ScreenHost;
 class Sound;
 class TCalcConv;
+class TCalcPrint1;
+class TextEditorView;
+class WindowReporter;
 struct MainMenu;
 struct Options;
 
@@ -53,13 +56,10 @@ struct MainCalcOptions {
     Shell* shell = nullptr;     // the desktop's own when not given
 };
 
-// The answers of the exit panels.
-enum class ExitAnswer { None = 0, Exit = 128, Abort = 255 };
-
-// The main window. It creates the features' models and views, places the views, connects
-// them, and tells them what the user must see and hear (the Reporter, once for all). The
-// screen and the left column's side panels are two hosts the features ask.
-class TMainCalc1 : public QMainWindow, private Reporter {
+// The main window. It creates the features' models and views, places the views and
+// connects them. The screen and the left column's side panels are two hosts the features
+// ask; what the models tell the user goes through one WindowReporter.
+class TMainCalc1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainCalc1(MainCalcOptions options, QWidget* parent = nullptr);
@@ -80,51 +80,25 @@ public:
     const ProgramFiles& programFiles() const { return files_; }
     MainMenu& menu() { return *menu_; }
     ScreenHost& screens() { return *screens_; }
-    SidePanelHost& sidePanels() { return *sidePanels_; }
     InfoLine& infoLine() { return *info_; }
-    CalculatorView& calculatorView() { return *calculatorView_; }
     Calculator& calculator();
     DrawingDocument& document() { return *document_; }
     DrawingCommands& drawingCommands() { return *commands_; }
     BoardModel& board() { return *board_; }
-    BoardView& boardView() { return *boardView_; }
     Options& options() { return *optionsModel_; }
     OptionsView& optionsView() { return *optionsView_; }
     GalleryView& gallery() { return *gallery_; }
-    ConstantsView& constants() { return *constants_; }
-    SheetsView& sheets() { return *sheets_; }
-    OrbitView& orbit() { return *orbit_; }
     TextEditorView& editor() { return *editor_; }
     TCalcPrint1& printWindow() { return *printWindow_; }
-    PersonalDataView& personalData() { return *personal_; }
     ImageViewerView& imageViewer() { return *viewer_; }
     TCalcConv* converter() const { return converter_; }
-    const Settings& settings() const { return settings_; }
 
     // The menu's action, or a panel, of that object name (for tests and automation).
     QAction* menuAction(const QString& name) const;
     QFrame* panel(const QString& name) const;
 
-    // --- handlers that join several features
-    void ImageChangeClick();
-    void FormulasClick();
-    void AstroCloseButtClick();
-    void Conversion2Click();
-    void ExitProgram1Click();
-    void HelpFile1Click();
-    void Onlinehelp1Click();
-    void AboutUs1Click();
-    // "Print": the screen's picture, or the editor's or the electrical reference's text, to
-    // the print window; the main window hides while it is in use.
-    void PrintarClick();
-    // "Personal Data": opens the personal data over the left column, or closes it.
-    void Personal1Click();
     // Clears and redraws the board with the draw-mode options.
     void RepaintBoard();
-
-    // Opens a drawing as "Load Graphics File" does with the file chosen (the command line's
-    // drawing); a file that does not read is said on the information line.
-    void OpenGraphicsFile(const std::string& name);
 
     // --- saved state
     void LoadSettings();
@@ -136,34 +110,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Reporter
-    void showInfo(const std::string& text) override;
-    void beep() override;
-    void showMessage(const std::string& text) override;
-    std::string infoText() const override;
-    bool infoLocked() const override;
-    void playWave(const std::string& relativeName) override;
-    void replaceReadout(const std::string& text, bool focus) override;
-
-    Reporter& reporter() { return *this; }
+    Reporter& reporter();
     void buildParts();
+    void buildPersonalAndViewer();
     void wireMenu();
     void wireBoard();
     void wireOptions();
     void wireReference();
     void wireEditor();
-    QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
-                               const QString& no, const QString& yesName, const QString& noName);
-    void buildPersonalAndViewer();
     void wirePersonalAndViewer();
     void modeShown();
     void focusAfterToggle();
-    // "CLS": the board's drawing, the gallery's plot and the tape.
-    void CLSButtClick();
-    // Waits, processing window messages, until an exit panel is answered.
-    ExitAnswer AskExitPanel(QFrame* panel);
+    // --- handlers that join several features
+    void FormulasClick();
+    void AstroCloseButtClick();
+    void Conversion2Click();
+    void ExitProgram1Click();
+    // "Print": the screen's picture, or the editor's or the electrical reference's text, to
+    // the print window; the main window hides while it is in use.
+    void PrintarClick();
     void FormDestroy();
-    void prepareStateFiles();
     void pause();
 
     MainCalcOptions options_;
@@ -171,14 +137,10 @@ private:
     std::unique_ptr<Sound> ownSound_;
     std::unique_ptr<Shell> ownShell_;
     Dialogs* dialogs_;
-    Sound* sound_;
-    Shell* shell_;
     ProgramFiles files_;
-    ProgramFiles userFiles_;
     Settings settings_;
-    // "TotalStr.dat" and "Pelcor.ini": where they were read from and where they are saved.
-    StateFile tapeFile_{{}, 0};
-    StateFile settingsFile_{{}, 0};
+    std::unique_ptr<WindowReporter> reporter_;
+    std::unique_ptr<KeptState> kept_;
 
     QWidget* client_ = nullptr;
     QFrame* Panel1 = nullptr;
@@ -197,21 +159,17 @@ private:
     PersonalDataView* personal_ = nullptr;
     ImageViewerView* viewer_ = nullptr;
     AboutView* about_ = nullptr;
+    std::unique_ptr<HelpPages> help_;
     GalleryView* gallery_ = nullptr;
     ConstantsView* constants_ = nullptr;
     SheetsView* sheets_ = nullptr;
     OrbitView* orbit_ = nullptr;
     TextEditorView* editor_ = nullptr;
     std::unique_ptr<TCalcPrint1> printWindow_;
+    std::unique_ptr<ReadoutAccess> converterReadout_;
     TCalcConv* converter_ = nullptr;
-    QFrame* exitPanel_ = nullptr;
-    QFrame* imageChangedPanel_ = nullptr;
-    ExitAnswer exitAnswer_ = ExitAnswer::None;
-    QEventLoop* exitWait_ = nullptr;
+    ExitPanels* exitPanels_ = nullptr;
     bool closing_ = false;
-    bool saveFailureReported_ = false;
-    bool exitNoticeShown_ = false;
-    std::string startupProblem_;
 };
 
 } // namespace pelcor

@@ -3,6 +3,7 @@
 #include "app/MainCalc.h"
 
 #include "app/InfoLine.h"
+#include "app/MainMenu.h"
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
 #include "app/SidePanelHost.h"
@@ -12,15 +13,14 @@
 #include "reference/ImageViewerView.h"
 #include "reference/PersonalDataView.h"
 
+#include <QAction>
 #include <QFrame>
-#include <QLineEdit>
 
 namespace pelcor {
 
 void TMainCalc1::buildPersonalAndViewer() {
-    viewer_ = new ImageViewerView(
-        {Panel1, client_, screens_->panel(), screens_->ViewerImage(), screens_->Picture1()},
-        *screens_, reporter(), *dialogs_, files_, this);
+    viewer_ = new ImageViewerView({Panel1, client_, screens_->area().x(), screens_->Picture1()},
+                                  *screens_, reporter(), *dialogs_, files_, this);
     sidePanels_->AddToLeftColumn(viewer_->sidePicture());
 
     personal_ = new PersonalDataView(
@@ -32,6 +32,9 @@ void TMainCalc1::buildPersonalAndViewer() {
 }
 
 void TMainCalc1::wirePersonalAndViewer() {
+    // "Personal Data": opens the personal data over the left column, or closes it.
+    connect(menu_->PersonalData1, &QAction::triggered, this,
+            [this] { sidePanels_->Toggle(personal_->sidePanel()); });
     connect(personal_, &PersonalDataView::SidePanelCloseClicked, this,
             &TMainCalc1::AstroCloseButtClick);
     connect(boardView_, &BoardView::libraryBackClicked, viewer_, &ImageViewerView::ImageLeft_Click);
@@ -40,10 +43,6 @@ void TMainCalc1::wirePersonalAndViewer() {
     connect(optionsView_, &OptionsView::screenModeChosen, viewer_, [this](int mode) {
         if (mode == 2) viewer_->ShowLibraryImage();
     });
-}
-
-void TMainCalc1::Personal1Click() {
-    sidePanels_->Toggle(personal_->sidePanel());
 }
 
 } // namespace pelcor

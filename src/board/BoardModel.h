@@ -124,6 +124,8 @@ public:
     // shape is deleted: the frame closes without reading its boxes, so it never writes
     // one shape's values over another.
     void DropEditFrame();
+    // No shape stays selected: a drawing is about to be read in place of this one.
+    void DeselectShape() { selection_.SetSelectedShape(0); }
 
     // --- undo steps
     // Ends a step of the drawing: what changed since the last one becomes one undo step

@@ -38,16 +38,16 @@ public:
     struct Places {
         QWidget* toolbarParent; // Panel1: the toolbar and the swatches
         QWidget* frameParent;   // the window's client area: the text tool and the memo
-        PictureBox* board;      // Picture11
-        QLabel* textLabel;      // TextLabel, where the next text goes
+        PictureBox* board;      // Picture11; TextLabel, where the next text goes, lies over it
     };
     BoardView(BoardModel& model, Dialogs& dialogs, const ProgramFiles& files, Places places);
 
-    QFrame* toolbar() const { return toolbar_; }
-    QPushButton* button(ToolTag tag) const;
+    // The toolbar's panel, at the head of the left column.
+    QWidget* toolbar() const;
     // The left column's swatches and their labels, which side panels cover.
     QList<QWidget*> swatchControls() const;
-    QPlainTextEdit* addText() const { return addText_; }
+    // The keyboard focus goes to the text tool's entry box; false when the tool is closed.
+    bool FocusTextTool();
 
     // Shows the model's state: the tools' pictures, the captions' colours, the memo, the
     // text tool, the shape count. Also repaints the board picture.
@@ -103,12 +103,14 @@ private:
     bool boardMouse(QEvent* event);
     void TextOkButtClick();
     void afterModelCall();
+    QPushButton* button(ToolTag tag) const;
 
     BoardModel& model_;
     Dialogs& dialogs_;
     const ProgramFiles& files_;
     Places places_;
     QFrame* toolbar_ = nullptr;
+    QLabel* textLabel_ = nullptr;
     std::map<ToolTag, QPushButton*> buttons_;
     QLabel* penLabel_ = nullptr;
     QLabel* fillLabel_ = nullptr;

@@ -61,7 +61,7 @@ void DrawingCommands::Load() {
 }
 
 void DrawingCommands::Open(const std::string& name) {
-    board_.renderer().Settings.SelectedShape = 0;
+    board_.DeselectShape();
     Read(name);
     screens_.showDisplayMode(DisplayMode::Board);
 }

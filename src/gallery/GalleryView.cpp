@@ -1,5 +1,6 @@
 #include "gallery/GalleryView.h"
 
+#include "platform/Colors.h"
 #include "platform/Screens.h"
 #include "platform/widgets/PictureBox.h"
 
@@ -50,6 +51,13 @@ void GalleryView::SolidClick() {
 void GalleryView::stopClock() {
     timer2_->stop();
     gallery_.StopClock();
+}
+
+void GalleryView::ClearScreen() {
+    if (!screens_.isShown(ScreenPicture::Picture1)) return;
+    picture1_->canvas().clear(colors::BoardBackground);
+    picture1_->setDrawing([](Surface& s) { s.clear(colors::BoardBackground); });
+    picture1_->update();
 }
 
 void GalleryView::enableClock() {

@@ -33,6 +33,9 @@ public:
     void ShowCurrentFigure();
     // "#" (BitBtn26): solids between filled and wire frame; the figure is drawn again.
     void SolidClick();
+    // "CLS" away from the drawing board: Picture1, when it is shown, is cleared to the
+    // board's background.
+    void ClearScreen();
 
     // Timer2 stopped (the toolbar, pictures that take the screen) or enabled again; an
     // enabled timer whose clock is not shown stops itself at its next tick.

@@ -52,11 +52,10 @@ QFrame* ColouredPanel(const char* name, QWidget* parent, int color) {
 
 } // namespace
 
-ConstantsView::ConstantsView(QWidget* lowerParent, QWidget* sideParent, QLabel* image1,
-                             Screens& screens, Reporter& reporter, ProgramFiles files,
-                             QObject* parent)
-    : QObject(parent), image1_(image1), screens_(screens), reporter_(reporter),
-      files_(std::move(files)), model_(reporter, *this) {
+ConstantsView::ConstantsView(QWidget* lowerParent, QWidget* sideParent, Screens& screens,
+                             Reporter& reporter, ProgramFiles files, QObject* parent)
+    : QObject(parent), screens_(screens), reporter_(reporter), files_(std::move(files)),
+      model_(reporter, *this) {
     buildTabs(lowerParent);
     auto tagsOf = [](std::span<const Constant> constants) {
         std::vector<int> tags;
@@ -201,12 +200,9 @@ void ConstantsView::showPicture(PictureAction action, const std::string& picture
             reporter_.showMessage("Cannot open file \"" + path + "\": " + error);
             return;
         }
-        image1_->setPixmap(QPixmap::fromImage(picture));
+        screens_.setPicture(ScreenPicture::Image1, picture);
     } else {
-        if (startPicture_.isNull())
-            image1_->clear();
-        else
-            image1_->setPixmap(QPixmap::fromImage(startPicture_));
+        screens_.setPicture(ScreenPicture::Image1, startPicture_); // none: Image1 empties
         screens_.showDisplayMode();
     }
     takeScreen();

@@ -32,9 +32,9 @@ class ConstantsView : public QObject, private ConstantsDisplay {
     Q_OBJECT
 public:
     // `lowerParent` receives TabControl1 and the tab panels, `sideParent` the two side
-    // lists (hidden). `image1` is the screen's Image1, where constant pictures appear.
-    ConstantsView(QWidget* lowerParent, QWidget* sideParent, QLabel* image1, Screens& screens,
-                  Reporter& reporter, ProgramFiles files, QObject* parent = nullptr);
+    // lists (hidden). Constant pictures appear on the screen's Image1.
+    ConstantsView(QWidget* lowerParent, QWidget* sideParent, Screens& screens, Reporter& reporter,
+                  ProgramFiles files, QObject* parent = nullptr);
     ~ConstantsView() override;
 
     ConstantsModel& model() { return model_; }
@@ -102,7 +102,6 @@ private:
     QPushButton* AstroCloseButt = nullptr;
     QPushButton* PhysCloseButt = nullptr;
 
-    QLabel* image1_;
     Screens& screens_;
     Reporter& reporter_;
     ProgramFiles files_;

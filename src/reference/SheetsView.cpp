@@ -4,10 +4,6 @@
 #include "platform/widgets/PictureBox.h"
 #include "reference/FormulaTopics.h"
 
-#include <QEvent>
-#include <QLabel>
-#include <QPainter>
-
 namespace pelcor {
 
 namespace {
@@ -17,31 +13,6 @@ constexpr double BoardOriginX = 160;
 constexpr double BoardOriginY = 160;
 // The board's background unless the board says otherwise: (154, 171, 139).
 constexpr int DefaultBoardBackground = 154 + 256 * 171 + 65536 * 139;
-
-// A label's text ends its lines with carriage returns, which a label alone would run
-// together: this paints each line under the one before, in the label's font and colours.
-class CarriageReturnLines : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* label = qobject_cast<QLabel*>(watched);
-        if (!label || event->type() != QEvent::Paint || !label->text().contains('\r')) return false;
-        QPainter p(label);
-        p.fillRect(label->rect(), label->palette().color(QPalette::Window));
-        p.setFont(label->font());
-        p.setPen(label->palette().color(QPalette::WindowText));
-        const QFontMetrics fm(label->font());
-        const QRect box = label->contentsRect();
-        int y = box.top() + fm.ascent();
-        for (const QString& line : label->text().split('\r', Qt::SkipEmptyParts)) {
-            p.drawText(box.left() + 1, y, line);
-            y += fm.lineSpacing();
-        }
-        return true;
-    }
-};
 
 QString Joined(const std::vector<SheetText>& texts, size_t count) {
     QStringList parts;
@@ -56,20 +27,17 @@ SheetsView::SheetsView(Pictures pictures, Screens& screens, std::function<int()>
                        std::function<bool()> textEditorOpen, QObject* parent)
     : QObject(parent), pictures_(pictures), screens_(screens),
       boardBackground_(std::move(boardBackground)), textEditorOpen_(std::move(textEditorOpen)),
-      reference_(screens) {
-    if (pictures_.RefLabel)
-        pictures_.RefLabel->installEventFilter(new CarriageReturnLines(pictures_.RefLabel));
-}
+      reference_(screens) {}
 
 void SheetsView::TrigSheetClick(TrigSheet sheet) {
     screens_.stopClock(); // the sheet takes the gallery's picture
     if (screens_.isShown(ScreenPicture::RefLabel)) {
         screens_.showDisplayMode();
-        pictures_.RefLabel->hide();
+        screens_.hidePicture(ScreenPicture::RefLabel);
         screens_.setTitle("");
     }
     emit leaveBoardInteraction();
-    pictures_.Picture1->hide();
+    screens_.hidePicture(ScreenPicture::Picture1);
     screens_.showOnly(ScreenPicture::Picture11);
     screens_.showDisplayMode(DisplayMode::Gallery);
 
@@ -108,7 +76,7 @@ void SheetsView::ElectroPower1Click() {
         break;
     case ElectricalReference::Toggle::Closed:
         emit leaveBoardInteraction();
-        pictures_.Picture1->hide();
+        screens_.hidePicture(ScreenPicture::Picture1);
         screens_.showOnly(ScreenPicture::Picture11);
         emit restoreStartPictureRequested();
         break;
@@ -122,14 +90,7 @@ void SheetsView::PrepareReference(DisplayMode from) {
 }
 
 void SheetsView::fillReferenceLabel() {
-    QLabel* label = pictures_.RefLabel;
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, ToQColor(ElectricalReference::Background));
-    label->setPalette(palette);
-    if (pictures_.Picture11) label->setGeometry(pictures_.Picture11->geometry());
-    label->setText(QString::fromStdString(ElectricalReference::Text()));
-    label->update();
+    screens_.setReferenceText(ElectricalReference::Text(), ElectricalReference::Background);
 }
 
 } // namespace pelcor

@@ -8,16 +8,13 @@
 
 #include <functional>
 
-class QLabel;
-class QWidget;
-
 namespace pelcor {
 
 class PictureBox;
 
 // The formula sheets on the screen: the nineteen trigonometric sheets on Picture1, the
-// formula group chooser and the science topics on Picture2, and the electrical reference in
-// RefLabel.
+// formula group chooser and the science topics on Picture2, and the electrical reference,
+// which the screen host shows in RefLabel.
 //
 // The window connects the nineteen "Trigonometric" items to their handlers (or each item
 // to TrigSheetClick with TrigSheetOfMenuItem(caption)), "Electrical ref data" to
@@ -27,10 +24,8 @@ class SheetsView : public QObject {
     Q_OBJECT
 public:
     struct Pictures {
-        PictureBox* Picture1 = nullptr;     // the trigonometric sheets
-        PictureBox* Picture2 = nullptr;     // the chooser and the topics
-        QLabel* RefLabel = nullptr;         // the electrical reference
-        const QWidget* Picture11 = nullptr; // the drawing board, whose place RefLabel takes
+        PictureBox* Picture1 = nullptr; // the trigonometric sheets
+        PictureBox* Picture2 = nullptr; // the chooser and the topics
     };
     // `boardBackground` gives the drawing board's background colour, which the sheets are
     // drawn on; `textEditorOpen` tells whether the text editor's memo is shown.
@@ -67,7 +62,7 @@ public:
     // "Electrical ref data": shows the reference, or closes it and goes back to the mode it
     // was opened from. Nothing happens while the text editor's memo is open.
     void ElectroPower1Click();
-    // Fills RefLabel with the reference for "Img", which has just stepped the screen to the
+    // Puts the reference on the screen for "Img", which has just stepped the screen to the
     // reference from `from`.
     void PrepareReference(DisplayMode from = DisplayMode::Board);
 

@@ -71,7 +71,7 @@ TEST_F(PersonalTest, AnEntryKeepsItsTitleHintAndNumberTogether) {
 TEST_F(PersonalTest, HoverTakesTheConstantsHighlightAndLeavesTheScreen) {
     FakeScreens screens;
     screens.mode = DisplayMode::Gallery; // away from the board, where constants take the screen
-    ConstantsView constants(&host, &host, new QLabel(&host), screens, reporter,
+    ConstantsView constants(&host, &host, screens, reporter,
                             ProgramFiles(QDir::tempPath().toStdString()));
     view.ShareHoverHelp(constants);
     control<QWidget>("PersonalPanel")->resize(149, 322);
