@@ -46,20 +46,21 @@ void KeptState::NoteTapeLinesNotShown(std::size_t hidden) {
                 (hidden == 1 ? " older line is" : " older lines are") + " kept in " + kTapeFile;
 }
 
-std::optional<Settings> KeptState::LoadSettings() {
+bool KeptState::LoadSettings() {
     prepare();
     const LoadedFile bytes = settingsFile_.Load();
     noteRefusal(settingsFile_, kSettingsFile);
-    if (!bytes.ok()) return std::nullopt;
-    return Settings::FromFileBytes(bytes.bytes);
+    if (!bytes.ok()) return false;
+    settings_ = Settings::FromFileBytes(bytes.bytes);
+    return true;
 }
 
-void KeptState::Save(const std::string& tape, const Settings& settings) {
+void KeptState::Save(const std::string& tape) {
     prepare();
     bool tapeCut = false;
     const std::string tapeBytes = TapeToFileBytes(tape, &tapeCut);
     std::string failure = tapeFile_.Save(tapeBytes);
-    const std::string settingsFailure = settingsFile_.Save(settings.ToFileBytes());
+    const std::string settingsFailure = settingsFile_.Save(settings_.ToFileBytes());
     if (failure.empty()) failure = settingsFailure;
     if (!failure.empty() && !saveFailureReported_) {
         saveFailureReported_ = true;

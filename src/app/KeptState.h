@@ -27,15 +27,19 @@ public:
     // The tape shows only its newest lines: the user is told where the rest is, unless a
     // file problem is to be said.
     void NoteTapeLinesNotShown(std::size_t hidden);
-    std::optional<Settings> LoadSettings();
+    // Reads the settings into settings(); false when there are none to read (the start
+    // values stay).
+    bool LoadSettings();
+    // The settings as read, and as the features write them before the exit saves them.
+    Settings& settings() { return settings_; }
     // What start-up must say and hold on the information line once it is done: the first
     // file refused, or `problem` said here (the remembered drawing did not open), else the
     // tape's note; empty when all is well.
     void SetStartupProblem(const std::string& problem) { problem_ = problem; }
     std::string StartupProblem() const { return problem_.empty() ? tapeNote_ : problem_; }
 
-    // Writes the tape and the settings.
-    void Save(const std::string& tape, const Settings& settings);
+    // Writes the tape and settings().
+    void Save(const std::string& tape);
 
 private:
     void prepare();
@@ -47,6 +51,7 @@ private:
     // Where the files were read from and where they are saved.
     StateFile tapeFile_{{}, 0};
     StateFile settingsFile_{{}, 0};
+    Settings settings_;
     std::string problem_;
     std::string tapeNote_;
     bool saveFailureReported_ = false;

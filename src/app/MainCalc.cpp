@@ -48,9 +48,9 @@ namespace pelcor {
 namespace {
 
 // The calculator's readout as the converter reads and replaces it.
-class CalculatorReadout : public ReadoutAccess {
+class CalculatorReadout : public QObject, public ReadoutAccess {
 public:
-    explicit CalculatorReadout(CalculatorView& view) : view_(view) {}
+    CalculatorReadout(CalculatorView& view, QObject* parent) : QObject(parent), view_(view) {}
     QString text() const override { return view_.readoutText(); }
     void replace(const QString& text) override { view_.ReplaceReadout(S(text), false); }
 
@@ -61,21 +61,9 @@ private:
 } // namespace
 
 TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
-    : QMainWindow(parent), options_(std::move(options)), files_(options_.programDir) {
-    if (!options_.dialogs) {
-        ownDialogs_ = std::make_unique<DesktopDialogs>(this);
-        options_.dialogs = ownDialogs_.get();
-    }
-    if (!options_.sound) {
-        ownSound_ = std::make_unique<DesktopSound>();
-        options_.sound = ownSound_.get();
-    }
-    if (!options_.shell) {
-        ownShell_ = std::make_unique<DesktopShell>();
-        options_.shell = ownShell_.get();
-    }
-    dialogs_ = options_.dialogs;
-
+    : QMainWindow(parent), options_(std::move(options)),
+      desktop_(this, options_.dialogs, options_.sound, options_.shell),
+      files_(options_.programDir) {
     setObjectName("MainCalc1");
     setWindowTitle("Pelcor educational software - Scientific calculator");
     // The window is laid out in pixels for a small sans-serif font.
@@ -113,44 +101,43 @@ Calculator& TMainCalc1::calculator() {
 // --- the parts ----------------------------------------------------------------------------
 
 void TMainCalc1::buildParts() {
-    client_ = new QWidget(this);
-    client_->setObjectName("ClientArea");
-    client_->setFixedSize(643, 509);
-    SetBackground(client_, colors::DesktopBackground);
-    setCentralWidget(client_);
-    Panel1 = MakePanel("Panel1", client_, 2, 4, 628, 478);
+    // The client area, the window's central widget, holds the panels.
+    QWidget* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setFixedSize(643, 509);
+    SetBackground(client, colors::DesktopBackground);
+    setCentralWidget(client);
+    Panel1 = MakePanel("Panel1", client, 2, 4, 628, 478);
     SetBackground(Panel1, colors::BtnFace);
 
     optionsModel_ = std::make_unique<Options>();
     info_ = new InfoLine(Panel1);
     info_->setParent(this);
-    reporter_ = std::make_unique<WindowReporter>(*info_, *optionsModel_, *options_.sound, *dialogs_,
-                                                 files_);
+    reporter_ = std::make_unique<WindowReporter>(*info_, *optionsModel_, desktop_.sound(),
+                                                 desktop_.dialogs(), files_);
     kept_ = std::make_unique<KeptState>(
-        ProgramFiles(options_.userDir.empty() ? options_.programDir : options_.userDir), *dialogs_,
-        reporter());
-    help_ = std::make_unique<HelpPages>(*options_.shell, files_, reporter());
-    calculatorView_ = new CalculatorView(reporter(), Panel1);
+        ProgramFiles(options_.userDir.empty() ? options_.programDir : options_.userDir),
+        desktop_.dialogs(), *reporter_);
+    calculatorView_ = new CalculatorView(*reporter_, Panel1);
     calculatorView_->setParent(this);
     connect(reporter_.get(), &WindowReporter::readoutReplaceRequested, calculatorView_,
             &CalculatorView::ReplaceReadout);
-    converterReadout_ = std::make_unique<CalculatorReadout>(*calculatorView_);
 
     screens_ = std::make_unique<ScreenHost>(Panel1, *menu_);
     connect(screens_.get(), &ScreenHost::idleTimerRunningRequested, Timer1,
             [this](bool running) { running ? Timer1->start() : Timer1->stop(); });
 
-    document_ = std::make_unique<DrawingDocument>(reporter());
-    board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), reporter(),
+    document_ = std::make_unique<DrawingDocument>(*reporter_);
+    board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), *reporter_,
                                           *screens_);
     // The board is always its list drawn again.
     screens_->Picture11()->setDrawing([this](Surface& surface) { board_->DrawPicture(surface); },
                                       true);
     boardView_ =
-        new BoardView(*board_, *dialogs_, files_, {Panel1, client_, screens_->Picture11()});
+        new BoardView(*board_, desktop_.dialogs(), files_, {Panel1, client, screens_->Picture11()});
     boardView_->setParent(this);
     commands_ =
-        new DrawingCommands(*board_, *screens_, *dialogs_, reporter(),
+        new DrawingCommands(*board_, *screens_, desktop_.dialogs(), *reporter_,
                             {&screens_->Picture1()->canvas(), &screens_->Picture2()->canvas(),
                              &screens_->Picture11()->canvas()},
                             this);
@@ -164,7 +151,7 @@ void TMainCalc1::buildParts() {
         screens_->Picture1(), *screens_, [this] { return optionsModel_->WireFrame; },
         [this] { return screens_->isShown(ScreenPicture::Picture11); }, gallery::SystemClock(),
         this);
-    constants_ = new ConstantsView(Panel1, Panel1, *screens_, reporter(), files_, this);
+    constants_ = new ConstantsView(Panel1, Panel1, *screens_, *reporter_, files_, this);
     constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Astronomy), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Physics), true);
@@ -173,37 +160,44 @@ void TMainCalc1::buildParts() {
         {screens_->Picture1(), screens_->Picture2()}, *screens_,
         [this] { return board_->renderer().Settings.BackgroundColor; },
         [this] { return editor_ && editor_->isPanelVisible(); }, this);
-    orbit_ = new OrbitView(*screens_, reporter(), files_, {}, this);
+    orbit_ = new OrbitView(*screens_, *reporter_, files_, {}, this);
     editor_ = new TextEditorView(
-        client_, reporter(), *dialogs_,
+        client, *reporter_, desktop_.dialogs(),
         MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
                    [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
-    printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
+    printWindow_ = std::make_unique<TCalcPrint1>(desktop_.dialogs());
     UseProgramPalette(printWindow_.get());
 
     buildPersonalAndViewer();
 
-    optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
+    optionsView_ = new OptionsView(*optionsModel_, *reporter_, client);
     optionsView_->setParent(this);
 
-    about_ = new AboutView(*menu_, *options_.shell, client_, [this] { pause(); });
-    about_->setParent(this);
-    connect(about_, &AboutView::closed, this, [this] { screens_->showDisplayMode(); });
+    auto* about = new AboutView(*menu_, desktop_.shell(), client, [this] { pause(); });
+    about->setParent(this);
+    connect(about, &AboutView::closed, this, [this] { screens_->showDisplayMode(); });
+    connect(menu_->AboutUs1, &QAction::triggered, about,
+            [this, about] { about->AboutUs1Click(screens_->StartPicture()); });
 
-    exitPanels_ = new ExitPanels(client_);
+    exitPanels_ = new ExitPanels(client);
 
     // Moving over a picture ends the lock that keeps a message in the line.
     screens_->WatchPointer();
     connect(screens_.get(), &ScreenHost::pointerOverPicture, info_, &InfoLine::ReleaseLock);
     // The coordinates hide once the pointer leaves the board.
-    for (QWidget* w : std::initializer_list<QWidget*>{this, client_, Panel1, boardView_->toolbar(),
+    for (QWidget* w : std::initializer_list<QWidget*>{this, client, Panel1, boardView_->toolbar(),
                                                       calculatorView_->keypadArea()})
         boardView_->WatchPointerOver(w);
 }
 
 void TMainCalc1::wireMenu() {
     MainMenu& m = *menu_;
-    connect(m.ExitProgram1, &QAction::triggered, this, &TMainCalc1::ExitProgram1Click);
+    connect(m.ExitProgram1, &QAction::triggered, this, [this] {
+        exitPanels_->ShowWhileSaving();
+        calculatorView_->ReadoutBackToDecimal();
+        SaveSettings();
+        close();
+    });
     DrawingCommands* d = commands_;
     connect(m.New1, &QAction::triggered, d, &DrawingCommands::New);
     connect(m.SaveGraphicsFile1, &QAction::triggered, d, &DrawingCommands::Save);
@@ -211,18 +205,38 @@ void TMainCalc1::wireMenu() {
     connect(m.SaveImageBitmap1, &QAction::triggered, d, &DrawingCommands::Export);
     connect(m.Undo1, &QAction::triggered, d, &DrawingCommands::Undo);
     connect(m.Redo1, &QAction::triggered, d, &DrawingCommands::Redo);
-    connect(m.Formulas1, &QAction::triggered, this, &TMainCalc1::FormulasClick);
+    // "Formula's": the formula list opens over the left column with the chooser on the
+    // screen, or closes and gives the screen back.
+    connect(m.Formulas1, &QAction::triggered, this, [this] {
+        if (!sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Formulas))) {
+            screens_->showDisplayMode(screens_->savedDisplayMode());
+            return;
+        }
+        screens_->setSavedDisplayMode(screens_->displayMode());
+        screens_->showDisplayMode(DisplayMode::Sheets);
+        orbit_->ResetIdle();
+        Timer1->stop();
+        sheets_->ShowChooser();
+    });
     connect(m.Physics1, &QAction::triggered, this, [this] {
         sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Physics));
     });
     connect(m.Astronomy1, &QAction::triggered, this, [this] {
         sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Astronomy));
     });
-    connect(m.Conversion2, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
-    connect(m.AboutUs1, &QAction::triggered, about_,
-            [this] { about_->AboutUs1Click(screens_->StartPicture()); });
-    connect(m.Onlinehelp1, &QAction::triggered, this, [this] { help_->Onlinehelp1Click(); });
-    connect(m.HelpFile1, &QAction::triggered, this, [this] { help_->HelpFile1Click(); });
+    connect(m.Conversion2, &QAction::triggered, this, [this] {
+        if (!converter_) {
+            converter_ =
+                new TCalcConv(desktop_.dialogs(), *new CalculatorReadout(*calculatorView_, this),
+                              TCalcConv::Options{options_.animate}, this);
+            UseProgramPalette(converter_);
+        }
+        converter_->OpenConverter(calculatorView_->readoutText());
+        converter_->showGrowing(pos() + QPoint(5, 50));
+    });
+    auto help = std::make_shared<HelpPages>(desktop_.shell(), files_, *reporter_);
+    connect(m.Onlinehelp1, &QAction::triggered, this, [help] { help->Onlinehelp1Click(); });
+    connect(m.HelpFile1, &QAction::triggered, this, [help] { help->HelpFile1Click(); });
     connect(m.Soundssetup1, &QAction::triggered, optionsView_, &OptionsView::SetupSound);
     connect(m.Screensetup1, &QAction::triggered, optionsView_, &OptionsView::SetupScreen);
     connect(m.DrawMode1, &QAction::triggered, optionsView_, &OptionsView::DrawMode1Click);
@@ -296,7 +310,11 @@ void TMainCalc1::wireOptions() {
 void TMainCalc1::wireReference() {
     connect(screens_.get(), &ScreenHost::idleResetRequested, orbit_, &OrbitView::ResetIdle);
     connect(screens_.get(), &ScreenHost::clockStopRequested, gallery_, &GalleryView::stopClock);
-    connect(screens_.get(), &ScreenHost::modeShown, this, &TMainCalc1::modeShown);
+    // Once the screen shows a mode, the keypad shows its part of it.
+    connect(screens_.get(), &ScreenHost::modeShown, this, [this] {
+        calculatorView_->showOrbitKeyAtRest();
+        calculatorView_->setPointerCoordinatesShown(screens_->displayMode() == DisplayMode::Board);
+    });
     connect(screens_.get(), &ScreenHost::referenceReached, sheets_, &SheetsView::PrepareReference);
     connect(constants_, &ConstantsView::SidePanelCloseClicked, this,
             &TMainCalc1::AstroCloseButtClick);
@@ -342,16 +360,16 @@ void TMainCalc1::wireEditor() {
             &TextEditorView::LoadTextFile1Click);
     connect(menu_->SaveTextFile1, &QAction::triggered, editor_,
             &TextEditorView::SaveTextFile1Click);
-    connect(menu_->Printar, &QAction::triggered, this, &TMainCalc1::PrintarClick);
+    // "Print": the editor's text, or the screen's picture or text; the window hides while the
+    // print window is in use.
+    connect(menu_->Printar, &QAction::triggered, this, [this] {
+        if (editor_->isPanelVisible())
+            printWindow_->ShowText(editor_->memoText(), editor_->memoFont());
+        else if (!screens_->Print(*printWindow_))
+            return; // "Print" is not offered on the other screens
+        hide();
+    });
     connect(printWindow_.get(), &TCalcPrint1::printerClosed, this, [this] { show(); });
-}
-
-void TMainCalc1::PrintarClick() {
-    if (editor_->isPanelVisible())
-        printWindow_->ShowText(editor_->memoText(), editor_->memoFont());
-    else if (!screens_->Print(*printWindow_))
-        return; // "Print" is not offered on the other screens
-    hide();
 }
 
 int TMainCalc1::idleCountdown() const {
@@ -393,10 +411,6 @@ void TMainCalc1::FormCreate() {
 
     // 2. The splash grows at the screen's centre.
     auto splash = std::make_unique<TCalcSplash1>();
-    // A click or a key on the splash ends its wait early (step 11).
-    bool splashDismissed = false;
-    connect(splash.get(), &TCalcSplash1::dismissed, this,
-            [&splashDismissed] { splashDismissed = true; });
     const QImage splashPicture = LoadPicture(files_.resolve("Splash1.jpg"));
     if (options_.splashTicks > 0) splash->showGrowing(splashPicture, options_.animate ? 8 : 0);
 
@@ -411,7 +425,7 @@ void TMainCalc1::FormCreate() {
     LoadSettings();
 
     // 6. With no drawing file remembered: the start picture and the pointer's glyph.
-    if (settings_.drawingFile.empty()) screens_->showDisplayMode(DisplayMode::Start);
+    if (kept_->settings().drawingFile.empty()) screens_->showDisplayMode(DisplayMode::Start);
 
     // 7. The pictures share the board's place (the viewer's panel is placed by the viewer);
     //    the start picture is the splash picture stretched to the screen.
@@ -433,21 +447,8 @@ void TMainCalc1::FormCreate() {
     info_->Show("");
 
     // 11. Wait for the splash; a click or a key on it ends the wait at once.
-    SplashCountdown = splashDismissed ? 0 : options_.splashTicks;
-    if (SplashCountdown > 0) {
-        QEventLoop wait;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &wait, [this, &wait, &splashDismissed] {
-            if (splashDismissed) SplashCountdown = 0;
-            if (SplashCountdown <= 0) wait.quit();
-        });
-        connect(splash.get(), &TCalcSplash1::dismissed, &wait, [this, &wait] {
-            SplashCountdown = 0;
-            wait.quit();
-        });
-        poll.start(10);
-        wait.exec();
-    }
+    SplashCountdown = options_.splashTicks;
+    splash->WaitFor(SplashCountdown);
     splash.reset();
 
     // 12. Show the window and open the menu.
@@ -478,11 +479,6 @@ void TMainCalc1::pause() {
 
 // --- screens and panels ---------------------------------------------------------------------
 
-void TMainCalc1::modeShown() {
-    calculatorView_->showOrbitKeyAtRest();
-    calculatorView_->setPointerCoordinatesShown(screens_->displayMode() == DisplayMode::Board);
-}
-
 void TMainCalc1::RepaintBoard() {
     board_->SetDisplayOptions(optionsModel_->WireFrame, optionsModel_->BlackWhite);
     board_->RepaintBoard();
@@ -491,19 +487,6 @@ void TMainCalc1::RepaintBoard() {
 
 void TMainCalc1::focusAfterToggle() {
     if (!boardView_->FocusTextTool()) calculatorView_->FocusReadoutAtEnd();
-}
-
-void TMainCalc1::FormulasClick() {
-    QWidget* formulas = constants_->sideList(ConstantsView::SideList::Formulas);
-    if (!sidePanels_->Toggle(formulas)) {
-        screens_->showDisplayMode(screens_->savedDisplayMode());
-        return;
-    }
-    screens_->setSavedDisplayMode(screens_->displayMode());
-    screens_->showDisplayMode(DisplayMode::Sheets);
-    orbit_->ResetIdle();
-    Timer1->stop();
-    sheets_->ShowChooser();
 }
 
 void TMainCalc1::AstroCloseButtClick() {
@@ -515,24 +498,7 @@ void TMainCalc1::AstroCloseButtClick() {
     screens_->Picture11()->update();
 }
 
-void TMainCalc1::Conversion2Click() {
-    if (!converter_) {
-        converter_ = new TCalcConv(*dialogs_, *converterReadout_,
-                                   TCalcConv::Options{options_.animate}, this);
-        UseProgramPalette(converter_);
-    }
-    converter_->OpenConverter(calculatorView_->readoutText());
-    converter_->showGrowing(pos() + QPoint(5, 50));
-}
-
 // --- exit ---------------------------------------------------------------------------------
-
-void TMainCalc1::ExitProgram1Click() {
-    exitPanels_->ShowWhileSaving();
-    calculatorView_->ReadoutBackToDecimal();
-    SaveSettings();
-    close();
-}
 
 void TMainCalc1::closeEvent(QCloseEvent* event) {
     if (closing_) {
@@ -545,11 +511,6 @@ void TMainCalc1::closeEvent(QCloseEvent* event) {
         return;
     }
     closing_ = true;
-    FormDestroy();
-    event->accept();
-}
-
-void TMainCalc1::FormDestroy() {
     exitPanels_->ShowWhileSaving();
     Timer1->stop();
     gallery_->stopClock();
@@ -557,6 +518,7 @@ void TMainCalc1::FormDestroy() {
     calculatorView_->repaintReadout();
     SaveSettings();
     exitPanels_->Hide();
+    event->accept();
 }
 
 } // namespace pelcor

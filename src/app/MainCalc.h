@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/DesktopServices.h"
 #include "platform/ProgramFiles.h"
-#include "platform/SettingsFile.h"
 
 #include <QMainWindow>
 
@@ -14,31 +14,24 @@ class QTimer;
 
 namespace pelcor {
 
-class AboutView;
 class BoardModel;
 class BoardView;
 class Calculator;
 class CalculatorView;
 class ConstantsView;
-class Dialogs;
 class DrawingCommands;
 class DrawingDocument;
 class ExitPanels;
 class GalleryView;
-class HelpPages;
 class ImageViewerView;
 class InfoLine;
 class KeptState;
 class OptionsView;
 class OrbitView;
 class PersonalDataView;
-class ReadoutAccess;
-class Reporter;
 class ScreenHost;
 class SheetsView;
-class Shell;
 class SidePanelHost;
-class Sound;
 class TCalcConv;
 class TCalcPrint1;
 class TextEditorView;
@@ -78,7 +71,6 @@ public:
 
     // --- the parts
     const ProgramFiles& programFiles() const { return files_; }
-    MainMenu& menu() { return *menu_; }
     ScreenHost& screens() { return *screens_; }
     InfoLine& infoLine() { return *info_; }
     Calculator& calculator();
@@ -110,7 +102,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Reporter& reporter();
     void buildParts();
     void buildPersonalAndViewer();
     void wireMenu();
@@ -119,30 +110,17 @@ private:
     void wireReference();
     void wireEditor();
     void wirePersonalAndViewer();
-    void modeShown();
     void focusAfterToggle();
-    // --- handlers that join several features
-    void FormulasClick();
+    // A side list's close button: the list closes and the screen shows its mode again.
     void AstroCloseButtClick();
-    void Conversion2Click();
-    void ExitProgram1Click();
-    // "Print": the screen's picture, or the editor's or the electrical reference's text, to
-    // the print window; the main window hides while it is in use.
-    void PrintarClick();
-    void FormDestroy();
     void pause();
 
     MainCalcOptions options_;
-    std::unique_ptr<Dialogs> ownDialogs_;
-    std::unique_ptr<Sound> ownSound_;
-    std::unique_ptr<Shell> ownShell_;
-    Dialogs* dialogs_;
+    DesktopServices desktop_;
     ProgramFiles files_;
-    Settings settings_;
     std::unique_ptr<WindowReporter> reporter_;
     std::unique_ptr<KeptState> kept_;
 
-    QWidget* client_ = nullptr;
     QFrame* Panel1 = nullptr;
     QTimer* Timer1 = nullptr;
     std::unique_ptr<MainMenu> menu_;
@@ -158,15 +136,12 @@ private:
     OptionsView* optionsView_ = nullptr;
     PersonalDataView* personal_ = nullptr;
     ImageViewerView* viewer_ = nullptr;
-    AboutView* about_ = nullptr;
-    std::unique_ptr<HelpPages> help_;
     GalleryView* gallery_ = nullptr;
     ConstantsView* constants_ = nullptr;
     SheetsView* sheets_ = nullptr;
     OrbitView* orbit_ = nullptr;
     TextEditorView* editor_ = nullptr;
     std::unique_ptr<TCalcPrint1> printWindow_;
-    std::unique_ptr<ReadoutAccess> converterReadout_;
     TCalcConv* converter_ = nullptr;
     ExitPanels* exitPanels_ = nullptr;
     bool closing_ = false;

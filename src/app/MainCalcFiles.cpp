@@ -16,52 +16,49 @@
 
 namespace pelcor {
 
-Reporter& TMainCalc1::reporter() {
-    return *reporter_;
-}
-
 void TMainCalc1::LoadSettings() {
     if (const auto tape = kept_->LoadTape()) {
         calculatorView_->LoadTape(*tape);
         // A tape too long to show whole shows its newest lines.
         kept_->NoteTapeLinesNotShown(calculatorView_->TapeLinesNotShown());
     }
-    if (const auto loaded = kept_->LoadSettings()) {
-        settings_ = *loaded;
-        calculatorView_->LoadSettings(settings_);
-        screens_->setDisplayMode(static_cast<DisplayMode>(settings_.displayMode));
-        info_->Show(settings_.info);
-        optionsModel_->LoadSettings(settings_);
+    Settings& settings = kept_->settings();
+    if (kept_->LoadSettings()) {
+        calculatorView_->LoadSettings(settings);
+        screens_->setDisplayMode(static_cast<DisplayMode>(settings.displayMode));
+        info_->Show(settings.info);
+        optionsModel_->LoadSettings(settings);
         optionsView_->Refresh();
-        personal_->LoadSettings(settings_);
+        personal_->LoadSettings(settings);
         boardView_->ShowSoundGlyph(optionsModel_->SoundOn);
-        document_->SetFileName(settings_.drawingFile);
+        document_->SetFileName(settings.drawingFile);
         // A remembered drawing that does not open is said again once start-up has cleared
         // the information line.
-        if (!settings_.drawingFile.empty() && !commands_->Read(settings_.drawingFile))
+        if (!settings.drawingFile.empty() && !commands_->Read(settings.drawingFile))
             kept_->SetStartupProblem(info_->Text());
-        gallery_->setFigureIndex(settings_.galleryPosition);
+        gallery_->setFigureIndex(settings.galleryPosition);
         if (screens_->displayMode() != DisplayMode::Start) {
             const DisplayMode restored = screens_->displayMode();
             gallery_->ShowCurrentFigure();
             screens_->showDisplayMode(restored);
         }
     }
-    viewer_->LoadSettings(settings_); // the side picture, "Pelcor.jpg" unless one was chosen
+    viewer_->LoadSettings(settings); // the side picture, "Pelcor.jpg" unless one was chosen
     commands_->StartHistory();
 }
 
 void TMainCalc1::SaveSettings() {
-    calculatorView_->SaveSettings(settings_);
-    settings_.displayMode = static_cast<int>(screens_->displayMode());
-    settings_.galleryPosition = gallery_->FigureIndex();
-    settings_.shapeCount = document_->list().ShapeCount();
-    settings_.drawingFile = document_->FileName();
-    settings_.info = info_->Text();
-    optionsModel_->SaveSettings(settings_);
-    personal_->SaveSettings(settings_);
-    viewer_->SaveSettings(settings_);
-    kept_->Save(calculator().tape(), settings_);
+    Settings& settings = kept_->settings();
+    calculatorView_->SaveSettings(settings);
+    settings.displayMode = static_cast<int>(screens_->displayMode());
+    settings.galleryPosition = gallery_->FigureIndex();
+    settings.shapeCount = document_->list().ShapeCount();
+    settings.drawingFile = document_->FileName();
+    settings.info = info_->Text();
+    optionsModel_->SaveSettings(settings);
+    personal_->SaveSettings(settings);
+    viewer_->SaveSettings(settings);
+    kept_->Save(calculator().tape());
 }
 
 } // namespace pelcor

@@ -19,12 +19,13 @@
 namespace pelcor {
 
 void TMainCalc1::buildPersonalAndViewer() {
-    viewer_ = new ImageViewerView({Panel1, client_, screens_->area().x(), screens_->Picture1()},
-                                  *screens_, reporter(), *dialogs_, files_, this);
+    QWidget* client = centralWidget();
+    viewer_ = new ImageViewerView({Panel1, client, screens_->area().x(), screens_->Picture1()},
+                                  *screens_, *reporter_, desktop_.dialogs(), files_, this);
     sidePanels_->AddToLeftColumn(viewer_->sidePicture());
 
     personal_ = new PersonalDataView(
-        Panel1, client_, reporter(), [this] { return S(calculatorView_->readoutText()); }, this);
+        Panel1, client, *reporter_, [this] { return S(calculatorView_->readoutText()); }, this);
     sidePanels_->AddPanel(personal_->sidePanel(), true);
     sidePanels_->AddCompanion(personal_->editPanel());
     info_->WatchClearing(personal_->sidePanel());
