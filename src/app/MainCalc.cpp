@@ -126,6 +126,11 @@ void TMainCalc1::buildParts() {
     screens_ = std::make_unique<ScreenHost>(Panel1, *menu_);
     connect(screens_.get(), &ScreenHost::idleTimerRunningRequested, Timer1,
             [this](bool running) { running ? Timer1->start() : Timer1->stop(); });
+    // Once the screen shows a mode, the keypad shows its part of it.
+    connect(screens_.get(), &ScreenHost::modeShown, this, [this] {
+        calculatorView_->showOrbitKeyAtRest();
+        calculatorView_->setPointerCoordinatesShown(screens_->displayMode() == DisplayMode::Board);
+    });
 
     document_ = std::make_unique<DrawingDocument>(*reporter_);
     board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), *reporter_,
@@ -151,6 +156,7 @@ void TMainCalc1::buildParts() {
         screens_->Picture1(), *screens_, [this] { return optionsModel_->WireFrame; },
         [this] { return screens_->isShown(ScreenPicture::Picture11); }, gallery::SystemClock(),
         this);
+    connect(screens_.get(), &ScreenHost::clockStopRequested, gallery_, &GalleryView::stopClock);
     constants_ = new ConstantsView(Panel1, Panel1, *screens_, *reporter_, files_, this);
     constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Astronomy), true);
@@ -161,6 +167,7 @@ void TMainCalc1::buildParts() {
         [this] { return board_->renderer().Settings.BackgroundColor; },
         [this] { return editor_ && editor_->isPanelVisible(); }, this);
     orbit_ = new OrbitView(*screens_, *reporter_, files_, {}, this);
+    connect(screens_.get(), &ScreenHost::idleResetRequested, orbit_, &OrbitView::ResetIdle);
     editor_ = new TextEditorView(
         client, *reporter_, desktop_.dialogs(),
         MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
@@ -308,13 +315,6 @@ void TMainCalc1::wireOptions() {
 }
 
 void TMainCalc1::wireReference() {
-    connect(screens_.get(), &ScreenHost::idleResetRequested, orbit_, &OrbitView::ResetIdle);
-    connect(screens_.get(), &ScreenHost::clockStopRequested, gallery_, &GalleryView::stopClock);
-    // Once the screen shows a mode, the keypad shows its part of it.
-    connect(screens_.get(), &ScreenHost::modeShown, this, [this] {
-        calculatorView_->showOrbitKeyAtRest();
-        calculatorView_->setPointerCoordinatesShown(screens_->displayMode() == DisplayMode::Board);
-    });
     connect(screens_.get(), &ScreenHost::referenceReached, sheets_, &SheetsView::PrepareReference);
     connect(constants_, &ConstantsView::SidePanelCloseClicked, this,
             &TMainCalc1::AstroCloseButtClick);

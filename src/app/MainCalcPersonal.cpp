@@ -7,6 +7,7 @@
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
 #include "app/SidePanelHost.h"
+#include "app/WindowReporter.h"
 #include "board/BoardView.h"
 #include "calc/CalculatorView.h"
 #include "platform/widgets/Widgets.h"
