@@ -7,6 +7,7 @@
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
 #include "app/SidePanelHost.h"
+#include "app/WindowAnswers.h"
 #include "board/BoardModel.h"
 #include "board/BoardView.h"
 #include "board/DrawingCommands.h"
@@ -42,7 +43,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
 
 namespace pelcor {
@@ -124,9 +124,11 @@ void TMainCalc1::buildParts() {
     info_ = new InfoLine(Panel1);
     info_->setParent(this);
 
+    answers_ = std::make_unique<WindowAnswers>(*this);
+    optionsModel_ = std::make_unique<Options>();
     document_ = std::make_unique<DrawingDocument>(reporter());
     board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), reporter(),
-                                          *screens_);
+                                          *screens_, *answers_);
     // The board is always its list drawn again.
     screens_->Picture11()->setDrawing([this](Surface& surface) { board_->DrawPicture(surface); },
                                       true);
@@ -140,39 +142,31 @@ void TMainCalc1::buildParts() {
                             this);
 
     sidePanels_ =
-        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), [this] { pause(); });
+        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), options_.animate);
     for (QWidget* w : boardView_->swatchControls())
         sidePanels_->AddToLeftColumn(w);
 
-    gallery_ = new GalleryView(
-        screens_->Picture1(), *screens_, [this] { return optionsModel_->WireFrame; },
-        [this] { return screens_->isShown(ScreenPicture::Picture11); }, gallery::SystemClock(),
-        this);
-    constants_ =
-        new ConstantsView(Panel1, Panel1, screens_->Image1(), *screens_, reporter(), files_, this);
-    constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
+    gallery_ = new GalleryView(screens_->Picture1(), *screens_, *optionsModel_,
+                               gallery::SystemClock(), this);
+    constants_ = new ConstantsView(Panel1, Panel1, screens_->Image1(), *screens_, reporter(),
+                                   *optionsModel_, files_, this);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Astronomy), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Physics), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Formulas), false);
     sheets_ = new SheetsView(
         {screens_->Picture1(), screens_->Picture2(), screens_->RefLabel(), screens_->Picture11()},
-        *screens_, [this] { return board_->renderer().Settings.BackgroundColor; },
-        [this] { return editor_ && editor_->isPanelVisible(); }, this);
+        *screens_, *answers_, this);
     orbit_ = new OrbitView(screens_->Image1(), *screens_, reporter(), files_, {}, this);
-    editor_ = new TextEditorView(
-        client_, reporter(), *dialogs_,
-        MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
-                   [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
+    editor_ = new TextEditorView(client_, reporter(), *dialogs_, *answers_);
     printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
     UseProgramPalette(printWindow_.get());
 
     buildPersonalAndViewer();
 
-    optionsModel_ = std::make_unique<Options>();
     optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
     optionsView_->setParent(this);
 
-    about_ = new AboutView(*menu_, *shell_, client_, [this] { pause(); });
+    about_ = new AboutView(*menu_, *shell_, client_, options_.animate);
     about_->setParent(this);
     connect(about_, &AboutView::closed, this, [this] { screens_->showDisplayMode(); });
 
@@ -280,7 +274,6 @@ void TMainCalc1::wireBoard() {
             &CalculatorView::showPointerCoordinates);
     connect(&v, &BoardView::pointerLeftBoard, calculatorView_,
             &CalculatorView::hidePointerCoordinates);
-    v.pointerBlocked = [this] { return constants_->isFormulaListOpen() || viewer_->isOpen(); };
 }
 
 void TMainCalc1::wireOptions() {
@@ -340,8 +333,6 @@ void TMainCalc1::wireEditor() {
         if (editor_->isPanelVisible()) editor_->EditorCloseButt1Click();
     });
     connect(editor_, &TextEditorView::hideOptionPanels, optionsView_, &OptionsView::HidePanels);
-    // While the editor is open the drawing tools rest.
-    board_->textEditOpen = [this] { return editor_->isPanelVisible(); };
     connect(menu_->Viewcalculations1, &QAction::triggered, this,
             [this] { editor_->ViewEditor1Click(Q(calculatorView_->calculator().tape())); });
     connect(menu_->TextEditor2, &QAction::triggered, editor_, &TextEditorView::TextEditor2Click);
@@ -441,6 +432,10 @@ void TMainCalc1::replaceReadout(const std::string& text, bool focus) {
     calculatorView_->ReplaceReadout(text, focus);
 }
 
+std::string TMainCalc1::readoutText() const {
+    return S(calculatorView_->readoutText());
+}
+
 // --- start-up -----------------------------------------------------------------------------
 
 void TMainCalc1::FormCreate() {
@@ -528,11 +523,6 @@ void TMainCalc1::Timer1Timer() {
         return;
     }
     orbit_->Timer1Idle();
-}
-
-void TMainCalc1::pause() {
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (options_.animate) QThread::msleep(2);
 }
 
 // --- screens and panels ---------------------------------------------------------------------

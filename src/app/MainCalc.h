@@ -28,6 +28,7 @@ class OrbitView;
 class SheetsView;
 class TCalcPrint1;
 class TextEditorView;
+class WindowAnswers;
 class Dialogs;
 class DrawingCommands;
 class DrawingDocument;
@@ -61,6 +62,8 @@ enum class ExitAnswer { None = 0, Exit = 128, Abort = 255 };
 // screen and the left column's side panels are two hosts the features ask.
 class TMainCalc1 : public QMainWindow, private Reporter {
     Q_OBJECT
+    friend class WindowAnswers;
+
 public:
     explicit TMainCalc1(MainCalcOptions options, QWidget* parent = nullptr);
     ~TMainCalc1() override;
@@ -144,6 +147,7 @@ private:
     bool infoLocked() const override;
     void playWave(const std::string& relativeName) override;
     void replaceReadout(const std::string& text, bool focus) override;
+    std::string readoutText() const override;
 
     Reporter& reporter() { return *this; }
     void buildParts();
@@ -164,7 +168,6 @@ private:
     ExitAnswer AskExitPanel(QFrame* panel);
     void FormDestroy();
     void prepareStateFiles();
-    void pause();
 
     MainCalcOptions options_;
     std::unique_ptr<Dialogs> ownDialogs_;
@@ -184,6 +187,7 @@ private:
     QFrame* Panel1 = nullptr;
     QTimer* Timer1 = nullptr;
     std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<WindowAnswers> answers_;
     std::unique_ptr<ScreenHost> screens_;
     std::unique_ptr<SidePanelHost> sidePanels_;
     InfoLine* info_ = nullptr;

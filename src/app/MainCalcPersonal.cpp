@@ -23,8 +23,7 @@ void TMainCalc1::buildPersonalAndViewer() {
         *screens_, reporter(), *dialogs_, files_, this);
     sidePanels_->AddToLeftColumn(viewer_->sidePicture());
 
-    personal_ = new PersonalDataView(
-        Panel1, client_, reporter(), [this] { return S(calculatorView_->readoutText()); }, this);
+    personal_ = new PersonalDataView(Panel1, client_, reporter(), this);
     sidePanels_->AddPanel(personal_->sidePanel(), true);
     sidePanels_->AddCompanion(personal_->editPanel());
     info_->WatchClearing(personal_->sidePanel());

@@ -18,11 +18,12 @@ struct Screen {
     PictureBox* picture11 = new PictureBox("Picture11", 320, 320, 0, &panel);
     QLabel* refLabel = new QLabel(&panel);
     FakeScreens screens;
-    bool editorOpen = false;
-    SheetsView view{{picture1, picture2, refLabel, picture11},
-                    screens,
-                    [] { return 255; },
-                    [this] { return editorOpen; }};
+    struct Around : SheetsSurroundings {
+        bool editorOpen = false;
+        int boardBackground() const override { return 255; }
+        bool textEditorOpen() const override { return editorOpen; }
+    } around;
+    SheetsView view{{picture1, picture2, refLabel, picture11}, screens, around};
 };
 
 // The rows of the label's picture that hold any dark pixel, counted as separate bands.
@@ -70,12 +71,12 @@ TEST(SheetsView, TheElectricalReferenceOpensOverTheBoardAndCloses) {
     QSignalSpy restore(&s.view, &SheetsView::restoreStartPictureRequested);
     QSignalSpy leave(&s.view, &SheetsView::leaveBoardInteraction);
 
-    s.editorOpen = true;
+    s.around.editorOpen = true;
     s.view.ElectroPower1Click();
     EXPECT_EQ(s.screens.mode, DisplayMode::Gallery);
     EXPECT_EQ(s.screens.title, "old title");
 
-    s.editorOpen = false;
+    s.around.editorOpen = false;
     s.view.ElectroPower1Click();
     EXPECT_EQ(opened.count(), 1);
     EXPECT_EQ(s.screens.mode, DisplayMode::Reference);
