@@ -29,8 +29,8 @@ const char* AboutView::WebSite() {
     return kWebSite;
 }
 
-AboutView::AboutView(MainMenu& menu, Shell& shell, QWidget* parent, std::function<void()> pause)
-    : menu_(menu), shell_(shell), pause_(std::move(pause)) {
+AboutView::AboutView(MainMenu& menu, Shell& shell, QWidget* parent, bool animate)
+    : menu_(menu), shell_(shell), animate_(animate) {
     panel_ = MakePanel("AboutPanel", parent, 155, 8, 317, kClosedHeight);
     SetBackground(panel_, 59 + 256 * 179 + 65536 * 192);
     panel_->installEventFilter(this);
@@ -68,7 +68,7 @@ void AboutView::setMenus(bool enabled) {
 
 void AboutView::AboutUs1Click(const QImage& picture) {
     if (IsOpen()) {
-        AnimateHeight(panel_, kClosedHeight, 2, pause_);
+        AnimateHeight(panel_, kClosedHeight, 2, animate_);
         panel_->hide();
         setMenus(true);
         emit closed();
@@ -80,7 +80,7 @@ void AboutView::AboutUs1Click(const QImage& picture) {
     panel_->setGeometry(155, 8, 320, kClosedHeight);
     panel_->show();
     panel_->raise();
-    AnimateHeight(panel_, kBoardHeight, 2, pause_);
+    AnimateHeight(panel_, kBoardHeight, 2, animate_);
 }
 
 bool AboutView::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #include "app/ExitPanels.h"
 
+#include "board/DrawingDocument.h"
 #include "platform/Colors.h"
 #include "platform/widgets/Widgets.h"
 
@@ -51,12 +52,11 @@ bool ExitPanels::ask(QFrame* panel) {
     return answer_ != Answer::No;
 }
 
-bool ExitPanels::ConfirmExit() {
-    return ask(exitPanel_);
-}
-
-bool ExitPanels::ConfirmLeavingUnsavedDrawing() {
-    return ask(imageChangedPanel_);
+bool ExitPanels::Confirm(const DrawingDocument& drawing) {
+    if (!ask(exitPanel_)) return false;
+    if (drawing.Changed() && !ask(imageChangedPanel_)) return false;
+    confirmed_ = true;
+    return true;
 }
 
 void ExitPanels::ShowWhileSaving() {

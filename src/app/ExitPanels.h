@@ -9,6 +9,8 @@ class QWidget;
 
 namespace pelcor {
 
+class DrawingDocument;
+
 // The two exit questions over the window's client area: `ExitPanel` ("Do you wish to exit
 // the Pelcor calculator?") and `ImageChangedPanel` (the drawing is not saved). Each is asked
 // by showing it and waiting, with the window's messages still processed, until one of its
@@ -18,10 +20,11 @@ class ExitPanels : public QObject {
 public:
     explicit ExitPanels(QWidget* parent);
 
-    // "Yes" on ExitPanel; false for "No".
-    bool ConfirmExit();
-    // "Exit" on ImageChangedPanel; false for "Abort Exit".
-    bool ConfirmLeavingUnsavedDrawing();
+    // "Yes" on ExitPanel and then, when the drawing is not saved, "Exit" on
+    // ImageChangedPanel; false for "No" or "Abort Exit". Once confirmed the exit is not
+    // asked again.
+    bool Confirm(const DrawingDocument& drawing);
+    bool Confirmed() const { return confirmed_; }
     // ExitPanel stays up, unasked, while the exit saves the settings.
     void ShowWhileSaving();
     void Hide();
@@ -37,6 +40,7 @@ private:
     QFrame* imageChangedPanel_;
     Answer answer_ = Answer::None;
     QEventLoop* wait_ = nullptr;
+    bool confirmed_ = false;
 };
 
 } // namespace pelcor

@@ -10,6 +10,7 @@
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
 #include "app/SidePanelHost.h"
+#include "app/WindowAnswers.h"
 #include "app/WindowReporter.h"
 #include "board/BoardModel.h"
 #include "board/BoardView.h"
@@ -40,25 +41,9 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QThread>
 #include <QTimer>
 
 namespace pelcor {
-
-namespace {
-
-// The calculator's readout as the converter reads and replaces it.
-class CalculatorReadout : public QObject, public ReadoutAccess {
-public:
-    CalculatorReadout(CalculatorView& view, QObject* parent) : QObject(parent), view_(view) {}
-    QString text() const override { return view_.readoutText(); }
-    void replace(const QString& text) override { view_.ReplaceReadout(S(text), false); }
-
-private:
-    CalculatorView& view_;
-};
-
-} // namespace
 
 TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)),
@@ -81,7 +66,6 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     wireReference();
     wireEditor();
     QApplication::instance()->installEventFilter(this);
-    wirePersonalAndViewer();
 
     // The window keeps its size: the client area is 643 x 509 under the menu.
     setFixedSize(643, 509 + menuBar()->sizeHint().height());
@@ -110,11 +94,12 @@ void TMainCalc1::buildParts() {
     Panel1 = MakePanel("Panel1", client, 2, 4, 628, 478);
     SetBackground(Panel1, colors::BtnFace);
 
+    answers_ = std::make_unique<WindowAnswers>(*this);
     optionsModel_ = std::make_unique<Options>();
     info_ = new InfoLine(Panel1);
     info_->setParent(this);
     reporter_ = std::make_unique<WindowReporter>(*info_, *optionsModel_, desktop_.sound(),
-                                                 desktop_.dialogs(), files_);
+                                                 desktop_.dialogs(), files_, *answers_);
     kept_ = std::make_unique<KeptState>(
         ProgramFiles(options_.userDir.empty() ? options_.programDir : options_.userDir),
         desktop_.dialogs(), *reporter_);
@@ -134,7 +119,7 @@ void TMainCalc1::buildParts() {
 
     document_ = std::make_unique<DrawingDocument>(*reporter_);
     board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), *reporter_,
-                                          *screens_);
+                                          *screens_, *answers_);
     // The board is always its list drawn again.
     screens_->Picture11()->setDrawing([this](Surface& surface) { board_->DrawPicture(surface); },
                                       true);
@@ -148,30 +133,23 @@ void TMainCalc1::buildParts() {
                             this);
 
     sidePanels_ =
-        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), [this] { pause(); });
+        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), options_.animate);
     for (QWidget* w : boardView_->swatchControls())
         sidePanels_->AddToLeftColumn(w);
 
-    gallery_ = new GalleryView(
-        screens_->Picture1(), *screens_, [this] { return optionsModel_->WireFrame; },
-        [this] { return screens_->isShown(ScreenPicture::Picture11); }, gallery::SystemClock(),
-        this);
+    gallery_ = new GalleryView(screens_->Picture1(), *screens_, *optionsModel_,
+                               gallery::SystemClock(), this);
     connect(screens_.get(), &ScreenHost::clockStopRequested, gallery_, &GalleryView::stopClock);
-    constants_ = new ConstantsView(Panel1, Panel1, *screens_, *reporter_, files_, this);
-    constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
+    constants_ =
+        new ConstantsView(Panel1, Panel1, *screens_, *reporter_, *optionsModel_, files_, this);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Astronomy), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Physics), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Formulas), false);
-    sheets_ = new SheetsView(
-        {screens_->Picture1(), screens_->Picture2()}, *screens_,
-        [this] { return board_->renderer().Settings.BackgroundColor; },
-        [this] { return editor_ && editor_->isPanelVisible(); }, this);
+    sheets_ =
+        new SheetsView({screens_->Picture1(), screens_->Picture2()}, *screens_, *answers_, this);
     orbit_ = new OrbitView(*screens_, *reporter_, files_, {}, this);
     connect(screens_.get(), &ScreenHost::idleResetRequested, orbit_, &OrbitView::ResetIdle);
-    editor_ = new TextEditorView(
-        client, *reporter_, desktop_.dialogs(),
-        MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
-                   [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
+    editor_ = new TextEditorView(client, *reporter_, desktop_.dialogs(), *answers_);
     printWindow_ = std::make_unique<TCalcPrint1>(desktop_.dialogs());
     UseProgramPalette(printWindow_.get());
 
@@ -180,7 +158,7 @@ void TMainCalc1::buildParts() {
     optionsView_ = new OptionsView(*optionsModel_, *reporter_, client);
     optionsView_->setParent(this);
 
-    auto* about = new AboutView(*menu_, desktop_.shell(), client, [this] { pause(); });
+    auto* about = new AboutView(*menu_, desktop_.shell(), client, options_.animate);
     about->setParent(this);
     connect(about, &AboutView::closed, this, [this] { screens_->showDisplayMode(); });
     connect(menu_->AboutUs1, &QAction::triggered, about,
@@ -232,14 +210,14 @@ void TMainCalc1::wireMenu() {
         sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Astronomy));
     });
     connect(m.Conversion2, &QAction::triggered, this, [this] {
-        if (!converter_) {
-            converter_ =
-                new TCalcConv(desktop_.dialogs(), *new CalculatorReadout(*calculatorView_, this),
-                              TCalcConv::Options{options_.animate}, this);
-            UseProgramPalette(converter_);
+        TCalcConv* conv = converter();
+        if (!conv) {
+            conv = new TCalcConv(desktop_.dialogs(), *answers_,
+                                 TCalcConv::Options{options_.animate}, this);
+            UseProgramPalette(conv);
         }
-        converter_->OpenConverter(calculatorView_->readoutText());
-        converter_->showGrowing(pos() + QPoint(5, 50));
+        conv->OpenConverter(calculatorView_->readoutText());
+        conv->showGrowing(pos() + QPoint(5, 50));
     });
     auto help = std::make_shared<HelpPages>(desktop_.shell(), files_, *reporter_);
     connect(m.Onlinehelp1, &QAction::triggered, this, [help] { help->Onlinehelp1Click(); });
@@ -291,7 +269,6 @@ void TMainCalc1::wireBoard() {
             &CalculatorView::showPointerCoordinates);
     connect(&v, &BoardView::pointerLeftBoard, calculatorView_,
             &CalculatorView::hidePointerCoordinates);
-    v.pointerBlocked = [this] { return constants_->isFormulaListOpen() || viewer_->isOpen(); };
 }
 
 void TMainCalc1::wireOptions() {
@@ -307,9 +284,9 @@ void TMainCalc1::wireOptions() {
         screens_->showDisplayMode();
     });
     connect(&o, &OptionsView::screenModeChosen, this, [this](int mode) {
-        // Mode 2 shows the picture library, wired with the viewer.
         if (mode == 0) screens_->showDisplayMode(DisplayMode::Start);
         if (mode == 1) gallery_->ShowCurrentFigure();
+        if (mode == 2) viewer_->ShowLibraryImage(); // the picture library
         if (mode == 3) screens_->showDisplayMode(DisplayMode::Board);
     });
 }
@@ -349,8 +326,6 @@ void TMainCalc1::wireEditor() {
         if (editor_->isPanelVisible()) editor_->EditorCloseButt1Click();
     });
     connect(editor_, &TextEditorView::hideOptionPanels, optionsView_, &OptionsView::HidePanels);
-    // While the editor is open the drawing tools rest.
-    board_->textEditOpen = [this] { return editor_->isPanelVisible(); };
     connect(menu_->Viewcalculations1, &QAction::triggered, this,
             [this] { editor_->ViewEditor1Click(Q(calculatorView_->calculator().tape())); });
     connect(menu_->TextEditor2, &QAction::triggered, editor_, &TextEditorView::TextEditor2Click);
@@ -392,6 +367,10 @@ bool TMainCalc1::eventFilter(QObject* watched, QEvent* event) {
             }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+TCalcConv* TMainCalc1::converter() const {
+    return findChild<TCalcConv*>("CalcConv", Qt::FindDirectChildrenOnly);
 }
 
 QAction* TMainCalc1::menuAction(const QString& name) const {
@@ -472,11 +451,6 @@ void TMainCalc1::Timer1Timer() {
     orbit_->Timer1Idle();
 }
 
-void TMainCalc1::pause() {
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (options_.animate) QThread::msleep(2);
-}
-
 // --- screens and panels ---------------------------------------------------------------------
 
 void TMainCalc1::RepaintBoard() {
@@ -501,16 +475,14 @@ void TMainCalc1::AstroCloseButtClick() {
 // --- exit ---------------------------------------------------------------------------------
 
 void TMainCalc1::closeEvent(QCloseEvent* event) {
-    if (closing_) {
+    if (exitPanels_->Confirmed()) { // the exit is saved already
         event->accept();
         return;
     }
-    if (!exitPanels_->ConfirmExit() ||
-        (document_->Changed() && !exitPanels_->ConfirmLeavingUnsavedDrawing())) {
+    if (!exitPanels_->Confirm(*document_)) {
         event->ignore();
         return;
     }
-    closing_ = true;
     exitPanels_->ShowWhileSaving();
     Timer1->stop();
     gallery_->stopClock();

@@ -35,6 +35,7 @@ class SidePanelHost;
 class TCalcConv;
 class TCalcPrint1;
 class TextEditorView;
+class WindowAnswers;
 class WindowReporter;
 struct MainMenu;
 struct Options;
@@ -54,6 +55,8 @@ struct MainCalcOptions {
 // ask; what the models tell the user goes through one WindowReporter.
 class TMainCalc1 : public QMainWindow {
     Q_OBJECT
+    friend class WindowAnswers;
+
 public:
     explicit TMainCalc1(MainCalcOptions options, QWidget* parent = nullptr);
     ~TMainCalc1() override;
@@ -83,7 +86,7 @@ public:
     TextEditorView& editor() { return *editor_; }
     TCalcPrint1& printWindow() { return *printWindow_; }
     ImageViewerView& imageViewer() { return *viewer_; }
-    TCalcConv* converter() const { return converter_; }
+    TCalcConv* converter() const; // once "Conversion" opened it
 
     // The menu's action, or a panel, of that object name (for tests and automation).
     QAction* menuAction(const QString& name) const;
@@ -109,11 +112,9 @@ private:
     void wireOptions();
     void wireReference();
     void wireEditor();
-    void wirePersonalAndViewer();
     void focusAfterToggle();
     // A side list's close button: the list closes and the screen shows its mode again.
     void AstroCloseButtClick();
-    void pause();
 
     MainCalcOptions options_;
     DesktopServices desktop_;
@@ -124,6 +125,7 @@ private:
     QFrame* Panel1 = nullptr;
     QTimer* Timer1 = nullptr;
     std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<WindowAnswers> answers_;
     std::unique_ptr<ScreenHost> screens_;
     std::unique_ptr<SidePanelHost> sidePanels_;
     InfoLine* info_ = nullptr;
@@ -142,9 +144,7 @@ private:
     OrbitView* orbit_ = nullptr;
     TextEditorView* editor_ = nullptr;
     std::unique_ptr<TCalcPrint1> printWindow_;
-    TCalcConv* converter_ = nullptr;
     ExitPanels* exitPanels_ = nullptr;
-    bool closing_ = false;
 };
 
 } // namespace pelcor

@@ -25,15 +25,12 @@ void TMainCalc1::buildPersonalAndViewer() {
                                   *screens_, *reporter_, desktop_.dialogs(), files_, this);
     sidePanels_->AddToLeftColumn(viewer_->sidePicture());
 
-    personal_ = new PersonalDataView(
-        Panel1, client, *reporter_, [this] { return S(calculatorView_->readoutText()); }, this);
+    personal_ = new PersonalDataView(Panel1, client, *reporter_, this);
     sidePanels_->AddPanel(personal_->sidePanel(), true);
     sidePanels_->AddCompanion(personal_->editPanel());
     info_->WatchClearing(personal_->sidePanel());
     personal_->ShareHoverHelp(*constants_);
-}
 
-void TMainCalc1::wirePersonalAndViewer() {
     // "Personal Data": opens the personal data over the left column, or closes it.
     connect(menu_->PersonalData1, &QAction::triggered, this,
             [this] { sidePanels_->Toggle(personal_->sidePanel()); });
@@ -42,9 +39,6 @@ void TMainCalc1::wirePersonalAndViewer() {
     connect(boardView_, &BoardView::libraryBackClicked, viewer_, &ImageViewerView::ImageLeft_Click);
     connect(boardView_, &BoardView::libraryForwardClicked, viewer_,
             &ImageViewerView::ImageRight_Click);
-    connect(optionsView_, &OptionsView::screenModeChosen, viewer_, [this](int mode) {
-        if (mode == 2) viewer_->ShowLibraryImage();
-    });
 }
 
 } // namespace pelcor

@@ -2,6 +2,7 @@
 
 #include "app/InfoLine.h"
 #include "app/OptionsView.h"
+#include "converter/Converter.h"
 #include "platform/Dialogs.h"
 #include "platform/Sound.h"
 #include "platform/widgets/Widgets.h"
@@ -9,8 +10,9 @@
 namespace pelcor {
 
 WindowReporter::WindowReporter(InfoLine& info, const Options& options, Sound& sound,
-                               Dialogs& dialogs, ProgramFiles files)
-    : info_(info), options_(options), sound_(sound), dialogs_(dialogs), files_(std::move(files)) {}
+                               Dialogs& dialogs, ProgramFiles files, const ReadoutAccess& readout)
+    : info_(info), options_(options), sound_(sound), dialogs_(dialogs), files_(std::move(files)),
+      readout_(readout) {}
 
 void WindowReporter::showInfo(const std::string& text) {
     info_.Show(text);
@@ -39,6 +41,10 @@ void WindowReporter::playWave(const std::string& relativeName) {
 
 void WindowReporter::replaceReadout(const std::string& text, bool focus) {
     emit readoutReplaceRequested(text, focus);
+}
+
+std::string WindowReporter::readoutText() const {
+    return S(readout_.text());
 }
 
 } // namespace pelcor

@@ -11,6 +11,7 @@ namespace pelcor {
 
 class Dialogs;
 class InfoLine;
+class ReadoutAccess;
 class Sound;
 struct Options;
 
@@ -21,7 +22,7 @@ class WindowReporter : public QObject, public Reporter {
     Q_OBJECT
 public:
     WindowReporter(InfoLine& info, const Options& options, Sound& sound, Dialogs& dialogs,
-                   ProgramFiles files);
+                   ProgramFiles files, const ReadoutAccess& readout);
 
     void showInfo(const std::string& text) override;
     void beep() override;
@@ -30,6 +31,7 @@ public:
     bool infoLocked() const override;
     void playWave(const std::string& relativeName) override;
     void replaceReadout(const std::string& text, bool focus) override;
+    std::string readoutText() const override;
 
 signals:
     void readoutReplaceRequested(const std::string& text, bool focus);
@@ -40,6 +42,7 @@ private:
     Sound& sound_;
     Dialogs& dialogs_;
     ProgramFiles files_;
+    const ReadoutAccess& readout_;
 };
 
 } // namespace pelcor

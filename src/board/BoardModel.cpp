@@ -14,9 +14,9 @@ const char* const kDataPrompt = " Please select image \r\n";
 } // namespace
 
 BoardModel::BoardModel(DrawingDocument& document, Canvas& board, Reporter& reporter,
-                       Screens& screens)
-    : document_(document), reporter_(reporter), screens_(screens), renderer_(board),
-      tools_(document.list(), renderer_), selection_(document.list(), renderer_),
+                       Screens& screens, const BoardSurroundings& surroundings)
+    : document_(document), reporter_(reporter), screens_(screens), surroundings_(surroundings),
+      renderer_(board), tools_(document.list(), renderer_), selection_(document.list(), renderer_),
       editFrame_(document.list(), renderer_) {}
 
 // --- display ------------------------------------------------------------------------------
@@ -87,7 +87,7 @@ void BoardModel::SelectTool(ToolTag tag) {
 }
 
 void BoardModel::SelectTool(ToolTag tag, bool redraw) {
-    if (textEditOpen && textEditOpen()) return;
+    if (surroundings_.textEditorOpen()) return;
     BoardSettings& board = renderer_.Settings;
     // Every tool tries to close the edit frame; it stays open while AddText is empty, and
     // the tool is chosen all the same.

@@ -381,7 +381,7 @@ bool BoardView::boardMouse(QEvent* event) {
         return true;
     }
     if (type == QEvent::MouseMove) { // Picture11MouseMove
-        const bool blocked = model_.TextToolOpen() || (pointerBlocked && pointerBlocked());
+        const bool blocked = model_.TextToolOpen() || model_.surroundings().panelTakesPointer();
         if (!blocked) {
             textLabel_->hide();
             emit pointerCoordinates(PixelToUnitX(x), PixelToUnitY(y));

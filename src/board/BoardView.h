@@ -6,8 +6,6 @@
 #include <QIcon>
 #include <QObject>
 
-#include <functional>
-
 #include <map>
 #include <string>
 
@@ -63,9 +61,6 @@ public:
     // Another feature takes the screen (the orbit button): an open edit frame closes when
     // the text tool's entry box holds text.
     void CloseEditFrame();
-    // True while a panel over the board (the formula list, the picture viewer) takes the
-    // pointer.
-    std::function<bool()> pointerBlocked;
 
 signals:
     // The pointer moved over the board to (x, y) in units; it left the board.

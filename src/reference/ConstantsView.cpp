@@ -53,9 +53,10 @@ QFrame* ColouredPanel(const char* name, QWidget* parent, int color) {
 } // namespace
 
 ConstantsView::ConstantsView(QWidget* lowerParent, QWidget* sideParent, Screens& screens,
-                             Reporter& reporter, ProgramFiles files, QObject* parent)
+                             Reporter& reporter, const DisplayOptions& options, ProgramFiles files,
+                             QObject* parent)
     : QObject(parent), screens_(screens), reporter_(reporter), files_(std::move(files)),
-      model_(reporter, *this) {
+      model_(reporter, *this), options_(options) {
     buildTabs(lowerParent);
     auto tagsOf = [](std::span<const Constant> constants) {
         std::vector<int> tags;
@@ -187,7 +188,7 @@ bool ConstantsView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 ConstantScreenState ConstantsView::screenState() const {
-    return {screens_.displayMode(), isFormulaListOpen(), screenHelpOn_(),
+    return {screens_.displayMode(), isFormulaListOpen(), options_.screenHelpOn(),
             screens_.isShown(ScreenPicture::Picture11)};
 }
 

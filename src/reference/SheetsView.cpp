@@ -11,8 +11,6 @@ namespace {
 // The board's origin, its centre, through which the sheets draw their axes.
 constexpr double BoardOriginX = 160;
 constexpr double BoardOriginY = 160;
-// The board's background unless the board says otherwise: (154, 171, 139).
-constexpr int DefaultBoardBackground = 154 + 256 * 171 + 65536 * 139;
 
 QString Joined(const std::vector<SheetText>& texts, size_t count) {
     QStringList parts;
@@ -23,10 +21,9 @@ QString Joined(const std::vector<SheetText>& texts, size_t count) {
 
 } // namespace
 
-SheetsView::SheetsView(Pictures pictures, Screens& screens, std::function<int()> boardBackground,
-                       std::function<bool()> textEditorOpen, QObject* parent)
-    : QObject(parent), pictures_(pictures), screens_(screens),
-      boardBackground_(std::move(boardBackground)), textEditorOpen_(std::move(textEditorOpen)),
+SheetsView::SheetsView(Pictures pictures, Screens& screens, const SheetsSurroundings& surroundings,
+                       QObject* parent)
+    : QObject(parent), pictures_(pictures), screens_(screens), surroundings_(surroundings),
       reference_(screens) {}
 
 void SheetsView::TrigSheetClick(TrigSheet sheet) {
@@ -42,7 +39,7 @@ void SheetsView::TrigSheetClick(TrigSheet sheet) {
     screens_.showDisplayMode(DisplayMode::Gallery);
 
     const TrigSheetInfo& info = TrigSheetData(sheet);
-    const int background = boardBackground_ ? boardBackground_() : DefaultBoardBackground;
+    const int background = surroundings_.boardBackground();
     DrawTrigSheet(pictures_.Picture1->canvas(), sheet, background, BoardOriginX, BoardOriginY);
     pictures_.Picture1->setDrawing([sheet, background](Surface& surface) {
         DrawTrigSheet(surface, sheet, background, BoardOriginX, BoardOriginY);
@@ -68,7 +65,7 @@ void SheetsView::ShowTopic(int tag) {
 }
 
 void SheetsView::ElectroPower1Click() {
-    switch (reference_.toggle(textEditorOpen_ && textEditorOpen_())) {
+    switch (reference_.toggle(surroundings_.textEditorOpen())) {
     case ElectricalReference::Toggle::Ignored: break;
     case ElectricalReference::Toggle::Opened:
         fillReferenceLabel();

@@ -6,11 +6,19 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace pelcor {
 
 class PictureBox;
+
+// What the sheets ask of the features around them; the window answers.
+class SheetsSurroundings {
+public:
+    virtual ~SheetsSurroundings() = default;
+    // The drawing board's background colour, which the sheets are drawn on.
+    virtual int boardBackground() const = 0;
+    // The text editor's memo is shown.
+    virtual bool textEditorOpen() const = 0;
+};
 
 // The formula sheets on the screen: the nineteen trigonometric sheets on Picture1, the
 // formula group chooser and the science topics on Picture2, and the electrical reference,
@@ -27,10 +35,8 @@ public:
         PictureBox* Picture1 = nullptr; // the trigonometric sheets
         PictureBox* Picture2 = nullptr; // the chooser and the topics
     };
-    // `boardBackground` gives the drawing board's background colour, which the sheets are
-    // drawn on; `textEditorOpen` tells whether the text editor's memo is shown.
-    SheetsView(Pictures pictures, Screens& screens, std::function<int()> boardBackground,
-               std::function<bool()> textEditorOpen, QObject* parent = nullptr);
+    SheetsView(Pictures pictures, Screens& screens, const SheetsSurroundings& surroundings,
+               QObject* parent = nullptr);
 
     // Shows a trigonometric sheet on Picture1 with its title over the screen.
     void TrigSheetClick(TrigSheet sheet);
@@ -81,8 +87,7 @@ private:
 
     Pictures pictures_;
     Screens& screens_;
-    std::function<int()> boardBackground_;
-    std::function<bool()> textEditorOpen_;
+    const SheetsSurroundings& surroundings_;
     ElectricalReference reference_;
 };
 

@@ -103,10 +103,9 @@ protected:
         QDir(dir.path()).mkpath("CalcLibrary");
         BmpCodec::WriteFile(dir.filePath("CalcLibrary/EarthP.jpg").toStdString(),
                             Filled(qRgb(0, 0, 255)));
-        view = std::make_unique<ConstantsView>(&host, &host, screens, reporter,
+        view = std::make_unique<ConstantsView>(&host, &host, screens, reporter, options,
                                                ProgramFiles(dir.path().toStdString()));
         view->setStartPicture(Filled(qRgb(255, 0, 0)));
-        view->setScreenHelpQuery([this] { return screenHelp; });
         // The window's ClearInfo: the information line and the highlight.
         QObject::connect(view.get(), &ConstantsView::PointerOverPanel, [this] {
             reporter.info.clear();
@@ -136,7 +135,11 @@ protected:
     QWidget host;
     FakeScreens screens;
     RecordingReporter reporter;
-    bool screenHelp = false;
+    struct : DisplayOptions {
+        bool screenHelp = false;
+        bool screenHelpOn() const override { return screenHelp; }
+        bool wireFrameOn() const override { return false; }
+    } options;
     std::unique_ptr<ConstantsView> view;
 };
 
@@ -197,7 +200,7 @@ TEST_F(ConstantsViewTest, AccessiblePressDescribesThenInserts) {
 }
 
 TEST_F(ConstantsViewTest, PicturesFollowTheScreenOptions) {
-    screenHelp = true;
+    options.screenHelp = true;
     move(0);
     EXPECT_EQ(shown(), qRgb(0, 0, 255));
     EXPECT_EQ(screens.only, ScreenPicture::Image1);
@@ -210,7 +213,7 @@ TEST_F(ConstantsViewTest, PicturesFollowTheScreenOptions) {
     EXPECT_NE(reporter.messages[0].find("EarthE.jpg"), std::string::npos);
     EXPECT_EQ(reporter.info, "Earths radius at the equator  = 6,378,100 meters");
 
-    screenHelp = false; // away from the board the start picture comes back
+    options.screenHelp = false; // away from the board the start picture comes back
     move(0);
     EXPECT_EQ(shown(), qRgb(255, 0, 0));
     EXPECT_EQ(screens.modeShows, 1);

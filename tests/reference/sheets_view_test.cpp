@@ -16,9 +16,12 @@ struct Screen {
     PictureBox* picture1 = new PictureBox("Picture1", 320, 320, 0, &panel);
     PictureBox* picture2 = new PictureBox("Picture2", 320, 320, 0, &panel);
     FakeScreens screens;
-    bool editorOpen = false;
-    SheetsView view{
-        {picture1, picture2}, screens, [] { return 255; }, [this] { return editorOpen; }};
+    struct Around : SheetsSurroundings {
+        bool editorOpen = false;
+        int boardBackground() const override { return 255; }
+        bool textEditorOpen() const override { return editorOpen; }
+    } around;
+    SheetsView view{{picture1, picture2}, screens, around};
 };
 
 } // namespace
@@ -51,12 +54,12 @@ TEST(SheetsView, TheElectricalReferenceOpensOverTheBoardAndCloses) {
     QSignalSpy restore(&s.view, &SheetsView::restoreStartPictureRequested);
     QSignalSpy leave(&s.view, &SheetsView::leaveBoardInteraction);
 
-    s.editorOpen = true;
+    s.around.editorOpen = true;
     s.view.ElectroPower1Click();
     EXPECT_EQ(s.screens.mode, DisplayMode::Gallery);
     EXPECT_EQ(s.screens.title, "old title");
 
-    s.editorOpen = false;
+    s.around.editorOpen = false;
     s.view.ElectroPower1Click();
     EXPECT_EQ(opened.count(), 1);
     EXPECT_EQ(s.screens.mode, DisplayMode::Reference);
