@@ -1,6 +1,7 @@
 #include "app/AboutView.h"
 
 #include "app/MainMenu.h"
+#include "platform/Colors.h"
 #include "platform/Shell.h"
 #include "platform/widgets/Widgets.h"
 
@@ -32,7 +33,7 @@ const char* AboutView::WebSite() {
 AboutView::AboutView(MainMenu& menu, Shell& shell, QWidget* parent, bool animate)
     : menu_(menu), shell_(shell), animate_(animate) {
     panel_ = MakePanel("AboutPanel", parent, 155, 8, 317, kClosedHeight);
-    SetBackground(panel_, 59 + 256 * 179 + 65536 * 192);
+    SetBackground(panel_, colors::AboutPanel);
     panel_->installEventFilter(this);
 
     auto label = [this](const char* name, const QString& text, int top, int height = 16) {
@@ -51,7 +52,7 @@ AboutView::AboutView(MainMenu& menu, Shell& shell, QWidget* parent, bool animate
     label("PhoneLbl", kSupport, 248);
     web_ = label("EmailLbl", kWebSite, 266);
     web_->setCursor(Qt::PointingHandCursor);
-    SetFontColor(web_, 16777215);
+    SetFontColor(web_, colors::White);
     panel_->hide();
 }
 
@@ -86,7 +87,7 @@ void AboutView::AboutUs1Click(const QImage& picture) {
 bool AboutView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == web_) {
         if (event->type() == QEvent::Enter) SetFontColor(web_, 0);
-        if (event->type() == QEvent::Leave) SetFontColor(web_, 16777215);
+        if (event->type() == QEvent::Leave) SetFontColor(web_, colors::White);
         if (event->type() == QEvent::MouseButtonPress)
             shell_.open(std::string(kWebSite) + "index.html");
     }

@@ -34,12 +34,12 @@ struct TabPanel {
     int color;
 };
 constexpr TabPanel kTabPanels[6] = {
-    {"SolarSysPanel", "Solar System", 96 + 256 * 96 + 65536 * 204},
-    {"SolarMPanel", "Solar Masses", 128 + 256 * 204 + 65536 * 128},
-    {"Atomic1Panel", "Atomic Values1", 204 + 256 * 128 + 65536 * 204},
-    {"Atomic2Panel", "Atomic Values2", 204 + 256 * 128 + 65536 * 128},
-    {"GeneralPanel", "General Data", 204 + 256 * 204 + 65536 * 128},
-    {"GeneralPanel2", "General Data1", 204},
+    {"SolarSysPanel", "Solar System", colors::SolarSystemTab},
+    {"SolarMPanel", "Solar Masses", colors::SolarMassesTab},
+    {"Atomic1Panel", "Atomic Values1", colors::AtomicValues1Tab},
+    {"Atomic2Panel", "Atomic Values2", colors::AtomicValues2Tab},
+    {"GeneralPanel", "General Data", colors::GeneralDataTab},
+    {"GeneralPanel2", "General Data1", colors::GeneralData1Tab},
 };
 
 // A raised panel of the given colour that follows the pointer.
