@@ -1,6 +1,7 @@
 #include "app/AboutView.h"
 
 #include "app/MainMenu.h"
+#include "platform/Colors.h"
 #include "platform/Shell.h"
 #include "platform/widgets/Widgets.h"
 
@@ -29,10 +30,10 @@ const char* AboutView::WebSite() {
     return kWebSite;
 }
 
-AboutView::AboutView(MainMenu& menu, Shell& shell, QWidget* parent, std::function<void()> pause)
-    : menu_(menu), shell_(shell), pause_(std::move(pause)) {
+AboutView::AboutView(MainMenu& menu, Shell& shell, QWidget* parent, bool animate)
+    : menu_(menu), shell_(shell), animate_(animate) {
     panel_ = MakePanel("AboutPanel", parent, 155, 8, 317, kClosedHeight);
-    SetBackground(panel_, 59 + 256 * 179 + 65536 * 192);
+    SetBackground(panel_, colors::AboutPanel);
     panel_->installEventFilter(this);
 
     auto label = [this](const char* name, const QString& text, int top, int height = 16) {
@@ -51,7 +52,7 @@ AboutView::AboutView(MainMenu& menu, Shell& shell, QWidget* parent, std::functio
     label("PhoneLbl", kSupport, 248);
     web_ = label("EmailLbl", kWebSite, 266);
     web_->setCursor(Qt::PointingHandCursor);
-    SetFontColor(web_, 16777215);
+    SetFontColor(web_, colors::White);
     panel_->hide();
 }
 
@@ -68,7 +69,7 @@ void AboutView::setMenus(bool enabled) {
 
 void AboutView::AboutUs1Click(const QImage& picture) {
     if (IsOpen()) {
-        AnimateHeight(panel_, kClosedHeight, 2, pause_);
+        AnimateHeight(panel_, kClosedHeight, 2, animate_);
         panel_->hide();
         setMenus(true);
         emit closed();
@@ -80,13 +81,13 @@ void AboutView::AboutUs1Click(const QImage& picture) {
     panel_->setGeometry(155, 8, 320, kClosedHeight);
     panel_->show();
     panel_->raise();
-    AnimateHeight(panel_, kBoardHeight, 2, pause_);
+    AnimateHeight(panel_, kBoardHeight, 2, animate_);
 }
 
 bool AboutView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == web_) {
         if (event->type() == QEvent::Enter) SetFontColor(web_, 0);
-        if (event->type() == QEvent::Leave) SetFontColor(web_, 16777215);
+        if (event->type() == QEvent::Leave) SetFontColor(web_, colors::White);
         if (event->type() == QEvent::MouseButtonPress)
             shell_.open(std::string(kWebSite) + "index.html");
     }

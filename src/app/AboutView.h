@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QFrame;
 class QImage;
 class QLabel;
@@ -20,7 +18,8 @@ struct MainMenu;
 class AboutView : public QObject {
     Q_OBJECT
 public:
-    AboutView(MainMenu& menu, Shell& shell, QWidget* parent, std::function<void()> pause);
+    // `animate`: the panel opens and closes step by step where the user sees it.
+    AboutView(MainMenu& menu, Shell& shell, QWidget* parent, bool animate);
 
     // "About Us": opens the panel, or closes it when open. `picture` is shown when the
     // panel has none yet.
@@ -41,7 +40,7 @@ private:
 
     MainMenu& menu_;
     Shell& shell_;
-    std::function<void()> pause_;
+    bool animate_;
     QFrame* panel_;
     QLabel* image_;
     QLabel* web_;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 
 namespace pelcor {
 
@@ -29,12 +30,31 @@ TCalcSplash1::TCalcSplash1(QWidget* parent)
 
 void TCalcSplash1::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    dismissed_ = true;
     emit dismissed();
 }
 
 void TCalcSplash1::keyPressEvent(QKeyEvent* event) {
     event->accept();
+    dismissed_ = true;
     emit dismissed();
+}
+
+void TCalcSplash1::WaitFor(int& countdown) {
+    if (dismissed_) countdown = 0;
+    if (countdown <= 0) return;
+    QEventLoop wait;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &wait, [this, &wait, &countdown] {
+        if (dismissed_) countdown = 0;
+        if (countdown <= 0) wait.quit();
+    });
+    connect(this, &TCalcSplash1::dismissed, &wait, [&wait, &countdown] {
+        countdown = 0;
+        wait.quit();
+    });
+    poll.start(10);
+    wait.exec();
 }
 
 void TCalcSplash1::fit() {

@@ -17,6 +17,10 @@ public:
     // Shows the picture at the screen's centre and grows the window by 10 pixels a step
     // until it is 320 high. `stepPauseMs` is the pause between steps.
     void showGrowing(const QImage& picture, int stepPauseMs);
+    // Waits, the window's messages processed, until `countdown` (which the window's timer
+    // counts down) reaches 0; a click or a key on the splash, before or while it waits,
+    // ends the wait at once and sets the countdown to 0.
+    void WaitFor(int& countdown);
 
 signals:
     // A click or a key on the splash: the user wants to go on at once.
@@ -31,6 +35,7 @@ private:
 
     QLabel* image2_;
     QImage picture_;
+    bool dismissed_ = false;
 };
 
 } // namespace pelcor

@@ -89,20 +89,11 @@ void InfoLine::WatchClearing(QWidget* widget) {
     clearing_ << widget;
 }
 
-void InfoLine::WatchUnlocking(QWidget* widget) {
-    widget->setMouseTracking(true);
-    widget->installEventFilter(this);
-    unlocking_ << widget;
-}
-
 bool InfoLine::eventFilter(QObject* watched, QEvent* event) {
     if (held_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress))
         Release();
     if (event->type() != QEvent::MouseMove) return false;
-    if (unlocking_.contains(watched))
-        InfoLock = 0;
-    else if (clearing_.contains(watched))
-        ClearInfo();
+    if (clearing_.contains(watched)) ClearInfo();
     return false;
 }
 

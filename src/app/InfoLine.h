@@ -12,13 +12,12 @@ namespace pelcor {
 // The information line `InfoLbl` under the readout, and the rules that clear it: moving
 // the pointer over the line itself or over the constants' and side panels clears it
 // (`ClearInfo`), unless `InfoLock` holds it; moving over a picture of the screen releases
-// the lock.
+// the lock (`ReleaseLock`).
 class InfoLine : public QObject {
     Q_OBJECT
 public:
     explicit InfoLine(QWidget* parent);
 
-    QLabel* label() const { return label_; }
     // A message replaces the one shown. One wider than the line shows its start, ending in
     // "..."; the whole text is then the line's hint and accessible description.
     void Show(const std::string& text);
@@ -35,8 +34,8 @@ public:
     void ClearInfo();
     // Pointer movement over `widget` clears the line (ClearInfo).
     void WatchClearing(QWidget* widget);
-    // Pointer movement over `widget` releases the lock.
-    void WatchUnlocking(QWidget* widget);
+    // The pointer crossed a picture of the screen: the lock ends.
+    void ReleaseLock() { InfoLock = 0; }
 
 signals:
     // ClearInfo cleared the line: a constant still shown white gets its own colour back.
@@ -51,7 +50,6 @@ private:
     QLabel* label_;
     bool held_ = false;
     QList<QObject*> clearing_;
-    QList<QObject*> unlocking_;
 };
 
 } // namespace pelcor

@@ -2,16 +2,20 @@
 
 #include "app/AboutView.h"
 #include "app/CalcSplash.h"
+#include "app/ExitPanels.h"
+#include "app/HelpPages.h"
 #include "app/InfoLine.h"
+#include "app/KeptState.h"
 #include "app/MainMenu.h"
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
 #include "app/SidePanelHost.h"
+#include "app/WindowAnswers.h"
+#include "app/WindowReporter.h"
 #include "board/BoardModel.h"
 #include "board/BoardView.h"
 #include "board/DrawingCommands.h"
 #include "board/DrawingDocument.h"
-#include "calc/CalcKeypadView.h"
 #include "calc/CalculatorView.h"
 #include "converter/Converter.h"
 #include "editor/TextEditorView.h"
@@ -33,39 +37,18 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QThread>
 #include <QTimer>
 
 namespace pelcor {
 
 TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
-    : QMainWindow(parent), options_(std::move(options)), files_(options_.programDir),
-      userFiles_(options_.userDir.empty() ? options_.programDir : options_.userDir) {
-    if (!options_.dialogs) {
-        ownDialogs_ = std::make_unique<DesktopDialogs>(this);
-        options_.dialogs = ownDialogs_.get();
-    }
-    if (!options_.sound) {
-        ownSound_ = std::make_unique<DesktopSound>();
-        options_.sound = ownSound_.get();
-    }
-    if (!options_.shell) {
-        ownShell_ = std::make_unique<DesktopShell>();
-        options_.shell = ownShell_.get();
-    }
-    dialogs_ = options_.dialogs;
-    sound_ = options_.sound;
-    shell_ = options_.shell;
-
+    : QMainWindow(parent), options_(std::move(options)),
+      desktop_(this, options_.dialogs, options_.sound, options_.shell),
+      files_(options_.programDir) {
     setObjectName("MainCalc1");
     setWindowTitle("Pelcor educational software - Scientific calculator");
     // The window is laid out in pixels for a small sans-serif font.
@@ -83,7 +66,6 @@ TMainCalc1::TMainCalc1(MainCalcOptions options, QWidget* parent)
     wireReference();
     wireEditor();
     QApplication::instance()->installEventFilter(this);
-    wirePersonalAndViewer();
 
     // The window keeps its size: the client area is 643 x 509 under the menu.
     setFixedSize(643, 509 + menuBar()->sizeHint().height());
@@ -103,121 +85,104 @@ Calculator& TMainCalc1::calculator() {
 // --- the parts ----------------------------------------------------------------------------
 
 void TMainCalc1::buildParts() {
-    client_ = new QWidget(this);
-    client_->setObjectName("ClientArea");
-    client_->setFixedSize(643, 509);
-    SetBackground(client_, colors::DesktopBackground);
-    setCentralWidget(client_);
-    Panel1 = MakePanel("Panel1", client_, 2, 4, 628, 478);
+    // The client area, the window's central widget, holds the panels.
+    QWidget* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setFixedSize(643, 509);
+    SetBackground(client, colors::DesktopBackground);
+    setCentralWidget(client);
+    Panel1 = MakePanel("Panel1", client, 2, 4, 628, 478);
     SetBackground(Panel1, colors::BtnFace);
 
-    calculatorView_ = new CalculatorView(reporter(), Panel1);
-    calculatorView_->setParent(this);
-
-    ScreenHost::Hooks hooks;
-    hooks.idleTimerRunning = [this](bool running) { running ? Timer1->start() : Timer1->stop(); };
-    hooks.resetIdle = [this] { orbit_->ResetIdle(); };
-    hooks.stopClock = [this] { gallery_->stopClock(); };
-    hooks.modeShown = [this] { modeShown(); };
-    screens_ = std::make_unique<ScreenHost>(Panel1, *menu_, std::move(hooks));
-
+    answers_ = std::make_unique<WindowAnswers>(*this);
+    optionsModel_ = std::make_unique<Options>();
     info_ = new InfoLine(Panel1);
     info_->setParent(this);
+    reporter_ = std::make_unique<WindowReporter>(*info_, *optionsModel_, desktop_.sound(),
+                                                 desktop_.dialogs(), files_, *answers_);
+    kept_ = std::make_unique<KeptState>(
+        ProgramFiles(options_.userDir.empty() ? options_.programDir : options_.userDir),
+        desktop_.dialogs(), *reporter_);
+    calculatorView_ = new CalculatorView(*reporter_, Panel1);
+    calculatorView_->setParent(this);
+    connect(reporter_.get(), &WindowReporter::readoutReplaceRequested, calculatorView_,
+            &CalculatorView::ReplaceReadout);
 
-    document_ = std::make_unique<DrawingDocument>(reporter());
-    board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), reporter(),
-                                          *screens_);
+    screens_ = std::make_unique<ScreenHost>(Panel1, *menu_);
+    connect(screens_.get(), &ScreenHost::idleTimerRunningRequested, Timer1,
+            [this](bool running) { running ? Timer1->start() : Timer1->stop(); });
+    // Once the screen shows a mode, the keypad shows its part of it.
+    connect(screens_.get(), &ScreenHost::modeShown, this, [this] {
+        calculatorView_->showOrbitKeyAtRest();
+        calculatorView_->setPointerCoordinatesShown(screens_->displayMode() == DisplayMode::Board);
+    });
+
+    document_ = std::make_unique<DrawingDocument>(*reporter_);
+    board_ = std::make_unique<BoardModel>(*document_, screens_->Picture11()->canvas(), *reporter_,
+                                          *screens_, *answers_);
     // The board is always its list drawn again.
     screens_->Picture11()->setDrawing([this](Surface& surface) { board_->DrawPicture(surface); },
                                       true);
-    boardView_ = new BoardView(*board_, *dialogs_, files_,
-                               {Panel1, client_, screens_->Picture11(), screens_->TextLabel()});
+    boardView_ =
+        new BoardView(*board_, desktop_.dialogs(), files_, {Panel1, client, screens_->Picture11()});
     boardView_->setParent(this);
     commands_ =
-        new DrawingCommands(*board_, *screens_, *dialogs_, reporter(),
+        new DrawingCommands(*board_, *screens_, desktop_.dialogs(), *reporter_,
                             {&screens_->Picture1()->canvas(), &screens_->Picture2()->canvas(),
                              &screens_->Picture11()->canvas()},
                             this);
 
     sidePanels_ =
-        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), [this] { pause(); });
+        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), options_.animate);
     for (QWidget* w : boardView_->swatchControls())
         sidePanels_->AddToLeftColumn(w);
 
-    gallery_ = new GalleryView(
-        screens_->Picture1(), *screens_, [this] { return optionsModel_->WireFrame; },
-        [this] { return screens_->isShown(ScreenPicture::Picture11); }, gallery::SystemClock(),
-        this);
+    gallery_ = new GalleryView(screens_->Picture1(), *screens_, *optionsModel_,
+                               gallery::SystemClock(), this);
+    connect(screens_.get(), &ScreenHost::clockStopRequested, gallery_, &GalleryView::stopClock);
     constants_ =
-        new ConstantsView(Panel1, Panel1, screens_->Image1(), *screens_, reporter(), files_, this);
-    constants_->setScreenHelpQuery([this] { return optionsModel_->ScreenHelpOn; });
+        new ConstantsView(Panel1, Panel1, *screens_, *reporter_, *optionsModel_, files_, this);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Astronomy), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Physics), true);
     sidePanels_->AddPanel(constants_->sideList(ConstantsView::SideList::Formulas), false);
-    sheets_ = new SheetsView(
-        {screens_->Picture1(), screens_->Picture2(), screens_->RefLabel(), screens_->Picture11()},
-        *screens_, [this] { return board_->renderer().Settings.BackgroundColor; },
-        [this] { return editor_ && editor_->isPanelVisible(); }, this);
-    orbit_ = new OrbitView(screens_->Image1(), *screens_, reporter(), files_, {}, this);
-    editor_ = new TextEditorView(
-        client_, reporter(), *dialogs_,
-        MenuAccess{[this](const QString& name) { return menuAction(name)->isEnabled(); },
-                   [this](const QString& name, bool on) { menuAction(name)->setEnabled(on); }});
-    printWindow_ = std::make_unique<TCalcPrint1>(*dialogs_);
+    sheets_ =
+        new SheetsView({screens_->Picture1(), screens_->Picture2()}, *screens_, *answers_, this);
+    orbit_ = new OrbitView(*screens_, *reporter_, files_, {}, this);
+    connect(screens_.get(), &ScreenHost::idleResetRequested, orbit_, &OrbitView::ResetIdle);
+    editor_ = new TextEditorView(client, *reporter_, desktop_.dialogs(), *answers_);
+    printWindow_ = std::make_unique<TCalcPrint1>(desktop_.dialogs());
     UseProgramPalette(printWindow_.get());
 
     buildPersonalAndViewer();
 
-    optionsModel_ = std::make_unique<Options>();
-    optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
+    optionsView_ = new OptionsView(*optionsModel_, *reporter_, client);
     optionsView_->setParent(this);
 
-    about_ = new AboutView(*menu_, *shell_, client_, [this] { pause(); });
-    about_->setParent(this);
-    connect(about_, &AboutView::closed, this, [this] { screens_->showDisplayMode(); });
+    auto* about = new AboutView(*menu_, desktop_.shell(), client, options_.animate);
+    about->setParent(this);
+    connect(about, &AboutView::closed, this, [this] { screens_->showDisplayMode(); });
+    connect(menu_->AboutUs1, &QAction::triggered, about,
+            [this, about] { about->AboutUs1Click(screens_->StartPicture()); });
 
-    exitPanel_ = buildQuestionPanel("ExitPanel", "Do you wish to exit the Pelcor calculator?",
-                                    "Yes", "No", "YesExitButt", "NoExitButt");
-    imageChangedPanel_ = buildQuestionPanel(
-        "ImageChangedPanel",
-        "The current image data is not yet saved - do you wish to Abort Exit and save the image.",
-        "Exit", "Abort Exit", "ImageExitButt", "AbortExitButt");
+    exitPanels_ = new ExitPanels(client);
 
     // Moving over a picture ends the lock that keeps a message in the line.
-    for (QWidget* w : std::initializer_list<QWidget*>{screens_->Picture1(), screens_->Picture2(),
-                                                      screens_->Image3(), screens_->Image1(),
-                                                      screens_->RefLabel(), screens_->Picture11()})
-        info_->WatchUnlocking(w);
+    screens_->WatchPointer();
+    connect(screens_.get(), &ScreenHost::pointerOverPicture, info_, &InfoLine::ReleaseLock);
     // The coordinates hide once the pointer leaves the board.
-    for (QWidget* w : std::initializer_list<QWidget*>{this, client_, Panel1, boardView_->toolbar(),
+    for (QWidget* w : std::initializer_list<QWidget*>{this, client, Panel1, boardView_->toolbar(),
                                                       calculatorView_->keypadArea()})
         boardView_->WatchPointerOver(w);
 }
 
-QFrame* TMainCalc1::buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
-                                       const QString& no, const QString& yesName,
-                                       const QString& noName) {
-    QFrame* p = MakePanel(name, client_, 165, 130, 310, 110);
-    SetBackground(p, colors::BtnFace);
-    QLabel* l = MakeLabel(name + "Label", text, p, 10, 8, 290, 52);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignCenter);
-    l->setFont(ArialFont(13, true));
-    auto answer = [this](ExitAnswer a) {
-        exitAnswer_ = a;
-        if (exitWait_) exitWait_->quit();
-    };
-    connect(MakeButton(yesName, yes, p, 60, 70, 80, 28), &QPushButton::clicked, this,
-            [answer] { answer(ExitAnswer::Exit); });
-    connect(MakeButton(noName, no, p, 170, 70, 80, 28), &QPushButton::clicked, this,
-            [answer] { answer(ExitAnswer::Abort); });
-    p->hide();
-    return p;
-}
-
 void TMainCalc1::wireMenu() {
     MainMenu& m = *menu_;
-    connect(m.ExitProgram1, &QAction::triggered, this, &TMainCalc1::ExitProgram1Click);
+    connect(m.ExitProgram1, &QAction::triggered, this, [this] {
+        exitPanels_->ShowWhileSaving();
+        calculatorView_->ReadoutBackToDecimal();
+        SaveSettings();
+        close();
+    });
     DrawingCommands* d = commands_;
     connect(m.New1, &QAction::triggered, d, &DrawingCommands::New);
     connect(m.SaveGraphicsFile1, &QAction::triggered, d, &DrawingCommands::Save);
@@ -225,25 +190,44 @@ void TMainCalc1::wireMenu() {
     connect(m.SaveImageBitmap1, &QAction::triggered, d, &DrawingCommands::Export);
     connect(m.Undo1, &QAction::triggered, d, &DrawingCommands::Undo);
     connect(m.Redo1, &QAction::triggered, d, &DrawingCommands::Redo);
-    connect(m.Formulas1, &QAction::triggered, this, &TMainCalc1::FormulasClick);
+    // "Formula's": the formula list opens over the left column with the chooser on the
+    // screen, or closes and gives the screen back.
+    connect(m.Formulas1, &QAction::triggered, this, [this] {
+        if (!sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Formulas))) {
+            screens_->showDisplayMode(screens_->savedDisplayMode());
+            return;
+        }
+        screens_->setSavedDisplayMode(screens_->displayMode());
+        screens_->showDisplayMode(DisplayMode::Sheets);
+        orbit_->ResetIdle();
+        Timer1->stop();
+        sheets_->ShowChooser();
+    });
     connect(m.Physics1, &QAction::triggered, this, [this] {
         sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Physics));
     });
     connect(m.Astronomy1, &QAction::triggered, this, [this] {
         sidePanels_->Toggle(constants_->sideList(ConstantsView::SideList::Astronomy));
     });
-    connect(m.PersonalData1, &QAction::triggered, this, &TMainCalc1::Personal1Click);
-    connect(m.Conversion2, &QAction::triggered, this, &TMainCalc1::Conversion2Click);
-    connect(m.AboutUs1, &QAction::triggered, this, &TMainCalc1::AboutUs1Click);
-    connect(m.Onlinehelp1, &QAction::triggered, this, &TMainCalc1::Onlinehelp1Click);
-    connect(m.HelpFile1, &QAction::triggered, this, &TMainCalc1::HelpFile1Click);
+    connect(m.Conversion2, &QAction::triggered, this, [this] {
+        TCalcConv* conv = converter();
+        if (!conv) {
+            conv = new TCalcConv(desktop_.dialogs(), *answers_,
+                                 TCalcConv::Options{options_.animate}, this);
+            UseProgramPalette(conv);
+        }
+        conv->OpenConverter(calculatorView_->readoutText());
+        conv->showGrowing(pos() + QPoint(5, 50));
+    });
+    auto help = std::make_shared<HelpPages>(desktop_.shell(), files_, *reporter_);
+    connect(m.Onlinehelp1, &QAction::triggered, this, [help] { help->Onlinehelp1Click(); });
+    connect(m.HelpFile1, &QAction::triggered, this, [help] { help->HelpFile1Click(); });
     connect(m.Soundssetup1, &QAction::triggered, optionsView_, &OptionsView::SetupSound);
     connect(m.Screensetup1, &QAction::triggered, optionsView_, &OptionsView::SetupScreen);
     connect(m.DrawMode1, &QAction::triggered, optionsView_, &OptionsView::DrawMode1Click);
     connect(m.Copy1, &QAction::triggered, calculatorView_, &CalculatorView::CopyReadout);
     connect(m.Paste1, &QAction::triggered, calculatorView_, &CalculatorView::PasteIntoReadout);
-    connect(m.CopyPicture1, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setImage(screens_->CurrentPicture()); });
+    connect(m.CopyPicture1, &QAction::triggered, this, [this] { screens_->CopyPicture(); });
     const std::pair<QAction*, NumberBase> modes[] = {{m.Decimal1, NumberBase::Decimal},
                                                      {m.Hexidecimal1, NumberBase::Hexadecimal},
                                                      {m.Binary1, NumberBase::Binary}};
@@ -254,7 +238,7 @@ void TMainCalc1::wireMenu() {
 
 void TMainCalc1::wireBoard() {
     BoardView& v = *boardView_;
-    connect(&v, &BoardView::imageChangeClicked, this, &TMainCalc1::ImageChangeClick);
+    connect(&v, &BoardView::imageChangeClicked, screens_.get(), &ScreenHost::ImageChangeClick);
     connect(&v, &BoardView::galleryBackClicked, gallery_, &GalleryView::LeftArrowClick);
     connect(&v, &BoardView::galleryForwardClicked, gallery_, &GalleryView::RightArrowClick);
     connect(&v, &BoardView::solidClicked, gallery_, &GalleryView::SolidClick);
@@ -275,12 +259,16 @@ void TMainCalc1::wireBoard() {
     connect(commands_, &DrawingCommands::repaintRequested, this, &TMainCalc1::RepaintBoard);
     connect(commands_, &DrawingCommands::saveOffered, menu_->SaveGraphicsFile1,
             &QAction::setEnabled);
-    connect(calculatorView_, &CalculatorView::clearScreenClicked, this, &TMainCalc1::CLSButtClick);
+    // "CLS": the board's drawing, or the gallery's picture, and the tape.
+    connect(calculatorView_, &CalculatorView::clearScreenClicked, this, [this] {
+        if (!commands_->CLS()) gallery_->ClearScreen();
+        calculatorView_->ClearTape();
+        focusAfterToggle();
+    });
     connect(&v, &BoardView::pointerCoordinates, calculatorView_,
             &CalculatorView::showPointerCoordinates);
     connect(&v, &BoardView::pointerLeftBoard, calculatorView_,
             &CalculatorView::hidePointerCoordinates);
-    v.pointerBlocked = [this] { return constants_->isFormulaListOpen() || viewer_->isOpen(); };
 }
 
 void TMainCalc1::wireOptions() {
@@ -290,23 +278,21 @@ void TMainCalc1::wireOptions() {
     connect(&o, &OptionsView::focusRequested, this, &TMainCalc1::focusAfterToggle);
     connect(&o, &OptionsView::drawOptionsApplied, this, &TMainCalc1::RepaintBoard);
     connect(&o, &OptionsView::screenPicturesOff, this, [this] {
-        QLabel* image1 = screens_->Image1();
-        screens_->ShowStartPicture();
-        image1->hide();
-        image1->setEnabled(false);
+        screens_->RestStartPicture();
         Timer1->start();
         gallery_->enableClock();
         screens_->showDisplayMode();
     });
     connect(&o, &OptionsView::screenModeChosen, this, [this](int mode) {
-        // Mode 2 shows the picture library, wired with the viewer.
         if (mode == 0) screens_->showDisplayMode(DisplayMode::Start);
         if (mode == 1) gallery_->ShowCurrentFigure();
+        if (mode == 2) viewer_->ShowLibraryImage(); // the picture library
         if (mode == 3) screens_->showDisplayMode(DisplayMode::Board);
     });
 }
 
 void TMainCalc1::wireReference() {
+    connect(screens_.get(), &ScreenHost::referenceReached, sheets_, &SheetsView::PrepareReference);
     connect(constants_, &ConstantsView::SidePanelCloseClicked, this,
             &TMainCalc1::AstroCloseButtClick);
     connect(constants_, &ConstantsView::PointerOverPanel, info_, &InfoLine::ClearInfo);
@@ -340,8 +326,6 @@ void TMainCalc1::wireEditor() {
         if (editor_->isPanelVisible()) editor_->EditorCloseButt1Click();
     });
     connect(editor_, &TextEditorView::hideOptionPanels, optionsView_, &OptionsView::HidePanels);
-    // While the editor is open the drawing tools rest.
-    board_->textEditOpen = [this] { return editor_->isPanelVisible(); };
     connect(menu_->Viewcalculations1, &QAction::triggered, this,
             [this] { editor_->ViewEditor1Click(Q(calculatorView_->calculator().tape())); });
     connect(menu_->TextEditor2, &QAction::triggered, editor_, &TextEditorView::TextEditor2Click);
@@ -351,33 +335,16 @@ void TMainCalc1::wireEditor() {
             &TextEditorView::LoadTextFile1Click);
     connect(menu_->SaveTextFile1, &QAction::triggered, editor_,
             &TextEditorView::SaveTextFile1Click);
-    connect(menu_->Printar, &QAction::triggered, this, &TMainCalc1::PrintarClick);
+    // "Print": the editor's text, or the screen's picture or text; the window hides while the
+    // print window is in use.
+    connect(menu_->Printar, &QAction::triggered, this, [this] {
+        if (editor_->isPanelVisible())
+            printWindow_->ShowText(editor_->memoText(), editor_->memoFont());
+        else if (!screens_->Print(*printWindow_))
+            return; // "Print" is not offered on the other screens
+        hide();
+    });
     connect(printWindow_.get(), &TCalcPrint1::printerClosed, this, [this] { show(); });
-}
-
-void TMainCalc1::PrintarClick() {
-    if (editor_->isPanelVisible()) {
-        printWindow_->ShowText(editor_->memoText(), editor_->memoFont());
-    } else {
-        switch (screens_->displayMode()) {
-        case DisplayMode::Gallery:
-            printWindow_->ShowPicture(screens_->Picture1()->canvas().image(),
-                                      screens_->Picture1()->drawing());
-            break;
-        case DisplayMode::Board:
-            printWindow_->ShowPicture(screens_->Picture11()->canvas().image(),
-                                      screens_->Picture11()->drawing());
-            break;
-        case DisplayMode::Reference: {
-            QFont design("Arial");
-            design.setPointSize(8);
-            printWindow_->ShowText(screens_->RefLabel()->text(), design);
-            break;
-        }
-        default: return; // "Print" is not offered on the other screens
-        }
-    }
-    hide();
 }
 
 int TMainCalc1::idleCountdown() const {
@@ -402,43 +369,16 @@ bool TMainCalc1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+TCalcConv* TMainCalc1::converter() const {
+    return findChild<TCalcConv*>("CalcConv", Qt::FindDirectChildrenOnly);
+}
+
 QAction* TMainCalc1::menuAction(const QString& name) const {
     return menu_->action(name);
 }
 
 QFrame* TMainCalc1::panel(const QString& name) const {
     return findChild<QFrame*>(name);
-}
-
-// --- the Reporter ---------------------------------------------------------------------------
-
-void TMainCalc1::showInfo(const std::string& text) {
-    info_->Show(text);
-}
-
-void TMainCalc1::beep() {
-    if (optionsModel_->SoundOn) sound_->beep();
-}
-
-void TMainCalc1::showMessage(const std::string& text) {
-    dialogs_->showMessage(Q(text));
-}
-
-std::string TMainCalc1::infoText() const {
-    return info_->Text();
-}
-
-bool TMainCalc1::infoLocked() const {
-    return info_->InfoLock != 0 || info_->held();
-}
-
-void TMainCalc1::playWave(const std::string& relativeName) {
-    if (optionsModel_->SoundOn && files_.exists(relativeName))
-        sound_->playWave(files_.resolve(relativeName));
-}
-
-void TMainCalc1::replaceReadout(const std::string& text, bool focus) {
-    calculatorView_->ReplaceReadout(text, focus);
 }
 
 // --- start-up -----------------------------------------------------------------------------
@@ -450,10 +390,6 @@ void TMainCalc1::FormCreate() {
 
     // 2. The splash grows at the screen's centre.
     auto splash = std::make_unique<TCalcSplash1>();
-    // A click or a key on the splash ends its wait early (step 11).
-    bool splashDismissed = false;
-    connect(splash.get(), &TCalcSplash1::dismissed, this,
-            [&splashDismissed] { splashDismissed = true; });
     const QImage splashPicture = LoadPicture(files_.resolve("Splash1.jpg"));
     if (options_.splashTicks > 0) splash->showGrowing(splashPicture, options_.animate ? 8 : 0);
 
@@ -468,7 +404,7 @@ void TMainCalc1::FormCreate() {
     LoadSettings();
 
     // 6. With no drawing file remembered: the start picture and the pointer's glyph.
-    if (settings_.drawingFile.empty()) screens_->showDisplayMode(DisplayMode::Start);
+    if (kept_->settings().drawingFile.empty()) screens_->showDisplayMode(DisplayMode::Start);
 
     // 7. The pictures share the board's place (the viewer's panel is placed by the viewer);
     //    the start picture is the splash picture stretched to the screen.
@@ -478,10 +414,7 @@ void TMainCalc1::FormCreate() {
     // 8. The lower area is laid out as it was built; the side panels start collapsed.
 
     // 9. The drawing board: the window always opens on it.
-    screens_->Picture1()->hide();
-    screens_->Picture2()->hide();
-    screens_->Picture11()->hide();
-    screens_->Image1()->show();
+    screens_->ShowOpeningPicture();
     RepaintBoard();
     board_->SelectTool(ToolTag::Pointer);
     boardView_->Refresh();
@@ -493,21 +426,8 @@ void TMainCalc1::FormCreate() {
     info_->Show("");
 
     // 11. Wait for the splash; a click or a key on it ends the wait at once.
-    SplashCountdown = splashDismissed ? 0 : options_.splashTicks;
-    if (SplashCountdown > 0) {
-        QEventLoop wait;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &wait, [this, &wait, &splashDismissed] {
-            if (splashDismissed) SplashCountdown = 0;
-            if (SplashCountdown <= 0) wait.quit();
-        });
-        connect(splash.get(), &TCalcSplash1::dismissed, &wait, [this, &wait] {
-            SplashCountdown = 0;
-            wait.quit();
-        });
-        poll.start(10);
-        wait.exec();
-    }
+    SplashCountdown = options_.splashTicks;
+    splash->WaitFor(SplashCountdown);
     splash.reset();
 
     // 12. Show the window and open the menu.
@@ -519,7 +439,8 @@ void TMainCalc1::FormCreate() {
 
     // 13. The readout takes the keys.
     calculatorView_->FocusReadoutAtEnd();
-    if (!startupProblem_.empty()) info_->ShowHeld(startupProblem_);
+    if (const std::string problem = kept_->StartupProblem(); !problem.empty())
+        info_->ShowHeld(problem);
 }
 
 void TMainCalc1::Timer1Timer() {
@@ -530,17 +451,7 @@ void TMainCalc1::Timer1Timer() {
     orbit_->Timer1Idle();
 }
 
-void TMainCalc1::pause() {
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (options_.animate) QThread::msleep(2);
-}
-
 // --- screens and panels ---------------------------------------------------------------------
-
-void TMainCalc1::modeShown() {
-    calculatorView_->showOrbitKeyAtRest();
-    calculatorView_->setPointerCoordinatesShown(screens_->displayMode() == DisplayMode::Board);
-}
 
 void TMainCalc1::RepaintBoard() {
     board_->SetDisplayOptions(optionsModel_->WireFrame, optionsModel_->BlackWhite);
@@ -549,23 +460,7 @@ void TMainCalc1::RepaintBoard() {
 }
 
 void TMainCalc1::focusAfterToggle() {
-    if (board_->TextToolOpen())
-        boardView_->addText()->setFocus();
-    else
-        calculatorView_->FocusReadoutAtEnd();
-}
-
-void TMainCalc1::FormulasClick() {
-    QWidget* formulas = constants_->sideList(ConstantsView::SideList::Formulas);
-    if (!sidePanels_->Toggle(formulas)) {
-        screens_->showDisplayMode(screens_->savedDisplayMode());
-        return;
-    }
-    screens_->setSavedDisplayMode(screens_->displayMode());
-    screens_->showDisplayMode(DisplayMode::Sheets);
-    orbit_->ResetIdle();
-    Timer1->stop();
-    sheets_->ShowChooser();
+    if (!boardView_->FocusTextTool()) calculatorView_->FocusReadoutAtEnd();
 }
 
 void TMainCalc1::AstroCloseButtClick() {
@@ -577,83 +472,25 @@ void TMainCalc1::AstroCloseButtClick() {
     screens_->Picture11()->update();
 }
 
-void TMainCalc1::ImageChangeClick() {
-    Timer1->stop();
-    static constexpr DisplayMode next[] = {DisplayMode::Gallery, DisplayMode::Board,
-                                           DisplayMode::Board, DisplayMode::Reference,
-                                           DisplayMode::Start};
-    const DisplayMode from = screens_->displayMode();
-    const DisplayMode mode = next[static_cast<int>(from)];
-    if (mode == DisplayMode::Reference) {
-        screens_->setTitle("");
-        sheets_->PrepareReference(from);
-    }
-    screens_->showDisplayMode(mode);
-    orbit_->ResetIdle();
-    Timer1->start();
-}
-
-void TMainCalc1::Conversion2Click() {
-    if (!converter_) {
-        ReadoutAccess readout{
-            [this] { return calculatorView_->readoutText(); },
-            [this](const QString& text) { calculatorView_->ReplaceReadout(S(text), false); }};
-        converter_ = new TCalcConv(*dialogs_, std::move(readout),
-                                   TCalcConv::Options{options_.animate}, this);
-        UseProgramPalette(converter_);
-    }
-    converter_->OpenConverter(calculatorView_->readoutText());
-    converter_->showGrowing(pos() + QPoint(5, 50));
-}
-
 // --- exit ---------------------------------------------------------------------------------
 
-ExitAnswer TMainCalc1::AskExitPanel(QFrame* p) {
-    exitAnswer_ = ExitAnswer::None;
-    p->show();
-    p->raise();
-    QEventLoop wait;
-    exitWait_ = &wait;
-    wait.exec();
-    exitWait_ = nullptr;
-    p->hide();
-    return exitAnswer_;
-}
-
-void TMainCalc1::ExitProgram1Click() {
-    exitPanel_->show();
-    exitPanel_->raise();
-    calculatorView_->ReadoutBackToDecimal();
-    SaveSettings();
-    close();
-}
-
 void TMainCalc1::closeEvent(QCloseEvent* event) {
-    if (closing_) {
+    if (exitPanels_->Confirmed()) { // the exit is saved already
         event->accept();
         return;
     }
-    if (AskExitPanel(exitPanel_) == ExitAnswer::Abort) {
+    if (!exitPanels_->Confirm(*document_)) {
         event->ignore();
         return;
     }
-    if (document_->Changed() && AskExitPanel(imageChangedPanel_) == ExitAnswer::Abort) {
-        event->ignore();
-        return;
-    }
-    closing_ = true;
-    FormDestroy();
-    event->accept();
-}
-
-void TMainCalc1::FormDestroy() {
-    exitPanel_->show();
+    exitPanels_->ShowWhileSaving();
     Timer1->stop();
     gallery_->stopClock();
     calculatorView_->ReadoutBackToDecimal();
     calculatorView_->repaintReadout();
     SaveSettings();
-    exitPanel_->hide();
+    exitPanels_->Hide();
+    event->accept();
 }
 
 } // namespace pelcor

@@ -1,9 +1,7 @@
 #pragma once
 
+#include "app/DesktopServices.h"
 #include "platform/ProgramFiles.h"
-#include "platform/Reporter.h"
-#include "platform/SettingsFile.h"
-#include "platform/StateFile.h"
 
 #include <QMainWindow>
 
@@ -11,35 +9,34 @@
 #include <string>
 
 class QAction;
-class QEventLoop;
 class QFrame;
 class QTimer;
 
 namespace pelcor {
 
-class AboutView;
 class BoardModel;
 class BoardView;
 class Calculator;
 class CalculatorView;
 class ConstantsView;
-class GalleryView;
-class OrbitView;
-class SheetsView;
-class TCalcPrint1;
-class TextEditorView;
-class Dialogs;
 class DrawingCommands;
 class DrawingDocument;
+class ExitPanels;
+class GalleryView;
 class ImageViewerView;
 class InfoLine;
+class KeptState;
 class OptionsView;
+class OrbitView;
 class PersonalDataView;
-class Shell;
-class SidePanelHost;
 class ScreenHost;
-class Sound;
+class SheetsView;
+class SidePanelHost;
 class TCalcConv;
+class TCalcPrint1;
+class TextEditorView;
+class WindowAnswers;
+class WindowReporter;
 struct MainMenu;
 struct Options;
 
@@ -53,14 +50,13 @@ struct MainCalcOptions {
     Shell* shell = nullptr;     // the desktop's own when not given
 };
 
-// The answers of the exit panels.
-enum class ExitAnswer { None = 0, Exit = 128, Abort = 255 };
-
-// The main window. It creates the features' models and views, places the views, connects
-// them, and tells them what the user must see and hear (the Reporter, once for all). The
-// screen and the left column's side panels are two hosts the features ask.
-class TMainCalc1 : public QMainWindow, private Reporter {
+// The main window. It creates the features' models and views, places the views and
+// connects them. The screen and the left column's side panels are two hosts the features
+// ask; what the models tell the user goes through one WindowReporter.
+class TMainCalc1 : public QMainWindow {
     Q_OBJECT
+    friend class WindowAnswers;
+
 public:
     explicit TMainCalc1(MainCalcOptions options, QWidget* parent = nullptr);
     ~TMainCalc1() override;
@@ -78,53 +74,26 @@ public:
 
     // --- the parts
     const ProgramFiles& programFiles() const { return files_; }
-    MainMenu& menu() { return *menu_; }
     ScreenHost& screens() { return *screens_; }
-    SidePanelHost& sidePanels() { return *sidePanels_; }
     InfoLine& infoLine() { return *info_; }
-    CalculatorView& calculatorView() { return *calculatorView_; }
     Calculator& calculator();
     DrawingDocument& document() { return *document_; }
     DrawingCommands& drawingCommands() { return *commands_; }
     BoardModel& board() { return *board_; }
-    BoardView& boardView() { return *boardView_; }
     Options& options() { return *optionsModel_; }
     OptionsView& optionsView() { return *optionsView_; }
     GalleryView& gallery() { return *gallery_; }
-    ConstantsView& constants() { return *constants_; }
-    SheetsView& sheets() { return *sheets_; }
-    OrbitView& orbit() { return *orbit_; }
     TextEditorView& editor() { return *editor_; }
     TCalcPrint1& printWindow() { return *printWindow_; }
-    PersonalDataView& personalData() { return *personal_; }
     ImageViewerView& imageViewer() { return *viewer_; }
-    TCalcConv* converter() const { return converter_; }
-    const Settings& settings() const { return settings_; }
+    TCalcConv* converter() const; // once "Conversion" opened it
 
     // The menu's action, or a panel, of that object name (for tests and automation).
     QAction* menuAction(const QString& name) const;
     QFrame* panel(const QString& name) const;
 
-    // --- handlers that join several features
-    void ImageChangeClick();
-    void FormulasClick();
-    void AstroCloseButtClick();
-    void Conversion2Click();
-    void ExitProgram1Click();
-    void HelpFile1Click();
-    void Onlinehelp1Click();
-    void AboutUs1Click();
-    // "Print": the screen's picture, or the editor's or the electrical reference's text, to
-    // the print window; the main window hides while it is in use.
-    void PrintarClick();
-    // "Personal Data": opens the personal data over the left column, or closes it.
-    void Personal1Click();
     // Clears and redraws the board with the draw-mode options.
     void RepaintBoard();
-
-    // Opens a drawing as "Load Graphics File" does with the file chosen (the command line's
-    // drawing); a file that does not read is said on the information line.
-    void OpenGraphicsFile(const std::string& name);
 
     // --- saved state
     void LoadSettings();
@@ -136,54 +105,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Reporter
-    void showInfo(const std::string& text) override;
-    void beep() override;
-    void showMessage(const std::string& text) override;
-    std::string infoText() const override;
-    bool infoLocked() const override;
-    void playWave(const std::string& relativeName) override;
-    void replaceReadout(const std::string& text, bool focus) override;
-
-    Reporter& reporter() { return *this; }
     void buildParts();
+    void buildPersonalAndViewer();
     void wireMenu();
     void wireBoard();
     void wireOptions();
     void wireReference();
     void wireEditor();
-    QFrame* buildQuestionPanel(const QString& name, const QString& text, const QString& yes,
-                               const QString& no, const QString& yesName, const QString& noName);
-    void buildPersonalAndViewer();
-    void wirePersonalAndViewer();
-    void modeShown();
     void focusAfterToggle();
-    // "CLS": the board's drawing, the gallery's plot and the tape.
-    void CLSButtClick();
-    // Waits, processing window messages, until an exit panel is answered.
-    ExitAnswer AskExitPanel(QFrame* panel);
-    void FormDestroy();
-    void prepareStateFiles();
-    void pause();
+    // A side list's close button: the list closes and the screen shows its mode again.
+    void AstroCloseButtClick();
 
     MainCalcOptions options_;
-    std::unique_ptr<Dialogs> ownDialogs_;
-    std::unique_ptr<Sound> ownSound_;
-    std::unique_ptr<Shell> ownShell_;
-    Dialogs* dialogs_;
-    Sound* sound_;
-    Shell* shell_;
+    DesktopServices desktop_;
     ProgramFiles files_;
-    ProgramFiles userFiles_;
-    Settings settings_;
-    // "TotalStr.dat" and "Pelcor.ini": where they were read from and where they are saved.
-    StateFile tapeFile_{{}, 0};
-    StateFile settingsFile_{{}, 0};
+    std::unique_ptr<WindowReporter> reporter_;
+    std::unique_ptr<KeptState> kept_;
 
-    QWidget* client_ = nullptr;
     QFrame* Panel1 = nullptr;
     QTimer* Timer1 = nullptr;
     std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<WindowAnswers> answers_;
     std::unique_ptr<ScreenHost> screens_;
     std::unique_ptr<SidePanelHost> sidePanels_;
     InfoLine* info_ = nullptr;
@@ -196,22 +138,13 @@ private:
     OptionsView* optionsView_ = nullptr;
     PersonalDataView* personal_ = nullptr;
     ImageViewerView* viewer_ = nullptr;
-    AboutView* about_ = nullptr;
     GalleryView* gallery_ = nullptr;
     ConstantsView* constants_ = nullptr;
     SheetsView* sheets_ = nullptr;
     OrbitView* orbit_ = nullptr;
     TextEditorView* editor_ = nullptr;
     std::unique_ptr<TCalcPrint1> printWindow_;
-    TCalcConv* converter_ = nullptr;
-    QFrame* exitPanel_ = nullptr;
-    QFrame* imageChangedPanel_ = nullptr;
-    ExitAnswer exitAnswer_ = ExitAnswer::None;
-    QEventLoop* exitWait_ = nullptr;
-    bool closing_ = false;
-    bool saveFailureReported_ = false;
-    bool exitNoticeShown_ = false;
-    std::string startupProblem_;
+    ExitPanels* exitPanels_ = nullptr;
 };
 
 } // namespace pelcor

@@ -3,47 +3,42 @@
 #include "app/MainCalc.h"
 
 #include "app/InfoLine.h"
+#include "app/MainMenu.h"
 #include "app/OptionsView.h"
 #include "app/ScreenHost.h"
 #include "app/SidePanelHost.h"
+#include "app/WindowReporter.h"
 #include "board/BoardView.h"
 #include "calc/CalculatorView.h"
 #include "platform/widgets/Widgets.h"
 #include "reference/ImageViewerView.h"
 #include "reference/PersonalDataView.h"
 
+#include <QAction>
 #include <QFrame>
-#include <QLineEdit>
 
 namespace pelcor {
 
 void TMainCalc1::buildPersonalAndViewer() {
-    viewer_ = new ImageViewerView(
-        {Panel1, client_, screens_->panel(), screens_->ViewerImage(), screens_->Picture1()},
-        *screens_, reporter(), *dialogs_, files_, this);
+    QWidget* client = centralWidget();
+    viewer_ = new ImageViewerView({Panel1, client, screens_->area().x(), screens_->Picture1()},
+                                  *screens_, *reporter_, desktop_.dialogs(), files_, this);
     sidePanels_->AddToLeftColumn(viewer_->sidePicture());
 
-    personal_ = new PersonalDataView(
-        Panel1, client_, reporter(), [this] { return S(calculatorView_->readoutText()); }, this);
+    personal_ = new PersonalDataView(Panel1, client, *reporter_, this);
     sidePanels_->AddPanel(personal_->sidePanel(), true);
     sidePanels_->AddCompanion(personal_->editPanel());
     info_->WatchClearing(personal_->sidePanel());
     personal_->ShareHoverHelp(*constants_);
-}
 
-void TMainCalc1::wirePersonalAndViewer() {
+    // "Personal Data": opens the personal data over the left column, or closes it.
+    connect(menu_->PersonalData1, &QAction::triggered, this,
+            [this] { sidePanels_->Toggle(personal_->sidePanel()); });
     connect(personal_, &PersonalDataView::SidePanelCloseClicked, this,
             &TMainCalc1::AstroCloseButtClick);
     connect(boardView_, &BoardView::libraryBackClicked, viewer_, &ImageViewerView::ImageLeft_Click);
     connect(boardView_, &BoardView::libraryForwardClicked, viewer_,
             &ImageViewerView::ImageRight_Click);
-    connect(optionsView_, &OptionsView::screenModeChosen, viewer_, [this](int mode) {
-        if (mode == 2) viewer_->ShowLibraryImage();
-    });
-}
-
-void TMainCalc1::Personal1Click() {
-    sidePanels_->Toggle(personal_->sidePanel());
 }
 
 } // namespace pelcor

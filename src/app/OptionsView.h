@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DisplayOptions.h"
+
 #include <QObject>
 
 #include <string>
@@ -14,7 +16,7 @@ class Reporter;
 struct Settings;
 
 // The switches of the "Options" menu: sound, screen pictures and the draw mode.
-struct Options {
+struct Options : DisplayOptions {
     bool SoundOn = true;
     bool ScreenHelpOn = false;
     bool SoundOnAllErrors = true; // "Sound active on all errors": stored, no other effect
@@ -23,6 +25,9 @@ struct Options {
 
     void LoadSettings(const Settings& settings);
     void SaveSettings(Settings& settings) const;
+
+    bool screenHelpOn() const override { return ScreenHelpOn; }
+    bool wireFrameOn() const override { return WireFrame; }
 };
 
 // The three option panels `SoundPanel`, `ScreenPanel2` and `DrawModePanel` and the two

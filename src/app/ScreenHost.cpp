@@ -4,15 +4,48 @@
 #include "platform/Colors.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/Widgets.h"
+#include "print/CalcPrinter.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 
 namespace pelcor {
 
-ScreenHost::ScreenHost(QWidget* parent, MainMenu& menu, Hooks hooks)
-    : menu_(menu), hooks_(std::move(hooks)) {
+namespace {
+
+// The electrical reference ends its lines with carriage returns, which a label alone would
+// run together: this paints each line under the one before, in the label's font and colours.
+class CarriageReturnLines : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (!label || event->type() != QEvent::Paint || !label->text().contains('\r')) return false;
+        QPainter p(label);
+        p.fillRect(label->rect(), label->palette().color(QPalette::Window));
+        p.setFont(label->font());
+        p.setPen(label->palette().color(QPalette::WindowText));
+        const QFontMetrics fm(label->font());
+        const QRect box = label->contentsRect();
+        int y = box.top() + fm.ascent();
+        for (const QString& line : label->text().split('\r', Qt::SkipEmptyParts)) {
+            p.drawText(box.left() + 1, y, line);
+            y += fm.lineSpacing();
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+ScreenHost::ScreenHost(QWidget* parent, MainMenu& menu) : menu_(menu) {
     panel_ = MakePanel("ScreenPanel", parent, 155, 8, 320, 320, false);
     panel_->setFrameShape(QFrame::NoFrame);
     SetBackground(panel_, colors::Black);
@@ -22,11 +55,12 @@ ScreenHost::ScreenHost(QWidget* parent, MainMenu& menu, Hooks hooks)
     picture2_ = new PictureBox("Picture2", 320, 320, colors::White, panel_);
     picture11_ = new PictureBox("Picture11", 320, 320, colors::BoardBackground, panel_);
     image3_ = MakeLabel("Image3", {}, panel_, 0, 0, 320, 320);
-    viewerImage_ = MakeLabel("ViewerImage", {}, panel_, 0, 0, 320, 320);
+    // The viewer takes the upper three quarters of the screen.
+    viewerImage_ = MakeLabel("ViewerImage", {}, panel_, 0, 0, 320, 320 / 4 * 3);
     refLabel_ = MakeLabel("RefLabel", {}, panel_, 0, 0, 320, 320);
     refLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetBackground(refLabel_, colors::White);
-    textLabel_ = MakeLabel("TextLabel", "Text", panel_, 40, 60, 30, 16);
+    refLabel_->installEventFilter(new CarriageReturnLines(refLabel_));
     clabel_ = MakeLabel("Clabel", {}, panel_, 0, 300, 320, 20);
     // A sheet's title: white, centred, over whatever the screen shows.
     formula_ = MakeLabel("Formula", {}, panel_, 0, 286, 320, 24);
@@ -34,9 +68,8 @@ ScreenHost::ScreenHost(QWidget* parent, MainMenu& menu, Hooks hooks)
     formula_->setFont(ArialFont(16, true));
     formula_->setAttribute(Qt::WA_TranslucentBackground);
     SetFontColor(formula_, colors::White);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{picture1_, picture2_, picture11_, image3_, viewerImage_,
-                                         refLabel_, textLabel_, clabel_, formula_})
+    for (QWidget* w : std::initializer_list<QWidget*>{picture1_, picture2_, picture11_, image3_,
+                                                      viewerImage_, refLabel_, clabel_, formula_})
         w->hide();
 }
 
@@ -50,6 +83,23 @@ void ScreenHost::ShowStartPicture() {
     image1_->setPixmap(
         QPixmap::fromImage(startPicture_.scaled(image1_->size(), Qt::IgnoreAspectRatio)
                                .convertToFormat(QImage::Format_RGB888)));
+}
+
+QRect ScreenHost::area() const {
+    return panel_->geometry();
+}
+
+void ScreenHost::ShowOpeningPicture() {
+    picture1_->hide();
+    picture2_->hide();
+    picture11_->hide();
+    image1_->show();
+}
+
+void ScreenHost::RestStartPicture() {
+    ShowStartPicture();
+    image1_->hide();
+    image1_->setEnabled(false);
 }
 
 void ScreenHost::showDisplayMode() {
@@ -75,7 +125,7 @@ void ScreenHost::showDisplayMode() {
         menu_.SaveImageBitmap1->setEnabled(true);
         menu_.SaveGraphicsFile1->setEnabled(false);
         menu_.Printar->setEnabled(false);
-        hooks_.idleTimerRunning(true);
+        emit idleTimerRunningRequested(true);
         break;
     case DisplayMode::Board:
         menu_.SaveImageBitmap1->setEnabled(true);
@@ -83,7 +133,7 @@ void ScreenHost::showDisplayMode() {
         break;
     case DisplayMode::Reference: break;
     }
-    if (hooks_.modeShown) hooks_.modeShown();
+    emit modeShown();
 }
 
 QWidget* ScreenHost::widget(ScreenPicture picture) const {
@@ -112,6 +162,85 @@ QImage ScreenHost::CurrentPicture() const {
         if (isShown(p)) return static_cast<PictureBox*>(widget(p))->canvas().image();
     }
     return panel_->grab().toImage();
+}
+
+void ScreenHost::CopyPicture() const {
+    QGuiApplication::clipboard()->setImage(CurrentPicture());
+}
+
+bool ScreenHost::Print(TCalcPrint1& printWindow) const {
+    switch (mode_) {
+    case DisplayMode::Gallery:
+        printWindow.ShowPicture(picture1_->canvas().image(), picture1_->drawing());
+        return true;
+    case DisplayMode::Board:
+        printWindow.ShowPicture(picture11_->canvas().image(), picture11_->drawing());
+        return true;
+    case DisplayMode::Reference: {
+        QFont design("Arial");
+        design.setPointSize(8);
+        printWindow.ShowText(refLabel_->text(), design);
+        return true;
+    }
+    default: return false;
+    }
+}
+
+void ScreenHost::ImageChangeClick() {
+    setIdleTimerRunning(false);
+    static constexpr DisplayMode next[] = {DisplayMode::Gallery, DisplayMode::Board,
+                                           DisplayMode::Board, DisplayMode::Reference,
+                                           DisplayMode::Start};
+    const DisplayMode from = mode_;
+    const DisplayMode mode = next[static_cast<int>(from)];
+    if (mode == DisplayMode::Reference) {
+        setTitle("");
+        emit referenceReached(from);
+    }
+    showDisplayMode(mode);
+    resetIdle();
+    setIdleTimerRunning(true);
+}
+
+void ScreenHost::WatchPointer() {
+    for (QWidget* w : std::initializer_list<QWidget*>{picture1_, picture2_, image3_, image1_,
+                                                      refLabel_, picture11_}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+        watched_ << w;
+    }
+}
+
+bool ScreenHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && watched_.contains(watched)) emit pointerOverPicture();
+    return false;
+}
+
+void ScreenHost::setPicture(ScreenPicture picture, const QImage& image) {
+    auto* label = qobject_cast<QLabel*>(widget(picture));
+    if (!label || label == refLabel_) return;
+    if (image.isNull())
+        label->clear();
+    else
+        label->setPixmap(QPixmap::fromImage(image));
+}
+
+QSize ScreenHost::pictureSize(ScreenPicture picture) const {
+    return widget(picture)->size();
+}
+
+void ScreenHost::hidePicture(ScreenPicture picture) {
+    widget(picture)->hide();
+}
+
+void ScreenHost::setReferenceText(const std::string& text, int background) {
+    refLabel_->setAutoFillBackground(true);
+    QPalette palette = refLabel_->palette();
+    palette.setColor(QPalette::Window, ToQColor(background));
+    refLabel_->setPalette(palette);
+    refLabel_->setGeometry(picture11_->geometry());
+    refLabel_->setText(QString::fromStdString(text));
+    refLabel_->update();
 }
 
 SurfaceDrawing ScreenHost::pictureDrawing(ScreenPicture picture) const {

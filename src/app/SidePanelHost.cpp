@@ -14,8 +14,8 @@ constexpr int kOpen = 322;
 
 } // namespace
 
-SidePanelHost::SidePanelHost(Screens& screens, QWidget* toolbar, std::function<void()> pause)
-    : screens_(screens), toolbar_(toolbar), pause_(std::move(pause)) {
+SidePanelHost::SidePanelHost(Screens& screens, QWidget* toolbar, bool animate)
+    : screens_(screens), toolbar_(toolbar), animate_(animate) {
     leftColumn_ << toolbar;
 }
 
@@ -50,7 +50,7 @@ bool SidePanelHost::Toggle(QWidget* panel) {
     SetLeftColumnVisible(false);
     panel->show();
     panel->raise();
-    AnimateHeight(panel, kOpen, 2, pause_);
+    AnimateHeight(panel, kOpen, 2, animate_);
     return true;
 }
 

@@ -2,8 +2,6 @@
 
 #include <QList>
 
-#include <functional>
-
 class QFrame;
 class QWidget;
 
@@ -17,7 +15,8 @@ class Screens;
 // this host to open or close them.
 class SidePanelHost {
 public:
-    SidePanelHost(Screens& screens, QWidget* toolbar, std::function<void()> pause);
+    // `animate`: a panel grows step by step where the user sees it (off in tests).
+    SidePanelHost(Screens& screens, QWidget* toolbar, bool animate);
 
     // The controls a side panel covers.
     void AddToLeftColumn(QWidget* widget);
@@ -39,7 +38,7 @@ public:
 private:
     Screens& screens_;
     QWidget* toolbar_;
-    std::function<void()> pause_;
+    bool animate_;
     QList<QWidget*> leftColumn_;
     QList<QWidget*> panels_;
     QList<QWidget*> collapsing_;

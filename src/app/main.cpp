@@ -1,4 +1,5 @@
 #include "app/MainCalc.h"
+#include "board/DrawingCommands.h"
 #include "platform/ProgramFiles.h"
 
 #include <QApplication>
@@ -100,6 +101,6 @@ int main(int argc, char* argv[]) {
     options.userDir = places.userDir;
     pelcor::TMainCalc1 window(std::move(options));
     window.FormCreate();
-    if (!line.drawing.isEmpty()) window.OpenGraphicsFile(line.drawing.toStdString());
+    if (!line.drawing.isEmpty()) window.drawingCommands().Open(line.drawing.toStdString());
     return app.exec();
 }

@@ -14,9 +14,9 @@ const char* const kDataPrompt = " Please select image \r\n";
 } // namespace
 
 BoardModel::BoardModel(DrawingDocument& document, Canvas& board, Reporter& reporter,
-                       Screens& screens)
-    : document_(document), reporter_(reporter), screens_(screens), renderer_(board),
-      tools_(document.list(), renderer_), selection_(document.list(), renderer_),
+                       Screens& screens, const BoardSurroundings& surroundings)
+    : document_(document), reporter_(reporter), screens_(screens), surroundings_(surroundings),
+      renderer_(board), tools_(document.list(), renderer_), selection_(document.list(), renderer_),
       editFrame_(document.list(), renderer_) {}
 
 // --- display ------------------------------------------------------------------------------
@@ -56,7 +56,7 @@ void BoardModel::DrawButt(ToolTag tag) {
     if (intersectionMode_) SelectTool(ToolTag::Solv); // switches intersection mode off
     tools_.PreviousTool = tools_.ActiveTool;
     screens_.setTitle("");
-    if (TagOf(tag) <= 17) tools_.ActiveTool = TagOf(tag) + 1;
+    if (tag < ToolTag::Colour) tools_.ActiveTool = tag; // the drawing tools, Tags up to 17
     SelectTool(tag);
 }
 
@@ -87,7 +87,7 @@ void BoardModel::SelectTool(ToolTag tag) {
 }
 
 void BoardModel::SelectTool(ToolTag tag, bool redraw) {
-    if (textEditOpen && textEditOpen()) return;
+    if (surroundings_.textEditorOpen()) return;
     BoardSettings& board = renderer_.Settings;
     // Every tool tries to close the edit frame; it stays open while AddText is empty, and
     // the tool is chosen all the same.
@@ -99,7 +99,7 @@ void BoardModel::SelectTool(ToolTag tag, bool redraw) {
         tools_.PreviousTool = tools_.ActiveTool;
         shownTool_ = tag;
     }
-    if (TagOf(tag) < 20) screens_.showDisplayMode(DisplayMode::Board);
+    if (tag < ToolTag::Sound) screens_.showDisplayMode(DisplayMode::Board); // Tags below 20
     SyncBoardVisible();
     switch (tag) {
     case ToolTag::Pointer:
@@ -267,7 +267,7 @@ void BoardModel::MouseDown(int x, int y, bool right) {
 }
 
 void BoardModel::PressOnHandle(int x, int y) {
-    tools_.ActiveTool = tool::Pointer;
+    tools_.ActiveTool = ToolTag::Pointer;
     // Without redrawing: this press's release (or its first drag step) repaints the board
     // whole, with the new selection highlighted.
     if (!intersectionMode_) SelectTool(ToolTag::Pointer, false);

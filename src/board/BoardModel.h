@@ -9,10 +9,20 @@
 #include "platform/Reporter.h"
 #include "platform/Screens.h"
 
-#include <functional>
 #include <string>
 
 namespace pelcor {
+
+// What the board asks of the features that open over it; the window answers. Nothing
+// covers the board unless an answer says so.
+class BoardSurroundings {
+public:
+    virtual ~BoardSurroundings() = default;
+    // The text editor's memo is open: the tools rest.
+    virtual bool textEditorOpen() const { return false; }
+    // A panel over the board (the formula list, the picture viewer) takes the pointer.
+    virtual bool panelTakesPointer() const { return false; }
+};
 
 // The drawing board's rules: the toolbar's tool selection and its modes (move, rotate,
 // intersection "Solv", data "Data", the text tool), the mouse on the board, selecting,
@@ -35,7 +45,8 @@ namespace pelcor {
 // or preview the active tool; nothing while a pick is complete or the frame is open.
 class BoardModel {
 public:
-    BoardModel(DrawingDocument& document, Canvas& board, Reporter& reporter, Screens& screens);
+    BoardModel(DrawingDocument& document, Canvas& board, Reporter& reporter, Screens& screens,
+               const BoardSurroundings& surroundings);
 
     DrawingDocument& document() { return document_; }
     const DrawingList& list() const { return document_.list(); }
@@ -84,8 +95,7 @@ public:
     // "Not Editing".
     const std::string& ImagesEdit() const { return imagesEdit_; }
 
-    // True while the text editor's memo is open: the tools rest.
-    std::function<bool()> textEditOpen;
+    const BoardSurroundings& surroundings() const { return surroundings_; }
 
     // --- the text tool
     bool TextToolOpen() const { return textToolOpen_; }
@@ -124,6 +134,8 @@ public:
     // shape is deleted: the frame closes without reading its boxes, so it never writes
     // one shape's values over another.
     void DropEditFrame();
+    // No shape stays selected: a drawing is about to be read in place of this one.
+    void DeselectShape() { selection_.SetSelectedShape(0); }
 
     // --- undo steps
     // Ends a step of the drawing: what changed since the last one becomes one undo step
@@ -154,6 +166,7 @@ private:
     DrawingDocument& document_;
     Reporter& reporter_;
     Screens& screens_;
+    const BoardSurroundings& surroundings_;
     BoardRenderer renderer_;
     BoardTools tools_;
     Selection selection_;

@@ -1,5 +1,7 @@
 #include "board/BoardTools.h"
 
+#include "drawing/Coordinates.h"
+
 #include <cmath>
 
 namespace pelcor {
@@ -78,7 +80,7 @@ void BoardTools::DrawPreview(int x, int y) {
     c.setBrushStyle(Canvas::BrushStyle::Solid);
     const int px = pressX_, py = pressY_;
     switch (ActiveTool) {
-    case tool::Line:
+    case ToolTag::Line:
         Working.Kind = kind::Line;
         c.setPenColor(background);
         c.moveTo(prevX1_, prevY1_);
@@ -89,9 +91,9 @@ void BoardTools::DrawPreview(int x, int y) {
         Working.X1 = x, Working.Y1 = y, Working.X2 = px, Working.Y2 = py;
         prevX1_ = px, prevY1_ = py, prevX2_ = x, prevY2_ = y;
         break;
-    case tool::Rectangle:
-    case tool::Ellipse: {
-        const bool box = ActiveTool == tool::Rectangle;
+    case ToolTag::Rectangle:
+    case ToolTag::Ellipse: {
+        const bool box = ActiveTool == ToolTag::Rectangle;
         Working.Kind = box ? kind::Square : kind::Ellipse;
         const auto shape = [&c, box](int x1, int y1, int x2, int y2) {
             box ? c.rectangle(x1, y1, x2, y2) : c.ellipse(x1, y1, x2, y2);
@@ -106,7 +108,7 @@ void BoardTools::DrawPreview(int x, int y) {
         prevX1_ = px, prevY1_ = py, prevX2_ = x, prevY2_ = y;
         break;
     }
-    case tool::Circle: {
+    case ToolTag::Circle: {
         Working.Kind = kind::Circle;
         c.setPenColor(background);
         c.setBrushColor(background);
@@ -122,7 +124,7 @@ void BoardTools::DrawPreview(int x, int y) {
         Working.X3 = Working.Y3 = r;
         break;
     }
-    case tool::Triangle: {
+    case ToolTag::Triangle: {
         Working.Kind = kind::Triangle;
         c.setPenColor(background);
         Triangle(px, py, prevRadius_);
@@ -134,7 +136,7 @@ void BoardTools::DrawPreview(int x, int y) {
         prevRadius_ = r;
         break;
     }
-    case tool::Hexagon: {
+    case ToolTag::Hexagon: {
         if (RotateMode) break;
         Working.Kind = kind::Hexagon;
         renderer_.Settings.HandlesSuppressed = true;
@@ -204,7 +206,7 @@ BoardCursor BoardTools::CursorAt(int x, int y) const {
 
 int BoardTools::AddFixedShape(ToolTag tag) {
     ShapeRecord s;
-    s.X1 = s.Y1 = 160;
+    s.X1 = s.Y1 = OriginPixel;
     if (tag == ToolTag::Hyper) {
         s.Kind = kind::Hyper;
         s.X2 = 300, s.Y2 = 200;

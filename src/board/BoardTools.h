@@ -8,17 +8,6 @@
 
 namespace pelcor {
 
-// Active tool numbers (a toolbar button's Tag + 1) that draw on a drag.
-namespace tool {
-inline constexpr int Pointer = 1;
-inline constexpr int Line = 3;
-inline constexpr int Rectangle = 4;
-inline constexpr int Circle = 6;
-inline constexpr int Triangle = 10;
-inline constexpr int Ellipse = 11;
-inline constexpr int Hexagon = 16;
-} // namespace tool
-
 // The cursor the board shows over a pixel.
 enum class BoardCursor { Cross, SizeAll, Drag };
 
@@ -29,10 +18,12 @@ class BoardTools {
 public:
     BoardTools(DrawingList& list, BoardRenderer& renderer) : list_(list), renderer_(renderer) {}
 
-    int ActiveTool = tool::Pointer;
-    int PreviousTool = tool::Pointer;
+    // The toolbar's last tool (Tags up to 17); a drag draws with Line, Rectangle, Circle,
+    // Triangle, Ellipse or Hexagon.
+    ToolTag ActiveTool = ToolTag::Pointer;
+    ToolTag PreviousTool = ToolTag::Pointer;
     Fill FillMode = Fill::Outline; // whether new shapes are filled
-    int PenColor = 16777215;       // the swatches' colours
+    int PenColor = colors::White;  // the swatches' colours
     int FillColor = 0;
     int PenX = 40, PenY = 60; // where the text tool writes next
     bool MoveMode = false;

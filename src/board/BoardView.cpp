@@ -26,6 +26,8 @@ BoardView::BoardView(BoardModel& model, Dialogs& dialogs, const ProgramFiles& fi
     buildTextFrame(places.frameParent);
     buildStatusPanel(places.frameParent);
     buildEditFrame(places.frameParent);
+    textLabel_ = MakeLabel("TextLabel", "Text", places.board->parentWidget(), 40, 60, 30, 16);
+    textLabel_->hide();
 
     memo_ = new PlainMemo(places.frameParent);
     memo_->setObjectName("TotalStrg2");
@@ -138,14 +140,13 @@ void BoardView::buildTextFrame(QWidget* parent) {
     QPushButton* close = MakeButton("TextCancelButt", "Close", textFrame_, 216, 48, 80, 21);
     connect(insert, &QPushButton::clicked, this, &BoardView::TextOkButtClick);
     connect(close, &QPushButton::clicked, this, [this] {
-        places_.textLabel->hide();
+        textLabel_->hide();
         model_.CancelText();
         afterModelCall();
     });
     connect(font, &QPushButton::clicked, this, [this] {
         // The label shows the chosen font; the board uses it at the moment of insertion.
-        if (auto chosen = dialogs_.chooseFont(places_.textLabel->font()))
-            places_.textLabel->setFont(*chosen);
+        if (auto chosen = dialogs_.chooseFont(textLabel_->font())) textLabel_->setFont(*chosen);
         addText_->setFocus();
     });
     textFrame_->hide();
@@ -196,6 +197,16 @@ void BoardView::buildStatusPanel(QWidget* parent) {
         memo->setAccessibleName(QString(f.label).trimmed());
         *f.slot = memo;
     }
+}
+
+QWidget* BoardView::toolbar() const {
+    return toolbar_;
+}
+
+bool BoardView::FocusTextTool() {
+    if (!model_.TextToolOpen()) return false;
+    addText_->setFocus();
+    return true;
 }
 
 QPushButton* BoardView::button(ToolTag tag) const {
@@ -251,15 +262,15 @@ void BoardView::Refresh() {
     const bool textOpen = model_.TextToolOpen();
     if (textOpen && !textFrame_->isVisible()) {
         const BoardTools& tools = model_.tools();
-        places_.textLabel->setText("Text");
-        places_.textLabel->move(tools.PenX, tools.PenY);
-        places_.textLabel->show();
-        places_.textLabel->raise();
+        textLabel_->setText("Text");
+        textLabel_->move(tools.PenX, tools.PenY);
+        textLabel_->show();
+        textLabel_->raise();
         textFrame_->show();
         textFrame_->raise();
     } else if (!textOpen && textFrame_->isVisible()) {
         textFrame_->hide();
-        places_.textLabel->hide();
+        textLabel_->hide();
     }
     const bool editWasOpen = !editFrame_->isHidden();
     if (model_.EditFrameOpen() || editWasOpen) editFrame_->Sync();
@@ -305,11 +316,11 @@ void BoardView::CloseEditFrame() {
 void BoardView::TextOkButtClick() {
     if (addText_->toPlainText().isEmpty()) return;
     BoardTools& tools = model_.tools();
-    tools.PenX = places_.textLabel->x();
-    tools.PenY = places_.textLabel->y();
-    model_.InsertText(places_.textLabel->height());
-    places_.textLabel->move(tools.PenX, tools.PenY);
-    places_.textLabel->setText("Text");
+    tools.PenX = textLabel_->x();
+    tools.PenY = textLabel_->y();
+    model_.InsertText(textLabel_->height());
+    textLabel_->move(tools.PenX, tools.PenY);
+    textLabel_->setText("Text");
     afterModelCall();
 }
 
@@ -346,7 +357,7 @@ bool BoardView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove && watched_.contains(watched)) {
         // Over any other part of the window the coordinates are not shown.
         emit pointerLeftBoard();
-        places_.textLabel->setVisible(model_.TextToolOpen() && places_.textLabel->isVisible());
+        textLabel_->setVisible(model_.TextToolOpen() && textLabel_->isVisible());
     }
     return false;
 }
@@ -363,16 +374,16 @@ bool BoardView::boardMouse(QEvent* event) {
     if (type == QEvent::MouseButtonPress) { // Picture11MouseDown
         model_.MouseDown(x, y, me->button() == Qt::RightButton);
         if (model_.TextToolOpen()) {
-            places_.textLabel->move(tools.PenX, tools.PenY);
-            places_.textLabel->show();
+            textLabel_->move(tools.PenX, tools.PenY);
+            textLabel_->show();
         }
         afterModelCall();
         return true;
     }
     if (type == QEvent::MouseMove) { // Picture11MouseMove
-        const bool blocked = model_.TextToolOpen() || (pointerBlocked && pointerBlocked());
+        const bool blocked = model_.TextToolOpen() || model_.surroundings().panelTakesPointer();
         if (!blocked) {
-            places_.textLabel->hide();
+            textLabel_->hide();
             emit pointerCoordinates(PixelToUnitX(x), PixelToUnitY(y));
             const BoardCursor cursor = tools.CursorAt(x, y);
             places_.board->setCursor(model_.EditFrameOpen()           ? Qt::ArrowCursor

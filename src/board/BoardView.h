@@ -6,8 +6,6 @@
 #include <QIcon>
 #include <QObject>
 
-#include <functional>
-
 #include <map>
 #include <string>
 
@@ -38,16 +36,16 @@ public:
     struct Places {
         QWidget* toolbarParent; // Panel1: the toolbar and the swatches
         QWidget* frameParent;   // the window's client area: the text tool and the memo
-        PictureBox* board;      // Picture11
-        QLabel* textLabel;      // TextLabel, where the next text goes
+        PictureBox* board;      // Picture11; TextLabel, where the next text goes, lies over it
     };
     BoardView(BoardModel& model, Dialogs& dialogs, const ProgramFiles& files, Places places);
 
-    QFrame* toolbar() const { return toolbar_; }
-    QPushButton* button(ToolTag tag) const;
+    // The toolbar's panel, at the head of the left column.
+    QWidget* toolbar() const;
     // The left column's swatches and their labels, which side panels cover.
     QList<QWidget*> swatchControls() const;
-    QPlainTextEdit* addText() const { return addText_; }
+    // The keyboard focus goes to the text tool's entry box; false when the tool is closed.
+    bool FocusTextTool();
 
     // Shows the model's state: the tools' pictures, the captions' colours, the memo, the
     // text tool, the shape count. Also repaints the board picture.
@@ -63,9 +61,6 @@ public:
     // Another feature takes the screen (the orbit button): an open edit frame closes when
     // the text tool's entry box holds text.
     void CloseEditFrame();
-    // True while a panel over the board (the formula list, the picture viewer) takes the
-    // pointer.
-    std::function<bool()> pointerBlocked;
 
 signals:
     // The pointer moved over the board to (x, y) in units; it left the board.
@@ -103,12 +98,14 @@ private:
     bool boardMouse(QEvent* event);
     void TextOkButtClick();
     void afterModelCall();
+    QPushButton* button(ToolTag tag) const;
 
     BoardModel& model_;
     Dialogs& dialogs_;
     const ProgramFiles& files_;
     Places places_;
     QFrame* toolbar_ = nullptr;
+    QLabel* textLabel_ = nullptr;
     std::map<ToolTag, QPushButton*> buttons_;
     QLabel* penLabel_ = nullptr;
     QLabel* fillLabel_ = nullptr;

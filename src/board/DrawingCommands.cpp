@@ -2,6 +2,7 @@
 
 #include "board/BoardModel.h"
 #include "board/DrawingDocument.h"
+#include "drawing/Coordinates.h"
 #include "drawing/DrawingFile.h"
 #include "platform/BmpCodec.h"
 #include "platform/Canvas.h"
@@ -61,7 +62,7 @@ void DrawingCommands::Load() {
 }
 
 void DrawingCommands::Open(const std::string& name) {
-    board_.renderer().Settings.SelectedShape = 0;
+    board_.DeselectShape();
     Read(name);
     screens_.showDisplayMode(DisplayMode::Board);
 }
@@ -184,7 +185,7 @@ std::string DrawingCommands::WritePicture(const Canvas& picture, const SurfaceDr
             picture.width(), picture.height(), drawing);
     case ExportFormat::Bitmap: {
         // A 24-bit bitmap of the board's size with the picture drawn into it at (0, 0).
-        QImage bitmap(320, 320, QImage::Format_RGB888);
+        QImage bitmap(BoardSize, BoardSize, QImage::Format_RGB888);
         bitmap.fill(Qt::white);
         QPainter painter(&bitmap);
         painter.drawImage(0, 0, picture.image());

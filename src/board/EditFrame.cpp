@@ -1,6 +1,7 @@
 #include "board/EditFrame.h"
 
 #include "drawing/Coordinates.h"
+#include "platform/Colors.h"
 #include "platform/FormatNumber.h"
 #include "platform/NumberText.h"
 
@@ -123,7 +124,7 @@ ControlType TypeOf(EditControl control) {
 std::string BeyondBoardText(const std::string& typed) {
     const std::string what = typed.empty() ? "The shape" : "'" + typed + "'";
     return what + " is beyond what the board keeps: at most " + std::to_string(BoardReachPixels) +
-           " pixels (" + FormatGeneral(BoardReachPixels / 10.0) +
+           " pixels (" + FormatGeneral(PixelsToUnits(BoardReachPixels)) +
            " units) either way from the board's top-left corner";
 }
 
@@ -165,8 +166,8 @@ public:
         error = BeyondBoardText(typed_);
         return had;
     }
-    int PxX(double u, int had) { return Px((u + BoardHalfGrid) * 10, had); }
-    int PxY(double u, int had) { return Px((BoardHalfGrid - u) * 10, had); }
+    int PxX(double u, int had) { return Px(UnitToPixelRealX(u), had); }
+    int PxY(double u, int had) { return Px(UnitToPixelRealY(u), had); }
 
     std::string error;
 
@@ -278,8 +279,8 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         equation("Ellipse  ( x -a ) " + Sq + " / h " + Sq + " + ( y - b ) " + Sq + " / p " + Sq +
                  " - 1  = 0 ");
         const auto [cx, cy] = BoxCentre(s);
-        const double h = std::fabs(static_cast<double>(s.X1) - s.X2) / 20;
-        const double p = std::fabs(static_cast<double>(s.Y1) - s.Y2) / 20;
+        const double h = HalfPixelsToUnits(std::fabs(static_cast<double>(s.X1) - s.X2));
+        const double p = HalfPixelsToUnits(std::fabs(static_cast<double>(s.Y1) - s.Y2));
         Labelled(C::EditX1Lbl, "a  = ", C::EditX1, F3(cx), cx);
         Labelled(C::EditY1Lbl, "b  = ", C::EditY1, F3(cy), cy);
         Labelled(C::EditX2Lbl, "h  = ", C::EditX2, F3(h), h);
@@ -292,7 +293,7 @@ void EditFrame::LayOut(const ShapeMeasurement& m) {
         const auto [cx, cy] = CircleCentre(s);
         Labelled(C::EditX1Lbl, "a = ", C::EditX1, F3(cx), cx);
         Labelled(C::EditY1Lbl, "b = ", C::EditY1, F3(cy), cy);
-        Labelled(C::EditX2Lbl, "r = ", C::EditX2, m.Texts.FontSize, r);
+        Labelled(C::EditX2Lbl, "r = ", C::EditX2, m.Texts.Radius, r);
         Labelled(C::PrbA, "height", C::EditA, F3(PixelsToUnits(s.Aux1)), PixelsToUnits(s.Aux1));
         Labelled(C::PrbB, "Shape", C::EditB, std::to_string(s.Aux2), s.Aux2);
         Show(C::PrbC, "Shape 0,1,2,3,4");
@@ -676,7 +677,7 @@ void EditFrame::DrawGuides(Canvas& canvas) const {
     canvas.setPenStyle(Canvas::PenStyle::Solid);
     canvas.setBrushStyle(Canvas::BrushStyle::Clear);
     canvas.setFontSize(10);
-    canvas.setFontColor(0);
+    canvas.setFontColor(colors::Black);
     auto line = [&](long long x1, long long y1, long long x2, long long y2) {
         canvas.moveTo(ClampPixel(x1), ClampPixel(y1));
         canvas.lineTo(ClampPixel(x2), ClampPixel(y2));

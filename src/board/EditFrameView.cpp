@@ -21,9 +21,8 @@ constexpr C EnterBoxes[] = {C::EditA,  C::EditB,  C::EditC,  C::EditX1,
                             C::EditY1, C::EditX2, C::EditY2, C::EditG};
 
 void PaintSwatch(QPushButton* swatch, int color) {
-    swatch->setStyleSheet(
-        QString("QPushButton { background-color: %1; border: 1px solid #808080; }")
-            .arg(ToQColor(color).name()));
+    swatch->setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid %2; }")
+                              .arg(ToQColor(color).name(), ToQColor(colors::BtnShadow).name()));
 }
 
 } // namespace
@@ -64,7 +63,7 @@ EditFrameView::EditFrameView(EditFrame& model, Dialogs& dialogs, int width, int 
         widgets_[static_cast<std::size_t>(i)] = w;
     }
     QPalette teal = control(C::EquatLabel)->palette();
-    teal.setColor(QPalette::WindowText, QColor(0, 128, 128));
+    teal.setColor(QPalette::WindowText, ToQColor(colors::Teal));
     control(C::EquatLabel)->setPalette(teal);
     for (C box : EnterBoxes)
         control(box)->installEventFilter(this);

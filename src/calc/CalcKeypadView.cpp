@@ -87,10 +87,20 @@ CalcKeypadView::CalcKeypadView(QWidget* parent) : QFrame(parent) {
         memButtons_[m - 1] = add(QString("Mem%1Butt").arg(m), QString("MS%1").arg(m), kCols[m - 1],
                                  kRows[9], -1, "0");
     }
-    add("CLSButt", "CLS", kCols[0], kRows[10], -1);
-    add("PlanetButt", "Orbit", kCols[1], kRows[10], -1);
-    add("CEButt", "CE", kCols[2], kRows[10], -1);
-    add("CLRButt", "CLR", kCols[3], kRows[10], -1);
+    connect(add("CLSButt", "CLS", kCols[0], kRows[10], -1), &QPushButton::clicked, this,
+            &CalcKeypadView::clearScreenClicked);
+    connect(add("PlanetButt", "Orbit", kCols[1], kRows[10], -1), &QPushButton::clicked, this,
+            &CalcKeypadView::orbitClicked);
+    connect(add("CEButt", "CE", kCols[2], kRows[10], -1), &QPushButton::clicked, this,
+            &CalcKeypadView::clearEntryClicked);
+    connect(add("CLRButt", "CLR", kCols[3], kRows[10], -1), &QPushButton::clicked, this,
+            &CalcKeypadView::clearAllClicked);
+    for (int m = 1; m <= 4; ++m) {
+        connect(memButtons_[m - 1], &QPushButton::clicked, this,
+                [this, m] { emit memoryStoreClicked(m); });
+        connect(mrButtons_[m - 1], &QPushButton::clicked, this,
+                [this, m] { emit memoryRecallClicked(m); });
+    }
 
     // Keys of the hexadecimal and binary modes, hidden until those modes are chosen.
     const int hexPlaces[6][2] = {{kCols[1], kRows[3]}, {kCols[2], kRows[3]}, {kCols[0], kRows[4]},
@@ -174,7 +184,7 @@ void CalcKeypadView::nameKeyboardKeys() {
         else if (tag >= 0)
             name(b, Q(KeyboardKeysFor(tag)));
     }
-    name(CEButt(), Q(KeyboardKeysFor(key::ClearEntry)));
+    name(button("CEButt"), Q(KeyboardKeysFor(key::ClearEntry)));
 }
 
 void CalcKeypadView::ApplyMode(NumberBase base) {
@@ -226,6 +236,24 @@ void CalcKeypadView::ShowPointerCoordinates(double x, double y) {
 
 void CalcKeypadView::SetPointerCoordinatesShown(bool shown) {
     memLabel_->setVisible(shown);
+}
+
+void CalcKeypadView::ShowFunctionColors(int invColor, int expColor) {
+    SetFontColor(button("ButtInv"), invColor);
+    SetFontColor(button("ExpButt"), expColor);
+}
+
+void CalcKeypadView::ShowMemory(int m, const QString& value, bool marked) {
+    QPushButton* store = memButtons_[m - 1];
+    QPushButton* recall = mrButtons_[m - 1];
+    store->setToolTip(value);
+    recall->setToolTip(value);
+    SetFontColor(store, marked ? colors::StoreMark : colors::Black);
+    SetFontColor(recall, marked ? colors::RecallMark : colors::Black);
+}
+
+void CalcKeypadView::ShowOrbitKeyAtRest() {
+    SetFontColor(button("PlanetButt"), colors::Black);
 }
 
 QPushButton* CalcKeypadView::button(const QString& name) const {

@@ -22,36 +22,38 @@ class CalcKeypadView : public QFrame {
 public:
     explicit CalcKeypadView(QWidget* parent = nullptr);
 
-    QPushButton* button(const QString& name) const;
-    // The keys other features and the calculator's view wire by themselves.
-    QPushButton* CLSButt() const { return button("CLSButt"); }
-    QPushButton* PlanetButt() const { return button("PlanetButt"); }
-    QPushButton* CEButt() const { return button("CEButt"); }
-    QPushButton* CLRButt() const { return button("CLRButt"); }
-    QPushButton* ButtInv() const { return button("ButtInv"); }
-    QPushButton* ExpButt() const { return button("ExpButt"); }
-    // "MS1".."MS4" and "MR1".."MR4".
-    QPushButton* MemButt(int m) const { return memButtons_[m - 1]; }
-    QPushButton* MRButt(int m) const { return mrButtons_[m - 1]; }
-
     // Shows, hides, enables and disables the keys for a number base (0 decimal,
     // 1 hexadecimal, 2 binary).
     void ApplyMode(NumberBase base);
     // The line `MemLabel` under the keys: the pointer's place on the board in units.
     void ShowPointerCoordinates(double x, double y);
     void SetPointerCoordinatesShown(bool shown);
+    // The marks the calculator's state leaves on the keys: "Inv" and "Exp" in their font
+    // colours, and each memory's value in the hints of "MS" and "MR", marked by colour.
+    void ShowFunctionColors(int invColor, int expColor);
+    void ShowMemory(int m, const QString& value, bool marked);
+    // "Orbit" in its resting colour.
+    void ShowOrbitKeyAtRest();
 
 signals:
     void keyClicked(int tag);
     void operatorClicked(const QString& op, int tag);
     void logicClicked(const QString& op);
     void hexEqualsClicked();
+    // "MS1".."MS4" and "MR1".."MR4": the memory's number.
+    void memoryStoreClicked(int m);
+    void memoryRecallClicked(int m);
+    void clearEntryClicked();  // "CE"
+    void clearAllClicked();    // "CLR"
+    void clearScreenClicked(); // "CLS"
+    void orbitClicked();       // "Orbit"
 
 private:
     QPushButton* add(const QString& name, const QString& caption, int left, int top, int tag,
                      const QString& hint = {}, int width = 33, int height = 25);
     // Each key's hint and accessible description name the keyboard key that types it.
     void nameKeyboardKeys();
+    QPushButton* button(const QString& name) const;
 
     std::map<QString, QPushButton*> buttons_;
     QLabel* memLabel_ = nullptr;

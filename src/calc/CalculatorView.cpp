@@ -34,16 +34,15 @@ CalculatorView::CalculatorView(Reporter& reporter, QWidget* parent) : calc_(repo
             [this] { Act([&] { calc_.CalcFunct(); }); });
     connect(keypad_, &CalcKeypadView::logicClicked, this,
             [this](const QString& op) { Act([&] { calc_.LogicKey(S(op)); }); });
-    for (int m = 1; m <= 4; ++m) {
-        connect(keypad_->MemButt(m), &QPushButton::clicked, this,
-                [this, m] { Act([&] { calc_.MemoryStore(m); }); });
-        connect(keypad_->MRButt(m), &QPushButton::clicked, this,
-                [this, m] { Act([&] { calc_.MemoryRecall(m); }); });
-    }
-    connect(keypad_->CEButt(), &QPushButton::clicked, this, &CalculatorView::CEButtClick);
-    connect(keypad_->CLRButt(), &QPushButton::clicked, this, &CalculatorView::CLRButtClick);
-    connect(keypad_->CLSButt(), &QPushButton::clicked, this, &CalculatorView::clearScreenClicked);
-    connect(keypad_->PlanetButt(), &QPushButton::clicked, this, &CalculatorView::orbitClicked);
+    connect(keypad_, &CalcKeypadView::memoryStoreClicked, this,
+            [this](int m) { Act([&] { calc_.MemoryStore(m); }); });
+    connect(keypad_, &CalcKeypadView::memoryRecallClicked, this,
+            [this](int m) { Act([&] { calc_.MemoryRecall(m); }); });
+    connect(keypad_, &CalcKeypadView::clearEntryClicked, this, &CalculatorView::CEButtClick);
+    connect(keypad_, &CalcKeypadView::clearAllClicked, this, &CalculatorView::CLRButtClick);
+    connect(keypad_, &CalcKeypadView::clearScreenClicked, this,
+            &CalculatorView::clearScreenClicked);
+    connect(keypad_, &CalcKeypadView::orbitClicked, this, &CalculatorView::orbitClicked);
 
     tape_ = new PlainMemo(parent);
     tape_->setObjectName("TotalStrg");
@@ -92,7 +91,7 @@ void CalculatorView::setPointerCoordinatesShown(bool shown) {
 }
 
 void CalculatorView::showOrbitKeyAtRest() {
-    SetFontColor(keypad_->PlanetButt(), colors::Black);
+    keypad_->ShowOrbitKeyAtRest();
 }
 
 // --- showing the calculator -----------------------------------------------------------------
@@ -103,19 +102,10 @@ void CalculatorView::Sync() {
     QPalette pal = readout_->palette();
     pal.setColor(QPalette::Base, ToQColor(calc_.readoutColor()));
     readout_->setPalette(pal);
-    SetFontColor(keypad_->ButtInv(), calc_.invFontColor());
-    SetFontColor(keypad_->ExpButt(), calc_.expFontColor());
-    for (int m = 1; m <= 4; ++m) {
-        // The memory is kept in both buttons' hints, marked by their font colours.
-        const QString memory = Q(calc_.memory(m));
-        const bool marked = calc_.memoryMarked(m);
-        QPushButton* store = keypad_->MemButt(m);
-        QPushButton* recall = keypad_->MRButt(m);
-        store->setToolTip(memory);
-        recall->setToolTip(memory);
-        SetFontColor(store, marked ? colors::StoreMark : colors::Black);
-        SetFontColor(recall, marked ? colors::RecallMark : colors::Black);
-    }
+    keypad_->ShowFunctionColors(calc_.invFontColor(), calc_.expFontColor());
+    // The memory is kept in both buttons' hints, marked by their font colours.
+    for (int m = 1; m <= 4; ++m)
+        keypad_->ShowMemory(m, Q(calc_.memory(m)), calc_.memoryMarked(m));
 
     ShowTape();
 

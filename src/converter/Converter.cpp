@@ -64,12 +64,12 @@ constexpr std::array<FramePlace, 13> kFramePlaces{{
 
 } // namespace
 
-TCalcConv::TCalcConv(Dialogs& dialogs, ReadoutAccess readout, QWidget* parent)
-    : TCalcConv(dialogs, std::move(readout), Options{}, parent) {}
+TCalcConv::TCalcConv(Dialogs& dialogs, ReadoutAccess& readout, QWidget* parent)
+    : TCalcConv(dialogs, readout, Options{}, parent) {}
 
-TCalcConv::TCalcConv(Dialogs& dialogs, ReadoutAccess readout, Options options, QWidget* parent)
+TCalcConv::TCalcConv(Dialogs& dialogs, ReadoutAccess& readout, Options options, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      dialogs_(dialogs), readout_(std::move(readout)), options_(options) {
+      dialogs_(dialogs), readout_(readout), options_(options) {
     setObjectName("CalcConv");
     setWindowTitle("Unit Conversion (Pelcor Calculator)");
     setFont(ArialFont(11));

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <vector>
 
 class QAction;
@@ -23,10 +22,13 @@ class Dialogs;
 struct UnitCategory;
 
 // The calculator readout as the converter sees it: its text, read at opening and before the
-// save question, and the replacement of its whole text by the "Yes" answer.
-struct ReadoutAccess {
-    std::function<QString()> text;
-    std::function<void(const QString&)> replace;
+// save question, and the replacement of its whole text by the "Yes" answer. The window
+// answers for the calculator.
+class ReadoutAccess {
+public:
+    virtual ~ReadoutAccess() = default;
+    virtual QString text() const = 0;
+    virtual void replace(const QString& text) = 0;
 };
 
 // The unit converter: the second window. Thirteen category buttons on the left; the chosen
@@ -38,8 +40,8 @@ public:
     struct Options {
         bool animate = true; // pause between the steps of growing and shrinking
     };
-    TCalcConv(Dialogs& dialogs, ReadoutAccess readout, QWidget* parent = nullptr);
-    TCalcConv(Dialogs& dialogs, ReadoutAccess readout, Options options, QWidget* parent = nullptr);
+    TCalcConv(Dialogs& dialogs, ReadoutAccess& readout, QWidget* parent = nullptr);
+    TCalcConv(Dialogs& dialogs, ReadoutAccess& readout, Options options, QWidget* parent = nullptr);
     ~TCalcConv() override;
 
     // --- opening, as the main window's "Conversion" command does it
@@ -54,8 +56,6 @@ public:
     QString CurrentCategory; // key of the category on display; empty until one is chosen
     QString CarriedValue = "1";
     bool AnswerGiven = false;
-    QLineEdit* RetVal = nullptr;    // scratch text of a clicked result cell, never seen
-    QLineEdit* ClipLabel = nullptr; // the selected value
     bool questionShowing() const { return asking_; }
 
     // --- handlers
@@ -106,7 +106,9 @@ private:
     int selectedUnit(int category) const;
 
     Dialogs& dialogs_;
-    ReadoutAccess readout_;
+    ReadoutAccess& readout_;
+    QLineEdit* RetVal = nullptr;    // scratch text of a clicked result cell, never seen
+    QLineEdit* ClipLabel = nullptr; // the selected value
     Options options_;
     QWidget* client_ = nullptr;
     std::vector<FrameControls> frames_;

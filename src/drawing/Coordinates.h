@@ -53,6 +53,17 @@ inline double PixelToUnitY(double py) {
 inline double PixelsToUnits(double pixels) {
     return pixels / PixelsPerUnit;
 }
+// Half a length in pixels, in units (a radius from a diameter), over one division.
+inline double HalfPixelsToUnits(double pixels) {
+    return pixels / (2 * PixelsPerUnit);
+}
+// The middle of two pixels in units, over one division so that a middle on a tenth is exact.
+inline double PixelMiddleToUnitX(double px1, double px2) {
+    return (px1 + px2 - 2 * OriginPixel) / (2 * PixelsPerUnit);
+}
+inline double PixelMiddleToUnitY(double py1, double py2) {
+    return (2 * OriginPixel - py1 - py2) / (2 * PixelsPerUnit);
+}
 
 // Unit to board pixel as a real, before any rounding.
 inline double UnitToPixelRealX(double x) {

@@ -58,7 +58,7 @@ struct ShapeRecord {
     std::string Text = "0", FontName = "0", FontSize = "0", FontStyle = "0", TextRes5 = "0",
                 TextRes6 = "0";
     int Aux1 = 0, Aux2 = 0, Aux3 = 0, Aux4 = 0;
-    int PenColor = 16777215;
+    int PenColor = colors::White;
     int FillColor = DefaultBackgroundColor;
     std::string FillMode = "W";
 
@@ -96,8 +96,8 @@ inline const char* FillText(Fill fill) {
 
 // The style a new shape takes from the board at the moment it is added.
 struct NewShapeStyle {
-    int PenColor = 16777215; // the current pen colour
-    int FillColor = 0;       // the current fill colour
+    int PenColor = colors::White; // the current pen colour
+    int FillColor = 0;            // the current fill colour
     Fill FillMode = Fill::Outline;
     int BackgroundColor = DefaultBackgroundColor;
 };

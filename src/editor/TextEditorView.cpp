@@ -34,8 +34,8 @@ const QString kNoFile = "(No file active)";
 } // namespace
 
 TextEditorView::TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dialogs,
-                               MenuAccess menu)
-    : QFrame(parent), dialogs_(dialogs), menu_(std::move(menu)), editor_(reporter) {
+                               MenuItems& menu)
+    : QFrame(parent), dialogs_(dialogs), menu_(menu), editor_(reporter) {
     setObjectName("TextEditPanel");
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
@@ -134,7 +134,7 @@ void TextEditorView::placeAndShow() {
 
 void TextEditorView::runCommand(EditorUse command, const QString* fill) {
     if (command == EditorUse::DrawingList && !editor_.isOpen()) emit hideOptionPanels();
-    const bool exportEnabled = menu_.isEnabled && menu_.isEnabled("SaveImageBitmap1");
+    const bool exportEnabled = menu_.isEnabled("SaveImageBitmap1");
     const TextEditor::Step step = editor_.Command(command, exportEnabled);
     if (step.opened) {
         placeAndShow();
@@ -238,7 +238,6 @@ void TextEditorView::refreshFontFields() {
 }
 
 void TextEditorView::apply(const MenuStates& states) {
-    if (!menu_.setEnabled) return;
     for (const MenuState& s : states)
         menu_.setEnabled(Q(s.name), s.enabled);
 }

@@ -5,8 +5,6 @@
 #include <QFrame>
 #include <QString>
 
-#include <functional>
-
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,10 +16,12 @@ class Dialogs;
 class Reporter;
 
 // The main menu as the editor reaches it: entries by object name ("File1",
-// "SaveImageBitmap1", ...). The window owns the menu and answers through these.
-struct MenuAccess {
-    std::function<bool(const QString& name)> isEnabled;
-    std::function<void(const QString& name, bool enabled)> setEnabled;
+// "SaveImageBitmap1", ...). The window owns the menu and answers.
+class MenuItems {
+public:
+    virtual ~MenuItems() = default;
+    virtual bool isEnabled(const QString& name) const = 0;
+    virtual void setEnabled(const QString& name, bool enabled) = 0;
 };
 
 // The text editor panel `TextEditPanel`: the memo `Storetext` under the `FontPanel` with
@@ -31,7 +31,7 @@ struct MenuAccess {
 class TextEditorView : public QFrame {
     Q_OBJECT
 public:
-    TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dialogs, MenuAccess menu);
+    TextEditorView(QWidget* parent, Reporter& reporter, Dialogs& dialogs, MenuItems& menu);
 
     // --- the menu commands; each opens the panel, or closes it when it is open
     // "View calculations": the memo shows `tapeText` (CR LF line ends) exactly.
@@ -73,7 +73,7 @@ private:
     void ShowMessage(const std::string& message);
 
     Dialogs& dialogs_;
-    MenuAccess menu_;
+    MenuItems& menu_;
     TextEditor editor_;
     bool filling_ = false; // the memo is being filled by the program, not typed into
 

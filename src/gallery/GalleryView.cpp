@@ -1,20 +1,17 @@
 #include "gallery/GalleryView.h"
 
+#include "platform/Colors.h"
 #include "platform/Screens.h"
 #include "platform/widgets/PictureBox.h"
 
 #include <QTimer>
 
-#include <utility>
-
 namespace pelcor {
 
-GalleryView::GalleryView(PictureBox* picture1, Screens& screens, std::function<bool()> wireFrameOn,
-                         std::function<bool()> boardVisible, gallery::ClockSource& clock,
-                         QObject* parent)
+GalleryView::GalleryView(PictureBox* picture1, Screens& screens, const DisplayOptions& options,
+                         gallery::ClockSource& clock, QObject* parent)
     : QObject(parent ? parent : picture1), picture1_(picture1), screens_(screens),
-      wireFrameOn_(std::move(wireFrameOn)), boardVisible_(std::move(boardVisible)), gallery_(clock),
-      timer2_(new QTimer(this)) {
+      options_(options), gallery_(clock), timer2_(new QTimer(this)) {
     setObjectName("GalleryView");
     timer2_->setObjectName("Timer2");
     timer2_->setInterval(1000);
@@ -52,13 +49,20 @@ void GalleryView::stopClock() {
     gallery_.StopClock();
 }
 
+void GalleryView::ClearScreen() {
+    if (!screens_.isShown(ScreenPicture::Picture1)) return;
+    picture1_->canvas().clear(colors::BoardBackground);
+    picture1_->setDrawing([](Surface& s) { s.clear(colors::BoardBackground); });
+    picture1_->update();
+}
+
 void GalleryView::enableClock() {
     timer2_->start();
 }
 
 void GalleryView::ShowFigure() {
     timer2_->stop();
-    shownOptions_ = {wireFrameOn_ && wireFrameOn_(), boardVisible_ && boardVisible_()};
+    shownOptions_ = {options_.wireFrameOn(), screens_.isShown(ScreenPicture::Picture11)};
     gallery_.ShowFigure(picture1_->canvas(), shownOptions_);
     // Showing the clock ran its first tick, which starts the timer.
     if (gallery_.ClockRunning()) timer2_->start();

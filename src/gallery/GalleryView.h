@@ -1,10 +1,9 @@
 #pragma once
 
 #include "gallery/Gallery.h"
+#include "platform/DisplayOptions.h"
 
 #include <QObject>
-
-#include <functional>
 
 class QTimer;
 
@@ -18,10 +17,9 @@ class Screens;
 class GalleryView : public QObject {
     Q_OBJECT
 public:
-    // `wireFrameOn` tells whether "Wire Frame ON" is ticked, `boardVisible` whether the
-    // drawing board is the visible picture; `clock` is where the clock reads the time.
-    GalleryView(PictureBox* picture1, Screens& screens, std::function<bool()> wireFrameOn,
-                std::function<bool()> boardVisible,
+    // A figure is cleared white while "Wire Frame ON" (`options`) is ticked and the drawing
+    // board is the visible picture (`screens`); `clock` is where the clock reads the time.
+    GalleryView(PictureBox* picture1, Screens& screens, const DisplayOptions& options,
                 gallery::ClockSource& clock = gallery::SystemClock(), QObject* parent = nullptr);
 
     // The toolbar's arrows (BitBtn23, BitBtn22): the gallery takes the screen and shows the
@@ -33,6 +31,9 @@ public:
     void ShowCurrentFigure();
     // "#" (BitBtn26): solids between filled and wire frame; the figure is drawn again.
     void SolidClick();
+    // "CLS" away from the drawing board: Picture1, when it is shown, is cleared to the
+    // board's background.
+    void ClearScreen();
 
     // Timer2 stopped (the toolbar, pictures that take the screen) or enabled again; an
     // enabled timer whose clock is not shown stops itself at its next tick.
@@ -56,7 +57,7 @@ private:
 
     PictureBox* picture1_;
     Screens& screens_;
-    std::function<bool()> wireFrameOn_, boardVisible_;
+    const DisplayOptions& options_;
     gallery::Gallery gallery_;
     gallery::ClearOptions shownOptions_; // how the figure shown was cleared
     QTimer* timer2_;

@@ -157,10 +157,10 @@ std::optional<ShapeParameters> IntersectionParameters(const ShapeRecord& s) {
         p.B = centre.y;
         if (k == ShapeKind::Circle) {
             p.Class = IntersectClass::Circle;
-            p.C = std::fabs(x2 - x1) / 20;
+            p.C = HalfPixelsToUnits(std::fabs(x2 - x1));
         } else {
             p.Class = IntersectClass::Ellipse;
-            p.C = (x2 - x1) / 20;
+            p.C = HalfPixelsToUnits(x2 - x1);
             p.Flat = x2 == x1 || y2 == y1;
             p.D = x2 == x1 ? 0 : (y2 - y1) / (x2 - x1);
         }

@@ -71,12 +71,12 @@ void MeasureLine(ShapeMeasurement& m) {
     }
     line.Length = LineLength(s);
     m.Line = line;
-    m.Texts.TextRes6 = F3(line.Length);
-    m.Texts.Measure7 = F3(line.Slope);
-    m.Texts.Measure8 = F3(line.Intercept);
-    m.Texts.Measure9 = F3(line.AngleDegrees);
+    m.Texts.Length = F3(line.Length);
+    m.Texts.Slope = F3(line.Slope);
+    m.Texts.Intercept = F3(line.Intercept);
+    m.Texts.AngleDegrees = F3(line.AngleDegrees);
     m.Info = m.LinePrefix +
-             "General Formula for Line   y = m * x + n  --- Length of line = " + m.Texts.TextRes6;
+             "General Formula for Line   y = m * x + n  --- Length of line = " + m.Texts.Length;
 }
 
 void MeasureRectangle(ShapeMeasurement& m) {
@@ -84,27 +84,27 @@ void MeasureRectangle(ShapeMeasurement& m) {
     const double height = PixelsToUnits(AbsDiff(s.Y2, s.Y1));
     const double width = PixelsToUnits(AbsDiff(s.X2, s.X1));
     const auto [centreX, centreY] = BoxCentre(s);
-    m.Texts.TextRes6 = F3(height);
-    m.Texts.Measure7 = F3(width);
-    m.Texts.Measure8 = F3(centreX);
-    m.Texts.Measure10 = F3(centreY);
-    m.Texts.Measure9 = F3(height * width);
-    m.Info = " Rectangular shape,  Area = " + m.Texts.Measure9 + ", Height = " + m.Texts.TextRes6 +
-             ", Width = " + m.Texts.Measure7;
+    m.Texts.Height = F3(height);
+    m.Texts.Width = F3(width);
+    m.Texts.CentreX = F3(centreX);
+    m.Texts.CentreY = F3(centreY);
+    m.Texts.Area = F3(height * width);
+    m.Info = " Rectangular shape,  Area = " + m.Texts.Area + ", Height = " + m.Texts.Height +
+             ", Width = " + m.Texts.Width;
 }
 
 void MeasureEllipse(ShapeMeasurement& m) {
     ShapeRecord& s = m.Shape;
     s.X3 = static_cast<int>(AbsDiff(s.X1, s.X2) / 2); // halved, fraction dropped
     s.Y3 = static_cast<int>(AbsDiff(s.Y1, s.Y2) / 2);
-    m.Texts.Text = std::to_string(s.X2);
-    m.Texts.FontName = std::to_string(s.Y2);
-    m.Texts.FontSize = G(PixelsToUnits(s.X3));
-    m.Texts.FontStyle = G(PixelsToUnits(s.Y3));
+    m.Texts.PixelX2 = std::to_string(s.X2);
+    m.Texts.PixelY2 = std::to_string(s.Y2);
+    m.Texts.HalfWidth = G(PixelsToUnits(s.X3));
+    m.Texts.HalfHeight = G(PixelsToUnits(s.Y3));
     // The centre from the left and top edges, whichever corner the drag ended on.
-    m.Texts.TextRes5 = G(PixelToUnitX(static_cast<double>(std::min(s.X1, s.X2)) + s.X3));
-    m.Texts.TextRes6 = G(PixelToUnitY(static_cast<double>(std::min(s.Y1, s.Y2)) + s.Y3));
-    m.Texts.Measure7 = G((PixelsToUnits(s.X3)) * (PixelsToUnits(s.Y3)) * Pi);
+    m.Texts.CentreX = G(PixelToUnitX(static_cast<double>(std::min(s.X1, s.X2)) + s.X3));
+    m.Texts.CentreY = G(PixelToUnitY(static_cast<double>(std::min(s.Y1, s.Y2)) + s.Y3));
+    m.Texts.Area = G((PixelsToUnits(s.X3)) * (PixelsToUnits(s.Y3)) * Pi);
     m.Info = "Ellipse  ( x -a ) " + Sq + " / h " + Sq + " + ( y - b ) " + Sq + " / p " + Sq +
              " - 1  = 0 ";
 }
@@ -112,13 +112,13 @@ void MeasureEllipse(ShapeMeasurement& m) {
 void MeasureCircle(ShapeMeasurement& m) {
     const ShapeRecord& s = m.Shape;
     const double r = PixelsToUnits(s.X3);
-    m.Texts.Text = std::to_string(s.X2);
-    m.Texts.FontName = std::to_string(s.Y2);
-    m.Texts.FontSize = G(r);
-    m.Texts.FontStyle = G(PixelsToUnits(s.Y3));
-    m.Texts.Measure9 = G(Pi * r * r);
-    m.Texts.TextRes5 = G(PixelToUnitX(static_cast<double>(s.X1) + s.X3));
-    m.Texts.TextRes6 = G(PixelToUnitY(static_cast<double>(s.Y1) + s.X3));
+    const UnitPoint centre = CircleCentre(s);
+    m.Texts.PixelX2 = std::to_string(s.X2);
+    m.Texts.PixelY2 = std::to_string(s.Y2);
+    m.Texts.Radius = G(r);
+    m.Texts.Area = G(Pi * r * r);
+    m.Texts.CentreX = G(centre.x);
+    m.Texts.CentreY = G(centre.y);
     m.Info = " Circle  ( x - a ) " + Sq + " + ( y - b ) " + Sq + " = r " + Sq;
 }
 
@@ -298,18 +298,12 @@ UnitPoint CircleCentre(const ShapeRecord& s) {
 }
 
 UnitPoint BoxCentre(const ShapeRecord& s) {
-    return {(static_cast<double>(s.X1) + s.X2 - 320.0) / 20.0, (320.0 - s.Y1 - s.Y2) / 20.0};
+    return {PixelMiddleToUnitX(s.X1, s.X2), PixelMiddleToUnitY(s.Y1, s.Y2)};
 }
 
 ShapeMeasurement MeasureShape(const ShapeRecord& working) {
     ShapeMeasurement m;
     m.Shape = working;
-    m.Texts.Text = working.Text;
-    m.Texts.FontName = working.FontName;
-    m.Texts.FontSize = working.FontSize;
-    m.Texts.FontStyle = working.FontStyle;
-    m.Texts.TextRes5 = working.TextRes5;
-    m.Texts.TextRes6 = working.TextRes6;
 
     m.P1 = UnitPointOf(working.X1, working.Y1);
     m.P1xText = F3(m.P1.x);
@@ -318,13 +312,12 @@ ShapeMeasurement MeasureShape(const ShapeRecord& working) {
     const ShapeKind k = working.KindCode();
     if (k == ShapeKind::Text) {
         m.Shape.TextRes5 = m.Shape.TextRes6 = "0";
-        m.Texts.TextRes5 = m.Texts.TextRes6 = "0";
         return m;
     }
     if (k != ShapeKind::Circle && k != ShapeKind::Triangle) {
         m.P2 = UnitPointOf(working.X2, working.Y2);
-        m.Texts.Text = F3(m.P2->x);
-        m.Texts.FontName = F3(m.P2->y);
+        m.Texts.EndX = F3(m.P2->x);
+        m.Texts.EndY = F3(m.P2->y);
     }
 
     if (k == ShapeKind::Line) {
@@ -369,45 +362,45 @@ ShapeDescription DescribeLine(const ShapeMeasurement& measured, int lineOrdinal)
     if (s.X1 == s.X2) {
         // Vertical, or one point: the measured texts stand (slope 0, intercept the line's x,
         // angle 90); the edit frame shows them rather than another line's values.
-        d.LineEdits = LineEditTexts{t.Measure7, t.Measure8, t.TextRes6, t.Measure9};
+        d.LineEdits = LineEditTexts{t.Slope, t.Intercept, t.Length, t.AngleDegrees};
         if (s.Y1 != s.Y2) {
             d.Memo =
-                CrLf + " Vertical Line   x :=" + t.Text + "  Angle = 90.00    Parallel to Y axies ";
+                CrLf + " Vertical Line   x :=" + t.EndX + "  Angle = 90.00    Parallel to Y axies ";
         }
     } else {
         const SlantedLine l = Slanted(s);
         const double radians = std::atan(l.slope);
         const double degrees = radians * 180 / Pi;
-        t.TextRes5 = F3(radians);
-        t.TextRes6 = F3(l.length);
-        t.Measure7 = F3(l.slope);
-        t.Measure8 = F3(l.intercept);
-        t.Measure9 = F3(degrees);
-        d.LineEdits = LineEditTexts{t.Measure7, t.Measure8, t.TextRes6, t.Measure9};
+        t.AngleRadians = F3(radians);
+        t.Length = F3(l.length);
+        t.Slope = F3(l.slope);
+        t.Intercept = F3(l.intercept);
+        t.AngleDegrees = F3(degrees);
+        d.LineEdits = LineEditTexts{t.Slope, t.Intercept, t.Length, t.AngleDegrees};
 
         const double m = l.slope, n = l.intercept;
         const std::string len = F3(l.length);
         std::string rest;
         if (s.Y1 == s.Y2) {
             d.Memo =
-                CrLf + " Horizonta Line   y =" + t.FontName + "  Angle = 0.00  Parallel to X axies";
+                CrLf + " Horizonta Line   y =" + t.EndY + "  Angle = 0.00  Parallel to X axies";
         } else if (m > 0 && n > 0) {
-            rest = "   y =  " + F3(m) + " * x + " + F3(n) + "   Angle := " + t.Measure9 +
+            rest = "   y =  " + F3(m) + " * x + " + F3(n) + "   Angle := " + t.AngleDegrees +
                    "   Length = " + len + "     ";
         } else if (m > 0 && n < 0) {
-            rest = "   y =  " + F3(m) + " * x " + F3(n) + "   Angle = " + t.Measure9 +
+            rest = "   y =  " + F3(m) + " * x " + F3(n) + "   Angle = " + t.AngleDegrees +
                    "   Length := " + len + "   ";
         } else if (m < 0 && n > 0) {
-            rest = "   y :=  " + F3(m) + " * x + " + F3(n) + "   Angle := " + t.Measure9 +
+            rest = "   y :=  " + F3(m) + " * x + " + F3(n) + "   Angle := " + t.AngleDegrees +
                    "   Length := " + len + "       ";
         } else if (m < 0 && n < 0) {
-            rest = "   y :=  " + F3(m) + " * x " + F3(n) + "   Angle := " + t.Measure9 +
+            rest = "   y :=  " + F3(m) + " * x " + F3(n) + "   Angle := " + t.AngleDegrees +
                    "   Length := " + len + "      ";
         } else if (m > 0) {
-            rest = "   y = " + F3(m) + " * x " + "   Angle := " + t.Measure9 +
+            rest = "   y = " + F3(m) + " * x " + "   Angle := " + t.AngleDegrees +
                    "   Length = " + len + "      ";
         } else if (m < 0) {
-            rest = "   y :=  " + F3(m) + " * x " + "   Angle = " + t.Measure9 +
+            rest = "   y :=  " + F3(m) + " * x " + "   Angle = " + t.AngleDegrees +
                    "   Length = " + len + "    ";
         }
         if (!rest.empty()) d.Memo = CrLf + " Line " + std::to_string(lineOrdinal) + rest;
@@ -441,9 +434,10 @@ ShapeDescription DescribeShape(const ShapeMeasurement& measured, int selectedSha
         d.Memo += " = " + s.Text + CrLf + "Font name = " + s.FontName + CrLf;
     } else if (k == ShapeKind::Ellipse) {
         const auto [cx, cy] = BoxCentre(s);
-        d.Memo += CrLf + " Ellipse horizontal radius (h) = " + G(AbsDiff(s.X1, s.X2) / 20) +
-                  "   vert radius " + G(AbsDiff(s.Y1, s.Y2) / 20) + CrLf + " Ellipse centre = ( " +
-                  G(cx) + " , " + G(cy) + " )";
+        d.Memo += CrLf +
+                  " Ellipse horizontal radius (h) = " + G(HalfPixelsToUnits(AbsDiff(s.X1, s.X2))) +
+                  "   vert radius " + G(HalfPixelsToUnits(AbsDiff(s.Y1, s.Y2))) + CrLf +
+                  " Ellipse centre = ( " + G(cx) + " , " + G(cy) + " )";
     } else if (k == ShapeKind::Triangle) {
         d.Memo += CrLf + " Triangle Points (a,b,c) = " + PointText(s.X3, s.Y3) + "   " +
                   PointText(s.X4, s.Y4) + "   " + PointText(s.Aux1, s.Aux2) + CrLf;

@@ -39,12 +39,23 @@ struct LineValues {
     double Length = 0;
 };
 
-// The ten working texts that carry the measurements to the edit frame. They start as the
-// six texts of the measured record (a TEXT shape's own strings); each kind overwrites those
-// it measures, and Measure7..Measure10 are empty unless measured.
+// The measurements as the texts the memo, the information line and the edit frame show
+// ("###.###" or the shortest form, as each kind writes them). A kind fills what it
+// measures; the other fields stay empty.
 struct MeasureTexts {
-    std::string Text, FontName, FontSize, FontStyle, TextRes5, TextRes6;
-    std::string Measure7, Measure8, Measure9, Measure10;
+    // The point (X2, Y2) in units, "###.###": a line's end, a box's other corner (every kind
+    // but TEXT, CIRCLE and TRIANGLE).
+    std::string EndX, EndY;
+    // An ellipse's and a circle's (X2, Y2) as whole pixels.
+    std::string PixelX2, PixelY2;
+    // A line: its length, slope m, intercept n (a vertical line's x, a horizontal line's y)
+    // and angle in degrees; DescribeLine adds the angle in radians.
+    std::string Length, Slope, Intercept, AngleDegrees, AngleRadians;
+    // A rectangle's height and width, an ellipse's half width and half height, a circle's
+    // radius.
+    std::string Height, Width, HalfWidth, HalfHeight, Radius;
+    // The centre and the area (a rectangle, an ellipse, a circle).
+    std::string CentreX, CentreY, Area;
     bool operator==(const MeasureTexts&) const = default;
 };
 

@@ -40,6 +40,15 @@ inline constexpr int BtnShadow = 128 + 256 * 128 + 65536 * 128;
 inline constexpr int InfoBk = 255 + 256 * 255 + 65536 * 225;
 inline constexpr int MoneyGreen = 192 + 256 * 220 + 65536 * 192;
 inline constexpr int DesktopBackground = 0 + 256 * 128 + 65536 * 128;
+inline constexpr int Teal = 0 + 256 * 128 + 65536 * 128;        // the edit frame's equation
+inline constexpr int AboutPanel = 59 + 256 * 179 + 65536 * 192; // the about panel's ground
+// The constants' six tab panels, in the tabs' order.
+inline constexpr int SolarSystemTab = 96 + 256 * 96 + 65536 * 204;
+inline constexpr int SolarMassesTab = 128 + 256 * 204 + 65536 * 128;
+inline constexpr int AtomicValues1Tab = 204 + 256 * 128 + 65536 * 204;
+inline constexpr int AtomicValues2Tab = 204 + 256 * 128 + 65536 * 128;
+inline constexpr int GeneralDataTab = 204 + 256 * 204 + 65536 * 128;
+inline constexpr int GeneralData1Tab = 204;
 } // namespace colors
 
 } // namespace pelcor

@@ -28,6 +28,8 @@ public:
     // keyboard focus with the caret at the end and one character selected; without it only
     // the text changes.
     virtual void replaceReadout(const std::string& text, bool focus) { (void)text, (void)focus; }
+    // The calculator's readout as shown now.
+    virtual std::string readoutText() const { return {}; }
 };
 
 } // namespace pelcor

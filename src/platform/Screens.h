@@ -2,6 +2,9 @@
 
 #include "platform/Surface.h"
 
+#include <QImage>
+#include <QSize>
+
 #include <string>
 
 namespace pelcor {
@@ -54,6 +57,20 @@ public:
     // The title label `Formula` over the screen (a trigonometric sheet's title); empty
     // hides it.
     virtual void setTitle(const std::string& text) = 0;
+
+    // The pictures a feature puts on the screen without drawing them itself: a constant's
+    // picture or an orbit frame on Image1 (stretched over the screen), a picture in the
+    // viewer's ViewerImage (at its size, in the upper three quarters of the screen). A null
+    // image empties the picture.
+    virtual void setPicture(ScreenPicture, const QImage&) {}
+    // The size a picture is shown at.
+    virtual QSize pictureSize(ScreenPicture) const { return {320, 320}; }
+    // Hides `picture` and leaves the others and DisplayMode as they are (the viewer closing,
+    // a sheet leaving the electrical reference).
+    virtual void hidePicture(ScreenPicture) {}
+    // The electrical reference's text in RefLabel, on `background` (0x00BBGGRR), each line
+    // ended by a carriage return.
+    virtual void setReferenceText(const std::string&, int /*background*/) {}
 };
 
 } // namespace pelcor

@@ -34,12 +34,12 @@ struct TabPanel {
     int color;
 };
 constexpr TabPanel kTabPanels[6] = {
-    {"SolarSysPanel", "Solar System", 96 + 256 * 96 + 65536 * 204},
-    {"SolarMPanel", "Solar Masses", 128 + 256 * 204 + 65536 * 128},
-    {"Atomic1Panel", "Atomic Values1", 204 + 256 * 128 + 65536 * 204},
-    {"Atomic2Panel", "Atomic Values2", 204 + 256 * 128 + 65536 * 128},
-    {"GeneralPanel", "General Data", 204 + 256 * 204 + 65536 * 128},
-    {"GeneralPanel2", "General Data1", 204},
+    {"SolarSysPanel", "Solar System", colors::SolarSystemTab},
+    {"SolarMPanel", "Solar Masses", colors::SolarMassesTab},
+    {"Atomic1Panel", "Atomic Values1", colors::AtomicValues1Tab},
+    {"Atomic2Panel", "Atomic Values2", colors::AtomicValues2Tab},
+    {"GeneralPanel", "General Data", colors::GeneralDataTab},
+    {"GeneralPanel2", "General Data1", colors::GeneralData1Tab},
 };
 
 // A raised panel of the given colour that follows the pointer.
@@ -52,11 +52,11 @@ QFrame* ColouredPanel(const char* name, QWidget* parent, int color) {
 
 } // namespace
 
-ConstantsView::ConstantsView(QWidget* lowerParent, QWidget* sideParent, QLabel* image1,
-                             Screens& screens, Reporter& reporter, ProgramFiles files,
+ConstantsView::ConstantsView(QWidget* lowerParent, QWidget* sideParent, Screens& screens,
+                             Reporter& reporter, const DisplayOptions& options, ProgramFiles files,
                              QObject* parent)
-    : QObject(parent), image1_(image1), screens_(screens), reporter_(reporter),
-      files_(std::move(files)), model_(reporter, *this) {
+    : QObject(parent), screens_(screens), reporter_(reporter), files_(std::move(files)),
+      model_(reporter, *this), options_(options) {
     buildTabs(lowerParent);
     auto tagsOf = [](std::span<const Constant> constants) {
         std::vector<int> tags;
@@ -188,7 +188,7 @@ bool ConstantsView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 ConstantScreenState ConstantsView::screenState() const {
-    return {screens_.displayMode(), isFormulaListOpen(), screenHelpOn_(),
+    return {screens_.displayMode(), isFormulaListOpen(), options_.screenHelpOn(),
             screens_.isShown(ScreenPicture::Picture11)};
 }
 
@@ -201,12 +201,9 @@ void ConstantsView::showPicture(PictureAction action, const std::string& picture
             reporter_.showMessage("Cannot open file \"" + path + "\": " + error);
             return;
         }
-        image1_->setPixmap(QPixmap::fromImage(picture));
+        screens_.setPicture(ScreenPicture::Image1, picture);
     } else {
-        if (startPicture_.isNull())
-            image1_->clear();
-        else
-            image1_->setPixmap(QPixmap::fromImage(startPicture_));
+        screens_.setPicture(ScreenPicture::Image1, startPicture_); // none: Image1 empties
         screens_.showDisplayMode();
     }
     takeScreen();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DisplayOptions.h"
 #include "platform/ProgramFiles.h"
 #include "reference/ConstantsModel.h"
 
@@ -7,7 +8,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <map>
 #include <span>
 #include <vector>
@@ -32,9 +32,10 @@ class ConstantsView : public QObject, private ConstantsDisplay {
     Q_OBJECT
 public:
     // `lowerParent` receives TabControl1 and the tab panels, `sideParent` the two side
-    // lists (hidden). `image1` is the screen's Image1, where constant pictures appear.
-    ConstantsView(QWidget* lowerParent, QWidget* sideParent, QLabel* image1, Screens& screens,
-                  Reporter& reporter, ProgramFiles files, QObject* parent = nullptr);
+    // lists (hidden). Constant pictures appear on the screen's Image1; `options` tells
+    // whether screen help (the constants' pictures) is on.
+    ConstantsView(QWidget* lowerParent, QWidget* sideParent, Screens& screens, Reporter& reporter,
+                  const DisplayOptions& options, ProgramFiles files, QObject* parent = nullptr);
     ~ConstantsView() override;
 
     ConstantsModel& model() { return model_; }
@@ -42,8 +43,6 @@ public:
     // The start picture, put back into Image1 when a constant without a picture (or any
     // constant while screen pictures are off) is described away from the drawing board.
     void setStartPicture(const QImage& picture) { startPicture_ = picture; }
-    // ScreenHelpOn, as the window knows it.
-    void setScreenHelpQuery(std::function<bool()> query) { screenHelpOn_ = std::move(query); }
 
     // The three side lists the window's side-panel host opens and closes over the left
     // column: AstronomyPanel, PhysicsPanel and the formula topics' FormulaPanel.
@@ -102,13 +101,12 @@ private:
     QPushButton* AstroCloseButt = nullptr;
     QPushButton* PhysCloseButt = nullptr;
 
-    QLabel* image1_;
     Screens& screens_;
     Reporter& reporter_;
     ProgramFiles files_;
     ConstantsModel model_;
     QImage startPicture_;
-    std::function<bool()> screenHelpOn_ = [] { return false; };
+    const DisplayOptions& options_;
     std::map<int, ConstantCell*> cells_;
     // Cells that hover help has painted, by name (constant cells and personal entries).
     std::map<std::string, QPointer<QWidget>> paintable_;

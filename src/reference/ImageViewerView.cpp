@@ -58,7 +58,7 @@ ImageViewerView::ImageViewerView(Places places, Screens& screens, Reporter& repo
     connect(Image2, &QAbstractButton::clicked, this, [this] { Image2LoadPicture(Qt::LeftButton); });
 
     ViewerPanel =
-        MakePanel("ViewerPanel", places_.panelParent, places_.screenPanel->x() + 4, 253, 313, 77);
+        MakePanel("ViewerPanel", places_.panelParent, places_.screenLeft + 4, 253, 313, 77);
     SetBackground(ViewerPanel, colors::BtnFace);
     ViewerLabel = MakeLabel("ViewerLabel", "Picture viewer", ViewerPanel, 8, 8, 120, 16);
     ViewerLabel->setFont(ArialFont(12, true));
@@ -85,8 +85,9 @@ bool ImageViewerView::isOpen() const {
 }
 
 void ImageViewerView::showInViewer(const std::string& path) {
-    const QImage picture = model_.FitPicture(path, places_.viewerImage->size());
-    if (!picture.isNull()) places_.viewerImage->setPixmap(QPixmap::fromImage(picture));
+    const QImage picture =
+        model_.FitPicture(path, screens_.pictureSize(ScreenPicture::ViewerImage));
+    if (!picture.isNull()) screens_.setPicture(ScreenPicture::ViewerImage, picture);
 }
 
 void ImageViewerView::Image2LoadPicture(Qt::MouseButton button) {
@@ -98,9 +99,6 @@ void ImageViewerView::Image2LoadPicture(Qt::MouseButton button) {
         return;
     }
     // The viewer takes the upper three quarters of the screen.
-    QLabel* viewer = places_.viewerImage;
-    const QWidget* screen = places_.screenPanel;
-    viewer->resize(screen->width(), screen->height() / 4 * 3);
     screens_.showOnly(ScreenPicture::ViewerImage);
     ViewerPanel->show();
     ViewerPanel->raise();
@@ -117,7 +115,7 @@ void ImageViewerView::ViewDefaultButtClick() {
 }
 
 void ImageViewerView::CloseViewerButtClick() {
-    places_.viewerImage->hide();
+    screens_.hidePicture(ScreenPicture::ViewerImage);
     ViewerPanel->hide();
     screens_.showDisplayMode();
 }

@@ -45,8 +45,7 @@ public:
     struct Places {
         QWidget* sideParent;  // Panel1: Image2 under the toolbar
         QWidget* panelParent; // the window's client area: ViewerPanel
-        QWidget* screenPanel; // ScreenPanel, whose left the viewer's panel follows
-        QLabel* viewerImage;  // ViewerImage on the screen
+        int screenLeft;       // ScreenPanel's left, which the viewer's panel follows
         PictureBox* picture1; // the gallery's picture, where the library is shown
     };
     ImageViewerView(Places places, Screens& screens, Reporter& reporter, Dialogs& dialogs,

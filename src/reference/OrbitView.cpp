@@ -1,7 +1,6 @@
 #include "reference/OrbitView.h"
 
-#include <QLabel>
-#include <QPixmap>
+#include <QImage>
 
 #include <random>
 
@@ -16,9 +15,9 @@ std::function<double()> SystemRandom() {
 
 } // namespace
 
-OrbitView::OrbitView(QLabel* image1, Screens& screens, Reporter& reporter, ProgramFiles files,
+OrbitView::OrbitView(Screens& screens, Reporter& reporter, ProgramFiles files,
                      std::function<double()> random, QObject* parent)
-    : QObject(parent), image1_(image1), screens_(screens), reporter_(reporter),
+    : QObject(parent), screens_(screens), reporter_(reporter),
       model_(std::move(files), random ? std::move(random) : SystemRandom()) {}
 
 void OrbitView::Timer1Idle() {
@@ -53,17 +52,20 @@ void OrbitView::drawFrame() {
         reporter_.showMessage(message);
         return;
     }
-    image1_->setPixmap(QPixmap::fromImage(
-        model_.frame().scaled(image1_->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    showOnImage1(model_.frame());
 }
 
 void OrbitView::restoreStartPicture() {
     const QImage& start =
         model_.pictures().get(model_.files().resolve(OrbitAnimation::StartPictureFile));
-    if (!start.isNull())
-        image1_->setPixmap(QPixmap::fromImage(
-            start.scaled(image1_->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    if (!start.isNull()) showOnImage1(start);
     screens_.showDisplayMode();
+}
+
+void OrbitView::showOnImage1(const QImage& picture) {
+    const QSize size = screens_.pictureSize(ScreenPicture::Image1);
+    screens_.setPicture(ScreenPicture::Image1,
+                        picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 } // namespace pelcor

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class QLabel;
+class QImage;
 
 namespace pelcor {
 
@@ -23,7 +23,7 @@ class OrbitView : public QObject {
 public:
     // `random` (numbers in [0, 1)) places the planets; by default a generator seeded from
     // the system.
-    OrbitView(QLabel* image1, Screens& screens, Reporter& reporter, ProgramFiles files,
+    OrbitView(Screens& screens, Reporter& reporter, ProgramFiles files,
               std::function<double()> random = {}, QObject* parent = nullptr);
 
     // The idle step of Timer1: counts down, starts the animation after 12000 quiet ticks,
@@ -50,8 +50,9 @@ signals:
 private:
     void drawFrame();
     void restoreStartPicture();
+    // A picture stretched to the screen's Image1.
+    void showOnImage1(const QImage& picture);
 
-    QLabel* image1_;
     Screens& screens_;
     Reporter& reporter_;
     OrbitAnimation model_;

@@ -1,6 +1,7 @@
 #include "reference/PersonalDataView.h"
 
 #include "platform/Colors.h"
+#include "platform/Reporter.h"
 #include "platform/widgets/Widgets.h"
 #include "reference/ConstantCell.h"
 #include "reference/ConstantsView.h"
@@ -26,8 +27,8 @@ constexpr int kEntryNumbers[PersonalData::kEntries] = {124, 125, 126, 127, 128, 
 } // namespace
 
 PersonalDataView::PersonalDataView(QWidget* sideParent, QWidget* editParent, Reporter& reporter,
-                                   std::function<std::string()> readoutText, QObject* parent)
-    : QObject(parent), model_(reporter), readoutText_(std::move(readoutText)) {
+                                   QObject* parent)
+    : QObject(parent), reporter_(reporter), model_(reporter) {
     PersonalPanel = MakePanel("PersonalPanel", sideParent, 19, 12, 149, 12, false);
     PersonalPanel->setLineWidth(3);
     SetBackground(PersonalPanel, kNavy);
@@ -118,7 +119,7 @@ void PersonalDataView::PersonalInsertHelp(int tag, Qt::MouseButton button) {
         model_.Insert(tag);
         return;
     }
-    const PersonalData::Proposal proposal = model_.BeginEdit(tag, readoutText_());
+    const PersonalData::Proposal proposal = model_.BeginEdit(tag, reporter_.readoutText());
     NewTitleEdit->setText(QString::fromStdString(proposal.title));
     NewValueEdit->setText(QString::fromStdString(proposal.value));
     PersonalSettingsPanel->show();

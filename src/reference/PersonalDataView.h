@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <string>
 
 class QFrame;
@@ -30,10 +29,10 @@ class PersonalDataView : public QObject {
     Q_OBJECT
 public:
     // `sideParent` receives PersonalPanel (hidden), `editParent` PersonalSettingsPanel
-    // (hidden). `readoutText` gives the readout's text, which the edit panel proposes for
-    // an entry of value 0.
+    // (hidden). The edit panel proposes the readout's text (`reporter`) for an entry of
+    // value 0.
     PersonalDataView(QWidget* sideParent, QWidget* editParent, Reporter& reporter,
-                     std::function<std::string()> readoutText, QObject* parent = nullptr);
+                     QObject* parent = nullptr);
 
     PersonalData& model() { return model_; }
 
@@ -77,8 +76,8 @@ private:
     QPushButton* PersonalUpdateButt = nullptr;
     QPushButton* PersonalCloseButt = nullptr;
 
+    Reporter& reporter_;
     PersonalData model_;
-    std::function<std::string()> readoutText_;
     ConstantCell* entries_[PersonalData::kEntries] = {};
     QPointer<ConstantsView> constants_;
 };

@@ -4,10 +4,6 @@
 #include "platform/widgets/PictureBox.h"
 #include "reference/FormulaTopics.h"
 
-#include <QEvent>
-#include <QLabel>
-#include <QPainter>
-
 namespace pelcor {
 
 namespace {
@@ -15,33 +11,6 @@ namespace {
 // The board's origin, its centre, through which the sheets draw their axes.
 constexpr double BoardOriginX = 160;
 constexpr double BoardOriginY = 160;
-// The board's background unless the board says otherwise: (154, 171, 139).
-constexpr int DefaultBoardBackground = 154 + 256 * 171 + 65536 * 139;
-
-// A label's text ends its lines with carriage returns, which a label alone would run
-// together: this paints each line under the one before, in the label's font and colours.
-class CarriageReturnLines : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* label = qobject_cast<QLabel*>(watched);
-        if (!label || event->type() != QEvent::Paint || !label->text().contains('\r')) return false;
-        QPainter p(label);
-        p.fillRect(label->rect(), label->palette().color(QPalette::Window));
-        p.setFont(label->font());
-        p.setPen(label->palette().color(QPalette::WindowText));
-        const QFontMetrics fm(label->font());
-        const QRect box = label->contentsRect();
-        int y = box.top() + fm.ascent();
-        for (const QString& line : label->text().split('\r', Qt::SkipEmptyParts)) {
-            p.drawText(box.left() + 1, y, line);
-            y += fm.lineSpacing();
-        }
-        return true;
-    }
-};
 
 QString Joined(const std::vector<SheetText>& texts, size_t count) {
     QStringList parts;
@@ -52,29 +21,25 @@ QString Joined(const std::vector<SheetText>& texts, size_t count) {
 
 } // namespace
 
-SheetsView::SheetsView(Pictures pictures, Screens& screens, std::function<int()> boardBackground,
-                       std::function<bool()> textEditorOpen, QObject* parent)
-    : QObject(parent), pictures_(pictures), screens_(screens),
-      boardBackground_(std::move(boardBackground)), textEditorOpen_(std::move(textEditorOpen)),
-      reference_(screens) {
-    if (pictures_.RefLabel)
-        pictures_.RefLabel->installEventFilter(new CarriageReturnLines(pictures_.RefLabel));
-}
+SheetsView::SheetsView(Pictures pictures, Screens& screens, const SheetsSurroundings& surroundings,
+                       QObject* parent)
+    : QObject(parent), pictures_(pictures), screens_(screens), surroundings_(surroundings),
+      reference_(screens) {}
 
 void SheetsView::TrigSheetClick(TrigSheet sheet) {
     screens_.stopClock(); // the sheet takes the gallery's picture
     if (screens_.isShown(ScreenPicture::RefLabel)) {
         screens_.showDisplayMode();
-        pictures_.RefLabel->hide();
+        screens_.hidePicture(ScreenPicture::RefLabel);
         screens_.setTitle("");
     }
     emit leaveBoardInteraction();
-    pictures_.Picture1->hide();
+    screens_.hidePicture(ScreenPicture::Picture1);
     screens_.showOnly(ScreenPicture::Picture11);
     screens_.showDisplayMode(DisplayMode::Gallery);
 
     const TrigSheetInfo& info = TrigSheetData(sheet);
-    const int background = boardBackground_ ? boardBackground_() : DefaultBoardBackground;
+    const int background = surroundings_.boardBackground();
     DrawTrigSheet(pictures_.Picture1->canvas(), sheet, background, BoardOriginX, BoardOriginY);
     pictures_.Picture1->setDrawing([sheet, background](Surface& surface) {
         DrawTrigSheet(surface, sheet, background, BoardOriginX, BoardOriginY);
@@ -100,7 +65,7 @@ void SheetsView::ShowTopic(int tag) {
 }
 
 void SheetsView::ElectroPower1Click() {
-    switch (reference_.toggle(textEditorOpen_ && textEditorOpen_())) {
+    switch (reference_.toggle(surroundings_.textEditorOpen())) {
     case ElectricalReference::Toggle::Ignored: break;
     case ElectricalReference::Toggle::Opened:
         fillReferenceLabel();
@@ -108,7 +73,7 @@ void SheetsView::ElectroPower1Click() {
         break;
     case ElectricalReference::Toggle::Closed:
         emit leaveBoardInteraction();
-        pictures_.Picture1->hide();
+        screens_.hidePicture(ScreenPicture::Picture1);
         screens_.showOnly(ScreenPicture::Picture11);
         emit restoreStartPictureRequested();
         break;
@@ -122,14 +87,7 @@ void SheetsView::PrepareReference(DisplayMode from) {
 }
 
 void SheetsView::fillReferenceLabel() {
-    QLabel* label = pictures_.RefLabel;
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, ToQColor(ElectricalReference::Background));
-    label->setPalette(palette);
-    if (pictures_.Picture11) label->setGeometry(pictures_.Picture11->geometry());
-    label->setText(QString::fromStdString(ElectricalReference::Text()));
-    label->update();
+    screens_.setReferenceText(ElectricalReference::Text(), ElectricalReference::Background);
 }
 
 } // namespace pelcor

@@ -6,18 +6,23 @@
 
 #include <QObject>
 
-#include <functional>
-
-class QLabel;
-class QWidget;
-
 namespace pelcor {
 
 class PictureBox;
 
+// What the sheets ask of the features around them; the window answers.
+class SheetsSurroundings {
+public:
+    virtual ~SheetsSurroundings() = default;
+    // The drawing board's background colour, which the sheets are drawn on.
+    virtual int boardBackground() const = 0;
+    // The text editor's memo is shown.
+    virtual bool textEditorOpen() const = 0;
+};
+
 // The formula sheets on the screen: the nineteen trigonometric sheets on Picture1, the
-// formula group chooser and the science topics on Picture2, and the electrical reference in
-// RefLabel.
+// formula group chooser and the science topics on Picture2, and the electrical reference,
+// which the screen host shows in RefLabel.
 //
 // The window connects the nineteen "Trigonometric" items to their handlers (or each item
 // to TrigSheetClick with TrigSheetOfMenuItem(caption)), "Electrical ref data" to
@@ -27,15 +32,11 @@ class SheetsView : public QObject {
     Q_OBJECT
 public:
     struct Pictures {
-        PictureBox* Picture1 = nullptr;     // the trigonometric sheets
-        PictureBox* Picture2 = nullptr;     // the chooser and the topics
-        QLabel* RefLabel = nullptr;         // the electrical reference
-        const QWidget* Picture11 = nullptr; // the drawing board, whose place RefLabel takes
+        PictureBox* Picture1 = nullptr; // the trigonometric sheets
+        PictureBox* Picture2 = nullptr; // the chooser and the topics
     };
-    // `boardBackground` gives the drawing board's background colour, which the sheets are
-    // drawn on; `textEditorOpen` tells whether the text editor's memo is shown.
-    SheetsView(Pictures pictures, Screens& screens, std::function<int()> boardBackground,
-               std::function<bool()> textEditorOpen, QObject* parent = nullptr);
+    SheetsView(Pictures pictures, Screens& screens, const SheetsSurroundings& surroundings,
+               QObject* parent = nullptr);
 
     // Shows a trigonometric sheet on Picture1 with its title over the screen.
     void TrigSheetClick(TrigSheet sheet);
@@ -67,7 +68,7 @@ public:
     // "Electrical ref data": shows the reference, or closes it and goes back to the mode it
     // was opened from. Nothing happens while the text editor's memo is open.
     void ElectroPower1Click();
-    // Fills RefLabel with the reference for "Img", which has just stepped the screen to the
+    // Puts the reference on the screen for "Img", which has just stepped the screen to the
     // reference from `from`.
     void PrepareReference(DisplayMode from = DisplayMode::Board);
 
@@ -86,8 +87,7 @@ private:
 
     Pictures pictures_;
     Screens& screens_;
-    std::function<int()> boardBackground_;
-    std::function<bool()> textEditorOpen_;
+    const SheetsSurroundings& surroundings_;
     ElectricalReference reference_;
 };
 

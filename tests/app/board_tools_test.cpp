@@ -42,7 +42,7 @@ TEST(BoardToolbar, DrawingToolsAddShapesByDragOnTheBoard) {
     QWidget* board = w.findChild<QWidget*>("Picture11");
     QTest::mousePress(t.button("BitBtn12"), Qt::LeftButton); // line tool
     QTest::mouseRelease(t.button("BitBtn12"), Qt::LeftButton);
-    EXPECT_EQ(w.board().tools().ActiveTool, tool::Line);
+    EXPECT_EQ(w.board().tools().ActiveTool, ToolTag::Line);
     Drag(board, {100, 100}, {150, 120});
     ASSERT_EQ(w.document().list().ShapeCount(), 1);
     EXPECT_EQ(Total(t), "1");
@@ -66,7 +66,8 @@ TEST(BoardToolbar, DrawingToolsAddShapesByDragOnTheBoard) {
 
     QTest::mousePress(t.button("BitBtn11"), Qt::LeftButton); // the fixed parabola
     EXPECT_EQ(w.document().list().ExtractShape(3)->Kind, "PARABOLA");
-    EXPECT_EQ(w.board().tools().ActiveTool, 9); // the pointer tool is selected, the number kept
+    EXPECT_EQ(w.board().tools().ActiveTool,
+              ToolTag::Parabola); // the pointer tool is selected, the tool kept
     EXPECT_EQ(Total(t), "3");
     EXPECT_TRUE(w.document().Changed());
 }
@@ -77,10 +78,10 @@ TEST(BoardToolbar, FillToggleTwiceKeepsTheToolAndEraseAsksForASelection) {
     QTest::mousePress(t.button("BitBtn16"), Qt::LeftButton); // rectangle
     QTest::mousePress(t.button("BitBtn20"), Qt::LeftButton);
     EXPECT_EQ(w.board().tools().FillMode, Fill::Solid);
-    EXPECT_EQ(w.board().tools().ActiveTool, tool::Rectangle);
+    EXPECT_EQ(w.board().tools().ActiveTool, ToolTag::Rectangle);
     QTest::mousePress(t.button("BitBtn20"), Qt::LeftButton);
     EXPECT_EQ(w.board().tools().FillMode, Fill::Outline);
-    EXPECT_EQ(w.board().tools().ActiveTool, tool::Rectangle);
+    EXPECT_EQ(w.board().tools().ActiveTool, ToolTag::Rectangle);
 
     QTest::mousePress(t.button("BitBtn18"), Qt::LeftButton);
     auto* messages = w.findChild<QPlainTextEdit*>("TotalStrg2");
@@ -102,7 +103,7 @@ TEST(BoardToolbar, TheTextToolInsertsLinesOneUnderTheOther) {
     QTest::mousePress(t.button("BitBtn5"), Qt::LeftButton);
     QFrame* frame = w.panel("TextFrame");
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(w.board().tools().ActiveTool, tool::Pointer); // Tags above 17 keep the active tool
+    EXPECT_EQ(w.board().tools().ActiveTool, ToolTag::Pointer); // Tags above 17 keep the active tool
     auto* text = frame->findChild<QPlainTextEdit*>("AddText");
     t.click("TextOkButt"); // nothing for an empty text
     EXPECT_EQ(w.document().list().ShapeCount(), 0);
@@ -123,7 +124,7 @@ TEST(BoardToolbar, TheTextToolInsertsLinesOneUnderTheOther) {
     QWidget* board = w.findChild<QWidget*>("Picture11");
     Drag(board, {200, 250}, {260, 280});
     EXPECT_EQ(w.document().list().ShapeCount(), 2);
-    EXPECT_EQ(w.board().tools().ActiveTool, tool::Pointer); // Tags above 17 keep the active tool
+    EXPECT_EQ(w.board().tools().ActiveTool, ToolTag::Pointer); // Tags above 17 keep the active tool
     text->setPlainText("third");
     t.click("TextOkButt");
     EXPECT_EQ(std::make_pair(w.document().list().ExtractShape(3)->X1,
@@ -132,7 +133,7 @@ TEST(BoardToolbar, TheTextToolInsertsLinesOneUnderTheOther) {
 
     t.click("TextCancelButt");
     EXPECT_FALSE(frame->isVisible());
-    EXPECT_EQ(w.board().tools().ActiveTool, tool::Pointer);
+    EXPECT_EQ(w.board().tools().ActiveTool, ToolTag::Pointer);
 }
 
 TEST(BoardToolbar, SwatchesChooseThePenAndFillColours) {

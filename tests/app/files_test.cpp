@@ -173,12 +173,12 @@ TEST(DrawingFiles, ADrawingNamedOnTheCommandLineOpensAsLoadGraphicsFileOpensIt) 
     TestWindow t;
     TMainCalc1& w = t.window();
     w.screens().showDisplayMode(DisplayMode(0));
-    w.OpenGraphicsFile(missing.toStdString());
+    w.drawingCommands().Open(missing.toStdString());
     EXPECT_EQ(t.info()->text(), menuMessage);
     EXPECT_EQ(menuMessage, "*** Invalid file name error ***" + missing);
     EXPECT_TRUE(w.isVisible());
 
-    w.OpenGraphicsFile(path.toStdString());
+    w.drawingCommands().Open(path.toStdString());
     EXPECT_EQ(DrawingFile::FileBytes(w.document().list()), FileBytes(path));
     EXPECT_EQ(Field(w, "CurrentFile"), path);
     EXPECT_EQ(static_cast<int>(w.screens().displayMode()), 3);

@@ -141,12 +141,12 @@ TEST(MenuKeys, CommandsShowTheirKeysAndTheKeysObeyTheItems) {
     EXPECT_EQ(undo.count(), 1);
 
     // While the about panel holds the menu, the items under its disabled headings rest.
-    w.AboutUs1Click();
+    w.menuAction("AboutUs1")->trigger();
     PressKeys(readout, QKeySequence("Ctrl+Z"));
     EXPECT_EQ(undo.count(), 1);
     PressKeys(readout, QKeySequence("F2"));
     EXPECT_EQ(w.converter(), nullptr);
-    w.AboutUs1Click();
+    w.menuAction("AboutUs1")->trigger();
     // The undo above took the drawing's last step, so "Undo" is offered again by hand.
     w.menuAction("Undo1")->setEnabled(true);
     PressKeys(readout, QKeySequence("Ctrl+Z"));

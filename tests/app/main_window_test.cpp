@@ -1,6 +1,8 @@
 #include "TestWindow.h"
 
+#include "Named.h"
 #include "platform/Colors.h"
+#include "reference/ElectricalReference.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +112,34 @@ TEST(MainWindow, ImgStepsThroughTheScreensAndTheMenuFollows) {
         EXPECT_EQ(w.idleCountdown(), 12000);
     }
     EXPECT_EQ(seen, std::vector<int>({4, 0, 1, 3, 4}));
+}
+
+// The rows of the label's picture that hold any dark pixel, counted as separate bands.
+static int TextBands(QLabel* label) {
+    const QImage image = label->grab().toImage();
+    int bands = 0;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool dark = false;
+        for (int x = 0; x < image.width() && !dark; ++x)
+            dark = qGray(image.pixel(x, y)) < 100;
+        if (dark && !inBand) ++bands;
+        inBand = dark;
+    }
+    return bands;
+}
+
+TEST(MainWindow, TheElectricalReferenceTakesTheBoardsPlaceOneLineUnderAnother) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    auto* ref = pelcor::testing::Named<QLabel>(&w, "RefLabel");
+    ASSERT_NE(ref, nullptr);
+    w.menuAction("Electricalrefdata1")->trigger();
+    EXPECT_TRUE(ref->isVisible());
+    EXPECT_EQ(ref->text().toStdString(), ElectricalReference::Text());
+    EXPECT_EQ(ref->geometry(), pelcor::testing::Named(&w, "Picture11")->geometry());
+    EXPECT_EQ(ref->palette().color(QPalette::Window), QColor(192, 192, 240));
+    EXPECT_EQ(TextBands(ref), 16); // one line each, not run together
 }
 
 TEST(MainWindow, SidePanelsOpenOneAtATimeOverTheLeftColumn) {

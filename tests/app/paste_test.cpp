@@ -208,7 +208,7 @@ TEST(Paste, TheConverterAndThePersonalData) {
     t.w.menuAction("PersonalData1")->trigger();
     // A right press on an entry opens the boxes that change it.
     QTest::mouseClick(t.find("StaticText125"), Qt::RightButton);
-    t.w.Conversion2Click();
+    t.w.menuAction("Conversion2")->trigger();
     TCalcConv* converter = t.w.converter();
     ASSERT_NE(converter, nullptr);
     ASSERT_TRUE(converter->isVisible());
@@ -223,7 +223,7 @@ TEST(Paste, TheConverterAndThePersonalData) {
 
 TEST(Paste, EveryTextBoxOfEveryWindowTakesThePasteSafely) {
     PasteWindow t;
-    t.w.Conversion2Click();
+    t.w.menuAction("Conversion2")->trigger();
     t.w.menuAction("Printar")->trigger();
     QTest::qWait(50);
     // Every box of every window, shown or not: a multi-line one must be the program's memo,

@@ -318,10 +318,10 @@ TEST(BoardGolden, ToolPreviewsAndReleases) {
     BoardTools tools(list, renderer);
     renderer.RepaintBoard(list);
     std::vector<QImage> tiles;
-    const int drawing[] = {tool::Line,    tool::Rectangle, tool::Circle,
-                           tool::Ellipse, tool::Triangle,  tool::Hexagon};
+    const ToolTag drawing[] = {ToolTag::Line,    ToolTag::Rectangle, ToolTag::Circle,
+                               ToolTag::Ellipse, ToolTag::Triangle,  ToolTag::Hexagon};
     int i = 0;
-    for (int t : drawing) {
+    for (ToolTag t : drawing) {
         if (i == 3) tools.ToggleFill(); // filled from the ellipse on
         tools.ActiveTool = t;
         tools.PenColor = kPalette[i % 11], tools.FillColor = kPalette[(i + 3) % 11];

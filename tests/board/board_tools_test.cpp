@@ -13,7 +13,7 @@ struct Board {
     BoardTools tools{list, renderer};
     Board() { renderer.RepaintBoard(list); }
 
-    int drag(int tool, int x1, int y1, int x2, int y2) {
+    int drag(ToolTag tool, int x1, int y1, int x2, int y2) {
         tools.ActiveTool = tool;
         tools.MouseDown(x1, y1, false);
         tools.MouseMove((x1 + x2) / 2, (y1 + y2) / 2, true);
@@ -26,7 +26,7 @@ struct Board {
 
 TEST(BoardTools, DragsAddTheShapeOfTheActiveTool) {
     Board b;
-    ASSERT_EQ(b.drag(tool::Line, 100, 100, 150, 120), 1);
+    ASSERT_EQ(b.drag(ToolTag::Line, 100, 100, 150, 120), 1);
     ShapeRecord line = *b.list.ExtractShape(1);
     EXPECT_EQ(line.Kind, "LINE");
     EXPECT_EQ(std::make_tuple(line.X1, line.Y1, line.X2, line.Y2),
@@ -34,7 +34,7 @@ TEST(BoardTools, DragsAddTheShapeOfTheActiveTool) {
     EXPECT_EQ(line.PenColor, 16777215);
 
     // A circle drag of 25.6 pixels keeps the radius 25 and a box 50 wide.
-    ASSERT_EQ(b.drag(tool::Circle, 100, 100, 116, 120), 2); // sqrt(16² + 20²) = 25.6
+    ASSERT_EQ(b.drag(ToolTag::Circle, 100, 100, 116, 120), 2); // sqrt(16² + 20²) = 25.6
     ShapeRecord circle = *b.list.ExtractShape(2);
     EXPECT_EQ(circle.Kind, "CIRCLE");
     EXPECT_EQ(circle.X2 - circle.X1, 50);
@@ -43,21 +43,21 @@ TEST(BoardTools, DragsAddTheShapeOfTheActiveTool) {
 
     b.tools.FillMode = Fill::Solid;
     b.tools.FillColor = 255;
-    ASSERT_EQ(b.drag(tool::Rectangle, 20, 20, 60, 50), 3);
+    ASSERT_EQ(b.drag(ToolTag::Rectangle, 20, 20, 60, 50), 3);
     ShapeRecord box = *b.list.ExtractShape(3);
     EXPECT_EQ(box.Kind, "SQUARE");
     EXPECT_EQ(box.FillMode, "S");
     EXPECT_EQ(b.canvas.pixel(28, 44), 255); // drawn filled
 
-    ASSERT_EQ(b.drag(tool::Ellipse, 200, 200, 260, 230), 4);
+    ASSERT_EQ(b.drag(ToolTag::Ellipse, 200, 200, 260, 230), 4);
     EXPECT_EQ(b.list.ExtractShape(4)->Kind, "ELLIPSE");
 
-    ASSERT_EQ(b.drag(tool::Triangle, 160, 100, 160, 140), 5);
+    ASSERT_EQ(b.drag(ToolTag::Triangle, 160, 100, 160, 140), 5);
     ShapeRecord tri = *b.list.ExtractShape(5);
     EXPECT_EQ(std::make_tuple(tri.X1, tri.Y1, tri.X2, tri.X3, tri.Y3),
               std::make_tuple(160, 100, 40, 160, 60));
 
-    ASSERT_EQ(b.drag(tool::Hexagon, 250, 80, 280, 80), 6);
+    ASSERT_EQ(b.drag(ToolTag::Hexagon, 250, 80, 280, 80), 6);
     ShapeRecord hex = *b.list.ExtractShape(6);
     EXPECT_EQ(std::make_tuple(hex.Kind, hex.X2, hex.Y2, hex.Aux1, hex.Aux4),
               std::make_tuple(std::string("HEXAGON"), 30, 6, 15, 6));
@@ -66,14 +66,14 @@ TEST(BoardTools, DragsAddTheShapeOfTheActiveTool) {
 
 TEST(BoardTools, AClickWithoutADragOrWithThePointerAddsNothing) {
     Board b;
-    b.tools.ActiveTool = tool::Line;
+    b.tools.ActiveTool = ToolTag::Line;
     b.tools.MouseDown(50, 50, false);
     EXPECT_EQ(b.tools.MouseUp(50, 50), 0);
     b.tools.MouseDown(50, 50, false);
     b.tools.MouseMove(50, 50, true); // a move back to the same point has no extent
     EXPECT_EQ(b.tools.MouseUp(50, 50), 0);
-    EXPECT_EQ(b.drag(tool::Pointer, 10, 10, 80, 80), 0);
-    b.tools.ActiveTool = tool::Line;
+    EXPECT_EQ(b.drag(ToolTag::Pointer, 10, 10, 80, 80), 0);
+    b.tools.ActiveTool = ToolTag::Line;
     b.tools.MouseDown(10, 10, true); // the right button never draws
     b.tools.MouseMove(80, 80, false);
     EXPECT_EQ(b.tools.MouseUp(80, 80), 0);
@@ -83,7 +83,7 @@ TEST(BoardTools, AClickWithoutADragOrWithThePointerAddsNothing) {
 TEST(BoardTools, PreviewsEraseThemselvesAndGuidesGoAway) {
     Board b;
     const Canvas before = b.canvas;
-    b.tools.ActiveTool = tool::Line;
+    b.tools.ActiveTool = ToolTag::Line;
     b.tools.MouseDown(40, 250, false);
     EXPECT_EQ(b.canvas.pixel(10, 250), 8421504); // the crosshair guides are grey
     EXPECT_EQ(b.canvas.pixel(40, 300), 8421504);
@@ -98,13 +98,13 @@ TEST(BoardTools, PreviewsEraseThemselvesAndGuidesGoAway) {
 
 TEST(BoardTools, FillToggleCursorFixedShapesAndText) {
     Board b;
-    b.tools.ActiveTool = tool::Circle;
-    b.tools.PreviousTool = tool::Circle;
+    b.tools.ActiveTool = ToolTag::Circle;
+    b.tools.PreviousTool = ToolTag::Circle;
     b.tools.ToggleFill();
     EXPECT_EQ(b.tools.FillMode, Fill::Solid);
     b.tools.ToggleFill();
     EXPECT_EQ(b.tools.FillMode, Fill::Outline);
-    EXPECT_EQ(b.tools.ActiveTool, tool::Circle);
+    EXPECT_EQ(b.tools.ActiveTool, ToolTag::Circle);
 
     b.canvas.setPixel(5, 5, 1114353);
     b.canvas.setPixel(6, 5, 1048831);

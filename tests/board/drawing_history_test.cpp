@@ -166,7 +166,8 @@ struct Commands {
     NamedFiles dialogs;
     Canvas canvas{320, 320, DefaultBackgroundColor};
     DrawingDocument document{reporter};
-    BoardModel board{document, canvas, reporter, screens};
+    BoardSurroundings nothingOver;
+    BoardModel board{document, canvas, reporter, screens, nothingOver};
     DrawingCommands commands{board, screens, dialogs, reporter, {nullptr, nullptr, &canvas}};
     int repaints = 0;
     std::vector<QImage> seen; // the board's pictures after steps and commands

@@ -23,7 +23,7 @@ struct Board {
     EditFrame frame{list, renderer};
 
     // A drag with a drawing tool, as the mouse makes it.
-    int Drag(int tool, int x1, int y1, int x2, int y2) {
+    int Drag(ToolTag tool, int x1, int y1, int x2, int y2) {
         tools.ActiveTool = tool;
         tools.MouseDown(x1, y1, false);
         tools.MouseMove(x2, y2, true);
@@ -48,7 +48,7 @@ struct Board {
 
 TEST(EditFrame, ACircleOpensInUnitsAndOkKeepsIt) {
     Board b;
-    ASSERT_EQ(b.Drag(tool::Circle, 160, 160, 190, 200), 1); // radius 50 on the origin
+    ASSERT_EQ(b.Drag(ToolTag::Circle, 160, 160, 190, 200), 1); // radius 50 on the origin
     const std::string before = b.Text(1);
     b.renderer.Settings.SelectedShape = 1;
     ASSERT_TRUE(b.frame.OpenEditFrame(1));
@@ -77,8 +77,8 @@ TEST(EditFrame, OkWithNothingChangedKeepsEveryRecord) {
         for (const auto& d : reach) {
             b.tools.FillMode = d[1] % 2 ? Fill::Solid : Fill::Outline;
             b.tools.FillColor = 255 * (d[1] & 7);
-            for (int t : {tool::Line, tool::Rectangle, tool::Circle, tool::Ellipse, tool::Triangle,
-                          tool::Hexagon})
+            for (ToolTag t : {ToolTag::Line, ToolTag::Rectangle, ToolTag::Circle, ToolTag::Ellipse,
+                              ToolTag::Triangle, ToolTag::Hexagon})
                 b.Drag(t, p[0], p[1], p[0] + d[0], p[1] + d[1]);
         }
     }
@@ -101,7 +101,7 @@ TEST(EditFrame, OkWithNothingChangedKeepsEveryRecord) {
 
 TEST(EditFrame, EnterAppliesTheNewValuesAndReopens) {
     Board b;
-    b.Drag(tool::Circle, 160, 160, 190, 200);
+    b.Drag(ToolTag::Circle, 160, 160, 190, 200);
     b.frame.OpenEditFrame(1);
     b.frame.SetText(C::EditX2, "2.5");
     EXPECT_EQ(b.frame.Refresh(), "");
@@ -112,7 +112,7 @@ TEST(EditFrame, EnterAppliesTheNewValuesAndReopens) {
     EXPECT_EQ(b.Ctl(C::EditX2).Text, "2.5");
 
     // The triangle's "Ax = " is its lower-right vertex; moving it moves the centroid.
-    b.Drag(tool::Triangle, 160, 160, 160, 210);
+    b.Drag(ToolTag::Triangle, 160, 160, 160, 210);
     const ShapeRecord t = b.At(2);
     b.frame.OpenEditFrame(2);
     EXPECT_EQ(b.Shown({C::EquatLabel, C::EditX1Lbl, C::EditX1, C::EditY1, C::EditX2Lbl, C::PrbA}),
@@ -125,8 +125,8 @@ TEST(EditFrame, EnterAppliesTheNewValuesAndReopens) {
 
 TEST(EditFrame, ABoxThatIsNotANumberChangesNothing) {
     Board b;
-    b.Drag(tool::Circle, 160, 160, 190, 200);
-    b.Drag(tool::Hexagon, 80, 80, 110, 80);
+    b.Drag(ToolTag::Circle, 160, 160, 190, 200);
+    b.Drag(ToolTag::Hexagon, 80, 80, 110, 80);
     const std::string list = b.list.Text();
     b.frame.OpenEditFrame(1);
     b.frame.SetText(C::EditX2, "abc");
@@ -142,7 +142,7 @@ TEST(EditFrame, ABoxThatIsNotANumberChangesNothing) {
 
 TEST(EditFrame, EachKindHasItsLayout) {
     Board b;
-    b.Drag(tool::Ellipse, 100, 100, 141, 160);
+    b.Drag(ToolTag::Ellipse, 100, 100, 141, 160);
     b.tools.AddFixedShape(ToolTag::Parabola);
     ShapeRecord text = b.At(b.Add("TEXT", 40, 60, 0, 0));
     text.Text = "Hello", text.FontName = "Sans", text.FontSize = "10", text.FontStyle = "Bold";
@@ -187,7 +187,7 @@ TEST(EditFrame, AHyperbolaWithoutHeightOpensAndKeepsItsWidth) {
 TEST(EditFrame, FillColoursCancelAndClosing) {
     Board b;
     b.tools.FillMode = Fill::Solid, b.tools.FillColor = 255;
-    b.Drag(tool::Rectangle, 90, 80, 40, 40);
+    b.Drag(ToolTag::Rectangle, 90, 80, 40, 40);
     b.frame.OpenEditFrame(1);
     EXPECT_TRUE(b.Ctl(C::FillCheck).Checked && b.Ctl(C::EditFillColor).Visible);
     b.frame.SetFillSwatch(Bg); // the background as fill keeps the fill it had
@@ -224,8 +224,8 @@ TEST(EditFrame, FillColoursCancelAndClosing) {
 
 TEST(EditFrame, AbsurdValuesAreRefusedAndChangeNothing) {
     Board b;
-    b.Drag(tool::Circle, 160, 160, 190, 200);
-    b.Drag(tool::Hexagon, 80, 80, 110, 80);
+    b.Drag(ToolTag::Circle, 160, 160, 190, 200);
+    b.Drag(ToolTag::Hexagon, 80, 80, 110, 80);
     b.tools.AddFixedShape(ToolTag::Hyper1);
     const std::pair<int, C> edits[] = {
         {1, C::EditX2}, {1, C::EditX1}, {2, C::EditX2}, {3, C::EditX2}};
@@ -245,7 +245,7 @@ TEST(EditFrame, AbsurdValuesAreRefusedAndChangeNothing) {
 
 TEST(EditFrame, AValueBeyondTheBoardIsRefusedAndTheShapeStaysWhereItWas) {
     Board b;
-    b.Drag(tool::Circle, 160, 160, 190, 200); // radius 50 pixels on the origin
+    b.Drag(ToolTag::Circle, 160, 160, 190, 200); // radius 50 pixels on the origin
     const std::string before = b.Text(1);
     ASSERT_TRUE(b.frame.OpenEditFrame(1));
     b.frame.SetText(C::EditX2, "500000");

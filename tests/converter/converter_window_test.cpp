@@ -35,15 +35,18 @@ struct RecordingDialogs : Dialogs {
 
 using SilentReporter = pelcor::testing::RecordingReporter;
 
+// A real calculator's readout as the converter reads and replaces it.
+struct CalculatorReadout : ReadoutAccess {
+    explicit CalculatorReadout(Calculator& calc) : calc(calc) {}
+    QString text() const override { return QString::fromStdString(calc.readout()); }
+    void replace(const QString& text) override { calc.ReplaceReadoutText(text.toStdString()); }
+    Calculator& calc;
+};
+
 // The converter wired to a real calculator's readout, shown without animation.
 class Fixture {
 public:
-    Fixture() {
-        ReadoutAccess access{
-            [this] { return QString::fromStdString(calc.readout()); },
-            [this](const QString& text) { calc.ReplaceReadoutText(text.toStdString()); }};
-        conv = std::make_unique<TCalcConv>(dialogs, access, TCalcConv::Options{false});
-    }
+    Fixture() { conv = std::make_unique<TCalcConv>(dialogs, access, TCalcConv::Options{false}); }
 
     // What the main window's "Conversion" command does.
     void open() {
@@ -89,6 +92,7 @@ public:
 
     SilentReporter reporter;
     Calculator calc{reporter};
+    CalculatorReadout access{calc};
     RecordingDialogs dialogs;
     std::unique_ptr<TCalcConv> conv;
 };
@@ -222,7 +226,7 @@ TEST(ConverterWindow, ChosenResultGoesToTheReadoutOnYesOnly) {
     f.click("DistButt");
     f.click("Option14"); // 1 foot
     f.click("ALabel226");
-    EXPECT_EQ(f.conv->ClipLabel->text(), "0.3048");
+    EXPECT_EQ(f.get<QLineEdit>("ClipLabel")->text(), "0.3048");
     EXPECT_TRUE(f.get<QAction>("CopyRead")->isEnabled());
     EXPECT_TRUE(f.get<QAction>("Pasteit")->isEnabled());
 
@@ -230,14 +234,14 @@ TEST(ConverterWindow, ChosenResultGoesToTheReadoutOnYesOnly) {
     EXPECT_TRUE(f.leave("Close1", "NoButt"));
     EXPECT_FALSE(f.conv->isVisible());
     EXPECT_EQ(f.calc.readout(), "1");
-    EXPECT_EQ(f.conv->ClipLabel->text(), "0.3048");
+    EXPECT_EQ(f.get<QLineEdit>("ClipLabel")->text(), "0.3048");
 
     // "Yes" replaces the readout; Exit empties the selection and shrinks the window away.
     f.open();
     EXPECT_TRUE(f.leave("ExitButt", "YesButt"));
     EXPECT_EQ(f.calc.readout(), "0.3048");
     EXPECT_TRUE(f.conv->AnswerGiven);
-    EXPECT_TRUE(f.conv->ClipLabel->text().isEmpty());
+    EXPECT_TRUE(f.get<QLineEdit>("ClipLabel")->text().isEmpty());
     EXPECT_FALSE(f.conv->isVisible());
     EXPECT_FALSE(f.get("SaveChange")->isVisible());
 
@@ -247,7 +251,7 @@ TEST(ConverterWindow, ChosenResultGoesToTheReadoutOnYesOnly) {
     f.open();
     f.click("DistButt"); // still feet, input 0.3048 carried from the readout
     f.click("ALabel213");
-    EXPECT_EQ(f.conv->ClipLabel->text(), "0.3048");
+    EXPECT_EQ(f.get<QLineEdit>("ClipLabel")->text(), "0.3048");
     EXPECT_FALSE(f.leave("ExitButt", "YesButt"));
     EXPECT_FALSE(f.conv->isVisible());
 }
@@ -276,7 +280,7 @@ TEST(ConverterWindow, SelectionCopiesToTheInitialValue) {
     f.click("TemperButt");
     f.click("COption"); // 2 °C
     f.click("Fahrenheit");
-    EXPECT_EQ(f.conv->ClipLabel->text(), "35.6");
+    EXPECT_EQ(f.get<QLineEdit>("ClipLabel")->text(), "35.6");
     f.get<QAction>("Pasteit")->trigger();
     EXPECT_EQ(f.input("TempText"), "35.6");
     EXPECT_EQ(f.cell("Celcius"), "35.6 C ");
@@ -284,7 +288,7 @@ TEST(ConverterWindow, SelectionCopiesToTheInitialValue) {
     // A cell whose suffix holds a digit gives its number only.
     f.click("PressButt");
     f.click("ALabel262");
-    EXPECT_EQ(f.conv->ClipLabel->text(), "0.1429208550473");
+    EXPECT_EQ(f.get<QLineEdit>("ClipLabel")->text(), "0.1429208550473");
 }
 
 // A unit's radio button converts the same way whether it is clicked, pressed with the space

@@ -134,7 +134,7 @@ TEST(DarkDesktop, TheWindowsKeepTheirDesignedColours) {
     // A key the program leaves to the desktop keeps the program's light face.
     ExpectReadable(shot, t.button("ButtSin"), QColor());
 
-    w.Conversion2Click();
+    w.menuAction("Conversion2")->trigger();
     ASSERT_TRUE(w.converter());
     const QImage converterShot = ScreenShot(w.converter());
     // Its keys are pictures; its menu bar is the desktop's control.

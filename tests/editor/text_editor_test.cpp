@@ -50,6 +50,18 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
+// The menu's entries by name; an entry the menu does not have shows up as "?name" once
+// it is set.
+struct MenuMap : MenuItems {
+    std::map<std::string, bool> on;
+    bool& operator[](const std::string& name) { return on[name]; }
+    bool isEnabled(const QString& name) const override { return on.at(name.toStdString()); }
+    void setEnabled(const QString& name, bool enabled) override {
+        const std::string n = name.toStdString();
+        on[(on.count(n) ? "" : "?") + n] = enabled;
+    }
+};
+
 class EditorTest : public ::testing::Test {
 protected:
     EditorTest() {
@@ -58,21 +70,15 @@ protected:
              {"File1", "Edit1", "Trigonometric1", "Science1", "Conversion2", "Help1", "Options1",
               "TextEditor1", "CalcMode1", "SaveGraphicsFile1", "LoadGraphicsFile1",
               "SaveImageBitmap1", "Viewcalculations1", "TextEditor2"})
-            menu[name] = true;
-        menu["SaveTextFile1"] = menu["LoadTextFile1"] = false;
-        // An entry the menu does not have shows up in disabled() as "?name".
-        view = new TextEditorView(
-            &window, reporter, dialogs,
-            {[this](const QString& n) { return menu.at(n.toStdString()); },
-             [this](const QString& n, bool on) {
-                 menu[(menu.count(n.toStdString()) ? "" : "?") + n.toStdString()] = on;
-             }});
+            menu.on[name] = true;
+        menu.on["SaveTextFile1"] = menu.on["LoadTextFile1"] = false;
+        view = new TextEditorView(&window, reporter, dialogs, menu);
     }
     QString path(const char* name) const { return dir.filePath(name); }
     QPlainTextEdit* memo() const { return view->findChild<QPlainTextEdit*>("Storetext"); }
     std::vector<std::string> disabled() const {
         std::vector<std::string> off;
-        for (const auto& [name, on] : menu)
+        for (const auto& [name, on] : menu.on)
             if (!on) off.push_back(name);
         return off;
     }
@@ -81,7 +87,7 @@ protected:
     QWidget window;
     RecordingReporter reporter;
     ScriptedDialogs dialogs;
-    std::map<std::string, bool> menu;
+    MenuMap menu;
     TextEditorView* view = nullptr;
 };
 

@@ -13,6 +13,7 @@ namespace {
 struct FakeScreens : Screens {
     DisplayMode mode = DisplayMode::Board;
     int shows = 0, idleResets = 0;
+    bool boardVisible = false;
     DisplayMode displayMode() const override { return mode; }
     void setDisplayMode(DisplayMode m) override { mode = m; }
     void showDisplayMode() override { ++shows; }
@@ -22,7 +23,9 @@ struct FakeScreens : Screens {
     void setIdleTimerRunning(bool) override {}
     void stopClock() override {}
     void showOnly(ScreenPicture) override {}
-    bool isShown(ScreenPicture) const override { return false; }
+    bool isShown(ScreenPicture p) const override {
+        return boardVisible && p == ScreenPicture::Picture11;
+    }
     void setTitle(const std::string&) override {}
 };
 
@@ -31,13 +34,18 @@ struct FixedClock : gallery::ClockSource {
     QDateTime now() const override { return at; }
 };
 
+struct WireFrameOption : DisplayOptions {
+    bool wireFrame = false;
+    bool screenHelpOn() const override { return false; }
+    bool wireFrameOn() const override { return wireFrame; }
+};
+
 struct Fixture {
     FakeScreens screens;
     FixedClock clock;
-    bool wireFrameOn = false, boardVisible = false;
+    WireFrameOption options;
     PictureBox picture{"Picture1", 320, 320, 16777215, nullptr};
-    GalleryView view{&picture, screens, [this] { return wireFrameOn; },
-                     [this] { return boardVisible; }, clock};
+    GalleryView view{&picture, screens, options, clock};
 
     QTimer* timer2() { return picture.findChild<QTimer*>("Timer2"); }
     QString description() const { return picture.accessibleDescription(); }
@@ -96,7 +104,7 @@ TEST(GalleryView, CurrentFigureAndSolidToggleRedrawWithoutStepping) {
     f.view.setFigureIndex(1);
     f.view.ShowCurrentFigure();
     EXPECT_EQ(f.picture.canvas().pixel(160, 160), 9474065); // the box's filled front
-    f.wireFrameOn = f.boardVisible = true;
+    f.options.wireFrame = f.screens.boardVisible = true;
     f.view.SolidClick();
     EXPECT_EQ(f.picture.canvas().pixel(120, 160), 15724527); // its wire frame, on white
     EXPECT_EQ(f.picture.canvas().pixel(250, 250), 16777215);

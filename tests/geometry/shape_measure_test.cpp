@@ -71,12 +71,12 @@ TEST(LineMeasure, DiagonalThroughTheOrigin) {
     EXPECT_EQ(m.P2->x, 10);
     EXPECT_EQ(m.P2->y, 10);
     EXPECT_EQ(m.LinePrefix, "");
-    EXPECT_EQ(m.Texts.TextRes6, "14.142");
-    EXPECT_EQ(m.Texts.Measure7, "1.000");
-    EXPECT_EQ(m.Texts.Measure8, "0.000");
-    EXPECT_EQ(m.Texts.Measure9, "45.000");
-    EXPECT_EQ(m.Texts.Text, "10.000");
-    EXPECT_EQ(m.Texts.FontName, "10.000");
+    EXPECT_EQ(m.Texts.Length, "14.142");
+    EXPECT_EQ(m.Texts.Slope, "1.000");
+    EXPECT_EQ(m.Texts.Intercept, "0.000");
+    EXPECT_EQ(m.Texts.AngleDegrees, "45.000");
+    EXPECT_EQ(m.Texts.EndX, "10.000");
+    EXPECT_EQ(m.Texts.EndY, "10.000");
     EXPECT_EQ(m.Info, "General Formula for Line   y = m * x + n  --- Length of line = 14.142");
 
     const ShapeDescription d = DescribeShape(m, 1, 1);
@@ -87,14 +87,14 @@ TEST(LineMeasure, DiagonalThroughTheOrigin) {
     ASSERT_TRUE(d.LineEdits);
     EXPECT_EQ(*d.LineEdits, (LineEditTexts{"1.000", "0.000", "14.142", "45.000"}));
     EXPECT_EQ(d.EquatLabel, "General Formula for Line   y = m * x + n   ");
-    EXPECT_EQ(d.Texts.TextRes5, "0.785"); // the angle in radians, cut
+    EXPECT_EQ(d.Texts.AngleRadians, "0.785"); // the angle in radians, cut
 }
 
 TEST(LineMeasure, VerticalLine) {
     const ShapeMeasurement m = MeasureShape(Shape("LINE", 100, 50, 100, 200));
     ASSERT_TRUE(m.Line);
     EXPECT_EQ(m.Line->AngleDegrees, 90);
-    EXPECT_EQ(m.Texts.Measure8, "-6.000"); // n holds the line's x
+    EXPECT_EQ(m.Texts.Intercept, "-6.000"); // n holds the line's x
     EXPECT_EQ(m.Info, "Vertical line - General Formula for Line   y = m * x + n  --- Length of "
                       "line = 15.000");
 
@@ -110,9 +110,9 @@ TEST(LineMeasure, HorizontalLineEitherWay) {
     for (const auto& [x1, x2] : {std::pair{40, 200}, std::pair{200, 40}}) {
         SCOPED_TRACE(x1);
         const ShapeMeasurement m = MeasureShape(Shape("LINE", x1, 100, x2, 100));
-        EXPECT_EQ(m.Texts.Measure7, "0.000");
-        EXPECT_EQ(m.Texts.Measure8, "6.000");
-        EXPECT_EQ(m.Texts.Measure9, "0.000");
+        EXPECT_EQ(m.Texts.Slope, "0.000");
+        EXPECT_EQ(m.Texts.Intercept, "6.000");
+        EXPECT_EQ(m.Texts.AngleDegrees, "0.000");
         EXPECT_EQ(m.Info, "Horizontal line - General Formula for Line   y = m * x + n  --- "
                           "Length of line = 16.000");
         const ShapeDescription d = DescribeShape(m, 1, 1);
@@ -178,9 +178,9 @@ TEST(LineMeasure, UnitValuesNextToTheOriginAreNotCutBelowTheirTenth) {
     const ShapeMeasurement m = MeasureShape(Shape("LINE", 159, 161, 161, 159));
     EXPECT_EQ(m.P1xText, "-0.1");
     EXPECT_EQ(m.P1yText, "-0.1");
-    EXPECT_EQ(m.Texts.Text, "0.1");
-    EXPECT_EQ(m.Texts.FontName, "0.1");
-    EXPECT_EQ(m.Texts.Measure7, "1.000");
+    EXPECT_EQ(m.Texts.EndX, "0.1");
+    EXPECT_EQ(m.Texts.EndY, "0.1");
+    EXPECT_EQ(m.Texts.Slope, "1.000");
 }
 
 TEST(LineOrdinal, CountsTheLinesBeforeTheSelectedShape) {
@@ -202,8 +202,8 @@ TEST(RectangleMeasure, TwoByThreeUnits) {
     const ShapeRecord s = Shape("SQUARE", 160, 160, 180, 130);
     const ShapeMeasurement m = MeasureShape(s);
     EXPECT_EQ(m.Info, " Rectangular shape,  Area = 6.000, Height = 3.000, Width = 2.000");
-    EXPECT_EQ(m.Texts.Measure8, "1.000");
-    EXPECT_EQ(m.Texts.Measure10, "1.5");
+    EXPECT_EQ(m.Texts.CentreX, "1.000");
+    EXPECT_EQ(m.Texts.CentreY, "1.5");
 
     const ShapeDescription d = DescribeShape(m, 4, 1);
     EXPECT_EQ(d.Info, " Rectangle ");
@@ -223,13 +223,13 @@ TEST(EllipseMeasure, HalfAxesStoredAndCentreFromWhicheverCornerTheDragEndedOn) {
         const ShapeMeasurement m = MeasureShape(s);
         EXPECT_EQ(m.Shape.X3, 50);
         EXPECT_EQ(m.Shape.Y3, 30);
-        EXPECT_EQ(m.Texts.Text, std::to_string(s.X2));
-        EXPECT_EQ(m.Texts.FontName, std::to_string(s.Y2));
-        EXPECT_EQ(m.Texts.FontSize, "5");
-        EXPECT_EQ(m.Texts.FontStyle, "3");
-        EXPECT_EQ(m.Texts.TextRes5, "-1");
-        EXPECT_EQ(m.Texts.TextRes6, "0");
-        EXPECT_EQ(m.Texts.Measure7, "47.1238898038469");
+        EXPECT_EQ(m.Texts.PixelX2, std::to_string(s.X2));
+        EXPECT_EQ(m.Texts.PixelY2, std::to_string(s.Y2));
+        EXPECT_EQ(m.Texts.HalfWidth, "5");
+        EXPECT_EQ(m.Texts.HalfHeight, "3");
+        EXPECT_EQ(m.Texts.CentreX, "-1");
+        EXPECT_EQ(m.Texts.CentreY, "0");
+        EXPECT_EQ(m.Texts.Area, "47.1238898038469");
         EXPECT_EQ(m.Info, "Ellipse  ( x -a ) " + Sq + " / h " + Sq + " + ( y - b ) " + Sq +
                               " / p " + Sq + " - 1  = 0 ");
 
@@ -275,8 +275,8 @@ TEST(TextDescribe, TextAndFontName) {
     const ShapeMeasurement m = MeasureShape(s);
     EXPECT_EQ(m.Shape.TextRes5, "0");
     EXPECT_EQ(m.Shape.TextRes6, "0");
-    EXPECT_EQ(m.Texts.Text, "Hello");
-    EXPECT_EQ(m.Texts.FontSize, "12");
+    EXPECT_EQ(m.Shape.Text, "Hello");
+    EXPECT_EQ(m.Shape.FontSize, "12");
     EXPECT_FALSE(m.P2.has_value());
     EXPECT_FALSE(m.Info.has_value());
     EXPECT_EQ(m.P1xText, "-13.000");
@@ -328,11 +328,11 @@ TEST(CircleMeasure, RadiusFiveAboutTheOrigin) {
     ASSERT_EQ(s.Y1, 110);
     const ShapeMeasurement m = MeasureShape(s);
     EXPECT_FALSE(m.P2.has_value());
-    EXPECT_EQ(m.Texts.Text, "210");
-    EXPECT_EQ(m.Texts.FontSize, "5");
-    EXPECT_EQ(m.Texts.TextRes5, "0");
-    EXPECT_EQ(m.Texts.TextRes6, "0");
-    EXPECT_EQ(m.Texts.Measure9, "78.5398163397448");
+    EXPECT_EQ(m.Texts.PixelX2, "210");
+    EXPECT_EQ(m.Texts.Radius, "5");
+    EXPECT_EQ(m.Texts.CentreX, "0");
+    EXPECT_EQ(m.Texts.CentreY, "0");
+    EXPECT_EQ(m.Texts.Area, "78.5398163397448");
     const std::string general = " Circle  ( x - a ) " + Sq + " + ( y - b ) " + Sq + " = r " + Sq;
     EXPECT_EQ(m.Info, general);
 

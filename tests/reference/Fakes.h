@@ -38,6 +38,23 @@ public:
         return p == pelcor::ScreenPicture::RefLabel && refLabelShown;
     }
     void setTitle(const std::string& text) override { title = text; }
+
+    // Image1's picture; the pictures hidden; the electrical reference's text and ground.
+    QImage image1;
+    std::vector<pelcor::ScreenPicture> hidden;
+    std::string referenceText;
+    int referenceBackground = -1;
+    void setPicture(pelcor::ScreenPicture p, const QImage& image) override {
+        if (p == pelcor::ScreenPicture::Image1) image1 = image;
+    }
+    void hidePicture(pelcor::ScreenPicture p) override {
+        hidden.push_back(p);
+        if (p == pelcor::ScreenPicture::RefLabel) refLabelShown = false;
+    }
+    void setReferenceText(const std::string& text, int background) override {
+        referenceText = text;
+        referenceBackground = background;
+    }
 };
 
 using FakeReporter = pelcor::testing::RecordingReporter;

@@ -84,6 +84,11 @@ struct FakeScreens : Screens {
     void showOnly(ScreenPicture p) override { only = p; }
     bool isShown(ScreenPicture p) const override { return p == ScreenPicture::Picture11 && board; }
     void setTitle(const std::string&) override {}
+    // Image1's picture, as the screen host would show it.
+    QImage image1;
+    void setPicture(ScreenPicture p, const QImage& image) override {
+        if (p == ScreenPicture::Image1) image1 = image;
+    }
 };
 
 QImage Filled(QRgb color) {
@@ -98,11 +103,9 @@ protected:
         QDir(dir.path()).mkpath("CalcLibrary");
         BmpCodec::WriteFile(dir.filePath("CalcLibrary/EarthP.jpg").toStdString(),
                             Filled(qRgb(0, 0, 255)));
-        image1 = new QLabel(&host);
-        view = std::make_unique<ConstantsView>(&host, &host, image1, screens, reporter,
+        view = std::make_unique<ConstantsView>(&host, &host, screens, reporter, options,
                                                ProgramFiles(dir.path().toStdString()));
         view->setStartPicture(Filled(qRgb(255, 0, 0)));
-        view->setScreenHelpQuery([this] { return screenHelp; });
         // The window's ClearInfo: the information line and the highlight.
         QObject::connect(view.get(), &ConstantsView::PointerOverPanel, [this] {
             reporter.info.clear();
@@ -126,16 +129,17 @@ protected:
     }
     // The ground of a cell, away from its caption.
     QColor ground(int tag) { return view->cell(tag)->grab().toImage().pixelColor(2, 2); }
-    QRgb shown() {
-        return image1->pixmap().isNull() ? 0 : image1->pixmap().toImage().pixel(16, 16);
-    }
+    QRgb shown() { return screens.image1.isNull() ? 0 : screens.image1.pixel(16, 16); }
 
     QTemporaryDir dir;
     QWidget host;
-    QLabel* image1 = nullptr;
     FakeScreens screens;
     RecordingReporter reporter;
-    bool screenHelp = false;
+    struct : DisplayOptions {
+        bool screenHelp = false;
+        bool screenHelpOn() const override { return screenHelp; }
+        bool wireFrameOn() const override { return false; }
+    } options;
     std::unique_ptr<ConstantsView> view;
 };
 
@@ -196,7 +200,7 @@ TEST_F(ConstantsViewTest, AccessiblePressDescribesThenInserts) {
 }
 
 TEST_F(ConstantsViewTest, PicturesFollowTheScreenOptions) {
-    screenHelp = true;
+    options.screenHelp = true;
     move(0);
     EXPECT_EQ(shown(), qRgb(0, 0, 255));
     EXPECT_EQ(screens.only, ScreenPicture::Image1);
@@ -209,7 +213,7 @@ TEST_F(ConstantsViewTest, PicturesFollowTheScreenOptions) {
     EXPECT_NE(reporter.messages[0].find("EarthE.jpg"), std::string::npos);
     EXPECT_EQ(reporter.info, "Earths radius at the equator  = 6,378,100 meters");
 
-    screenHelp = false; // away from the board the start picture comes back
+    options.screenHelp = false; // away from the board the start picture comes back
     move(0);
     EXPECT_EQ(shown(), qRgb(255, 0, 0));
     EXPECT_EQ(screens.modeShows, 1);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -15,8 +15,9 @@ using namespace pelcor;
 namespace {
 
 // A program folder with small one-colour pictures under the names the animation reads
-// (bitmaps: the loader tells them by their bytes, not their names), a 320 x 320 Image1 and
-// the animation's view on them, its planets placed by a seeded generator.
+// (bitmaps: the loader tells them by their bytes, not their names), and the animation's view
+// on a screen whose 320 x 320 Image1 keeps the picture it is given, its planets placed by a seeded
+// generator.
 class OrbitTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -27,7 +28,6 @@ protected:
              {"Venus1", "E1", "mars", "JP1", "JP2", "JP3", "JP4", "JP5", "JP6", "JP7", "JP8"})
             write("CalcLibrary/" + std::string(name) + ".jpg", Qt::red);
         write("Splash1.jpg", Qt::darkYellow);
-        image1.resize(320, 320);
     }
     std::string path(const std::string& name) const {
         return dir.path().toStdString() + "/" + name;
@@ -51,9 +51,7 @@ protected:
     QTemporaryDir dir;
     FakeScreens screens;
     FakeReporter reporter;
-    QLabel image1;
-    OrbitView view{&image1, screens, reporter, ProgramFiles(dir.path().toStdString()),
-                   [] { return 0.5; }};
+    OrbitView view{screens, reporter, ProgramFiles(dir.path().toStdString()), [] { return 0.5; }};
 };
 
 } // namespace
@@ -62,10 +60,10 @@ TEST_F(OrbitTest, OrbitShowsAFrameAtTheNextTickAndOrbitAgainGivesTheScreenBack) 
     screens.timerRunning = false;
     view.PlanetButtClick();
     EXPECT_TRUE(screens.timerRunning);
-    EXPECT_TRUE(image1.pixmap().isNull());
+    EXPECT_TRUE(screens.image1.isNull());
     view.Timer1Idle();
-    ASSERT_FALSE(image1.pixmap().isNull());
-    EXPECT_EQ(image1.pixmap().size(), QSize(320, 320));
+    ASSERT_FALSE(screens.image1.isNull());
+    EXPECT_EQ(screens.image1.size(), QSize(320, 320));
     EXPECT_EQ(screens.only.back(), ScreenPicture::Image1);
     EXPECT_EQ(screens.title, "");
     EXPECT_DOUBLE_EQ(view.model().angle(OrbitAnimation::Jupiter), 180 - 0.5);
@@ -78,7 +76,7 @@ TEST_F(OrbitTest, OrbitShowsAFrameAtTheNextTickAndOrbitAgainGivesTheScreenBack) 
     // The next quiet tick puts the start picture back.
     view.Timer1Idle();
     EXPECT_EQ(screens.shows, shows + 2);
-    EXPECT_EQ(image1.pixmap().toImage().pixelColor(100, 100), QColor(Qt::darkYellow));
+    EXPECT_EQ(screens.image1.pixelColor(100, 100), QColor(Qt::darkYellow));
     EXPECT_TRUE(reporter.messages.empty());
 }
 
@@ -133,18 +131,18 @@ TEST_F(OrbitTest, QuietTicksStartItAndActivityStopsIt) {
     for (int tick = 1; tick < 11998; ++tick)
         view.Timer1Idle();
     EXPECT_FALSE(view.model().running());
-    EXPECT_TRUE(image1.pixmap().isNull());
+    EXPECT_TRUE(screens.image1.isNull());
     view.Timer1Idle();
     EXPECT_TRUE(view.model().running());
     EXPECT_EQ(screens.only.back(), ScreenPicture::Image1);
-    ASSERT_FALSE(image1.pixmap().isNull());
+    ASSERT_FALSE(screens.image1.isNull());
 
-    const qint64 last = image1.pixmap().cacheKey();
+    const qint64 last = screens.image1.cacheKey();
     view.ResetIdle(); // a key press
     view.Timer1Idle();
     EXPECT_FALSE(view.model().running());
     EXPECT_EQ(view.model().idleCountdown(), 11999);
-    EXPECT_EQ(image1.pixmap().cacheKey(), last); // the last frame stays
+    EXPECT_EQ(screens.image1.cacheKey(), last); // the last frame stays
 }
 
 TEST_F(OrbitTest, AMissingPlanetPictureSaysSoOnceAndStops) {

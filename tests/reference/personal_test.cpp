@@ -20,7 +20,7 @@ namespace {
 
 class PersonalTest : public ::testing::Test {
 protected:
-    PersonalTest() : view(&host, &host, reporter, [] { return std::string("42.5"); }) {}
+    PersonalTest() : view(&host, &host, reporter) { reporter.readoutShown = "42.5"; }
     void edit(int tag, const QString& title, const QString& value) {
         QTest::mouseClick(view.entry(tag), Qt::RightButton);
         control<QLineEdit>("NewTitleEdit")->setText(title);
@@ -71,7 +71,11 @@ TEST_F(PersonalTest, AnEntryKeepsItsTitleHintAndNumberTogether) {
 TEST_F(PersonalTest, HoverTakesTheConstantsHighlightAndLeavesTheScreen) {
     FakeScreens screens;
     screens.mode = DisplayMode::Gallery; // away from the board, where constants take the screen
-    ConstantsView constants(&host, &host, new QLabel(&host), screens, reporter,
+    struct : DisplayOptions {
+        bool screenHelpOn() const override { return false; }
+        bool wireFrameOn() const override { return false; }
+    } options;
+    ConstantsView constants(&host, &host, screens, reporter, options,
                             ProgramFiles(QDir::tempPath().toStdString()));
     view.ShareHoverHelp(constants);
     control<QWidget>("PersonalPanel")->resize(149, 322);

@@ -1,10 +1,10 @@
 #include "Fakes.h"
+#include "platform/Colors.h"
 #include "platform/widgets/PictureBox.h"
 #include "reference/SheetsView.h"
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QSignalSpy>
 
 using namespace pelcor;
@@ -15,30 +15,14 @@ struct Screen {
     QWidget panel;
     PictureBox* picture1 = new PictureBox("Picture1", 320, 320, 0, &panel);
     PictureBox* picture2 = new PictureBox("Picture2", 320, 320, 0, &panel);
-    PictureBox* picture11 = new PictureBox("Picture11", 320, 320, 0, &panel);
-    QLabel* refLabel = new QLabel(&panel);
     FakeScreens screens;
-    bool editorOpen = false;
-    SheetsView view{{picture1, picture2, refLabel, picture11},
-                    screens,
-                    [] { return 255; },
-                    [this] { return editorOpen; }};
+    struct Around : SheetsSurroundings {
+        bool editorOpen = false;
+        int boardBackground() const override { return 255; }
+        bool textEditorOpen() const override { return editorOpen; }
+    } around;
+    SheetsView view{{picture1, picture2}, screens, around};
 };
-
-// The rows of the label's picture that hold any dark pixel, counted as separate bands.
-int TextBands(QLabel* label) {
-    const QImage image = label->grab().toImage();
-    int bands = 0;
-    bool inBand = false;
-    for (int y = 0; y < image.height(); ++y) {
-        bool dark = false;
-        for (int x = 0; x < image.width() && !dark; ++x)
-            dark = qGray(image.pixel(x, y)) < 100;
-        if (dark && !inBand) ++bands;
-        inBand = dark;
-    }
-    return bands;
-}
 
 } // namespace
 
@@ -46,10 +30,11 @@ TEST(SheetsView, ATrigonometricSheetTakesTheScreenFromTheReference) {
     Screen s;
     s.screens.mode = DisplayMode::Reference;
     s.screens.refLabelShown = true;
-    s.refLabel->show();
     QSignalSpy leave(&s.view, &SheetsView::leaveBoardInteraction);
     s.view.LawOfSines1Click();
-    EXPECT_TRUE(s.refLabel->isHidden());
+    EXPECT_FALSE(s.screens.refLabelShown);
+    ASSERT_FALSE(s.screens.hidden.empty());
+    EXPECT_EQ(s.screens.hidden.front(), ScreenPicture::RefLabel);
     EXPECT_EQ(leave.count(), 1);
     EXPECT_EQ(s.screens.mode, DisplayMode::Gallery);
     EXPECT_EQ(s.screens.title, " Law of Sines");
@@ -64,26 +49,23 @@ TEST(SheetsView, ATrigonometricSheetTakesTheScreenFromTheReference) {
 
 TEST(SheetsView, TheElectricalReferenceOpensOverTheBoardAndCloses) {
     Screen s;
-    s.refLabel->setGeometry(10, 10, 50, 20);
     s.screens.mode = DisplayMode::Gallery;
     QSignalSpy opened(&s.view, &SheetsView::referenceOpened);
     QSignalSpy restore(&s.view, &SheetsView::restoreStartPictureRequested);
     QSignalSpy leave(&s.view, &SheetsView::leaveBoardInteraction);
 
-    s.editorOpen = true;
+    s.around.editorOpen = true;
     s.view.ElectroPower1Click();
     EXPECT_EQ(s.screens.mode, DisplayMode::Gallery);
     EXPECT_EQ(s.screens.title, "old title");
 
-    s.editorOpen = false;
+    s.around.editorOpen = false;
     s.view.ElectroPower1Click();
     EXPECT_EQ(opened.count(), 1);
     EXPECT_EQ(s.screens.mode, DisplayMode::Reference);
     EXPECT_FALSE(s.screens.timerRunning);
-    EXPECT_EQ(s.refLabel->text().toStdString(), ElectricalReference::Text());
-    EXPECT_EQ(s.refLabel->geometry(), s.picture11->geometry());
-    EXPECT_EQ(s.refLabel->palette().color(QPalette::Window), QColor(192, 192, 240));
-    EXPECT_EQ(TextBands(s.refLabel), 16); // one line each, not run together
+    EXPECT_EQ(s.screens.referenceText, ElectricalReference::Text());
+    EXPECT_EQ(ToQColor(s.screens.referenceBackground), QColor(192, 192, 240));
 
     s.view.ElectroPower1Click();
     EXPECT_EQ(s.screens.mode, DisplayMode::Gallery);

@@ -17,7 +17,8 @@ struct RecordingReporter : Reporter {
     std::vector<std::string> waves;
     // The readout's text; put there without the focus it reads "(not focused) <text>".
     std::string readout;
-    bool locked = false; // what infoLocked() answers
+    std::string readoutShown; // what readoutText() answers
+    bool locked = false;      // what infoLocked() answers
 
     void showInfo(const std::string& text) override {
         info = text;
@@ -32,6 +33,7 @@ struct RecordingReporter : Reporter {
     void replaceReadout(const std::string& text, bool focus) override {
         readout = focus ? text : "(not focused) " + text;
     }
+    std::string readoutText() const override { return readoutShown; }
 };
 
 } // namespace pelcor::testing

@@ -4,6 +4,8 @@
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QThread>
 #include <QToolTip>
 
 namespace pelcor {
@@ -143,13 +146,14 @@ QPixmap GlyphPicture(const QString& text, int width, int height, bool bold) {
     return pixmap;
 }
 
-void AnimateHeight(QWidget* panel, int toHeight, int step, const std::function<void()>& pause) {
+void AnimateHeight(QWidget* panel, int toHeight, int step, bool animate) {
     while (panel->height() != toHeight) {
         const int h = panel->height();
         const int next = h < toHeight ? std::min(toHeight, h + step) : std::max(toHeight, h - step);
         panel->resize(panel->width(), next);
         panel->repaint();
-        if (pause) pause();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (animate) QThread::msleep(2);
     }
 }
 

@@ -4,7 +4,6 @@
 #include <QPalette>
 #include <QString>
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -62,8 +61,9 @@ QCheckBox* MakeCheckBox(const QString& name, const QString& caption, QWidget* pa
 // A small picture of a text, drawn by the program for the buttons that show a glyph.
 QPixmap GlyphPicture(const QString& text, int width, int height, bool bold = true);
 
-// Grows (or shrinks) a panel's height by `step` pixels at a time to `toHeight`, calling
-// `pause` between the steps so the change is seen.
-void AnimateHeight(QWidget* panel, int toHeight, int step, const std::function<void()>& pause);
+// Grows (or shrinks) a panel's height by `step` pixels at a time to `toHeight`. Between
+// the steps the window paints (no user input is taken meanwhile) and, with `animate`,
+// 2 ms pass so the change is seen.
+void AnimateHeight(QWidget* panel, int toHeight, int step, bool animate);
 
 } // namespace pelcor

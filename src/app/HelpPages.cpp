@@ -1,11 +1,10 @@
-// Help and the about panel.
-
-#include "app/MainCalc.h"
+#include "app/HelpPages.h"
 
 #include "app/AboutView.h"
-#include "app/InfoLine.h"
-#include "app/ScreenHost.h"
+#include "platform/Reporter.h"
 #include "platform/Shell.h"
+
+#include <string>
 
 namespace pelcor {
 
@@ -15,8 +14,11 @@ const char* const kHelpPage = "calculator_help/help_menu.htm";
 
 } // namespace
 
-void TMainCalc1::HelpFile1Click() {
-    const int result = shell_->open(files_.resolve(kHelpPage));
+HelpPages::HelpPages(Shell& shell, ProgramFiles files, Reporter& reporter)
+    : shell_(shell), files_(std::move(files)), reporter_(reporter) {}
+
+void HelpPages::HelpFile1Click() {
+    const int result = shell_.open(files_.resolve(kHelpPage));
     std::string text = "Show help files";
     switch (result) {
     case 2: text = "invalid path or filename"; break;
@@ -25,15 +27,11 @@ void TMainCalc1::HelpFile1Click() {
     case 31: text = "invalid action, or no application associated with the specified file"; break;
     default: break;
     }
-    info_->Show(text);
+    reporter_.showInfo(text);
 }
 
-void TMainCalc1::Onlinehelp1Click() {
-    shell_->open(std::string(AboutView::WebSite()) + kHelpPage);
-}
-
-void TMainCalc1::AboutUs1Click() {
-    about_->AboutUs1Click(screens_->StartPicture());
+void HelpPages::Onlinehelp1Click() {
+    shell_.open(std::string(AboutView::WebSite()) + kHelpPage);
 }
 
 } // namespace pelcor
