@@ -139,8 +139,10 @@ void TMainCalc1::buildParts() {
                              &screens_->Picture11()->canvas()},
                             this);
 
-    sidePanels_ =
-        std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), [this] { pause(); });
+    // Without the animation a panel takes its height at once: no steps, no pause.
+    std::function<void()> panelPause;
+    if (options_.animate) panelPause = [this] { pause(); };
+    sidePanels_ = std::make_unique<SidePanelHost>(*screens_, boardView_->toolbar(), panelPause);
     for (QWidget* w : boardView_->swatchControls())
         sidePanels_->AddToLeftColumn(w);
 
@@ -172,7 +174,7 @@ void TMainCalc1::buildParts() {
     optionsView_ = new OptionsView(*optionsModel_, reporter(), client_);
     optionsView_->setParent(this);
 
-    about_ = new AboutView(*menu_, *shell_, client_, [this] { pause(); });
+    about_ = new AboutView(*menu_, *shell_, client_, panelPause);
     about_->setParent(this);
     connect(about_, &AboutView::closed, this, [this] { screens_->showDisplayMode(); });
 
@@ -532,7 +534,7 @@ void TMainCalc1::Timer1Timer() {
 
 void TMainCalc1::pause() {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (options_.animate) QThread::msleep(2);
+    QThread::msleep(2);
 }
 
 // --- screens and panels ---------------------------------------------------------------------

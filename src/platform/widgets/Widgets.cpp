@@ -144,6 +144,11 @@ QPixmap GlyphPicture(const QString& text, int width, int height, bool bold) {
 }
 
 void AnimateHeight(QWidget* panel, int toHeight, int step, const std::function<void()>& pause) {
+    if (!pause) {
+        panel->resize(panel->width(), toHeight);
+        panel->repaint();
+        return;
+    }
     while (panel->height() != toHeight) {
         const int h = panel->height();
         const int next = h < toHeight ? std::min(toHeight, h + step) : std::max(toHeight, h - step);

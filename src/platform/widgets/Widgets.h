@@ -63,7 +63,7 @@ QCheckBox* MakeCheckBox(const QString& name, const QString& caption, QWidget* pa
 QPixmap GlyphPicture(const QString& text, int width, int height, bool bold = true);
 
 // Grows (or shrinks) a panel's height by `step` pixels at a time to `toHeight`, calling
-// `pause` between the steps so the change is seen.
+// `pause` between the steps so the change is seen; without a pause, at once.
 void AnimateHeight(QWidget* panel, int toHeight, int step, const std::function<void()>& pause);
 
 } // namespace pelcor
