@@ -164,6 +164,20 @@ void BM_Open(benchmark::State& state, const std::string& what) {
         // The most lines a tape file of the limit can have: empty ones.
         folder.Settings({});
         WriteFile(folder.path("TotalStr.dat"), std::string(tapeMost, '\n'));
+    } else if (what.starts_with("view_tape_16MB")) {
+        // "View calculations" with the largest tape, once the window is up.
+        folder.Settings({});
+        WriteFile(folder.path("TotalStr.dat"),
+                  what == "view_tape_16MB_line_ends"
+                      ? std::string(tapeMost, '\n')
+                      : TapeOf(tapeMost, "123.456 x 789 = 97406.784\r\n"));
+        then = [](TMainCalc1& w, QuietDialogs&) { w.menuAction("Viewcalculations1")->trigger(); };
+    } else if (what == "check_pcz_drawing_100000") {
+        // "Check/Edit .pcz File" with the largest drawing.
+        const QString drawing = folder.path("big.pcz");
+        folder.Settings({{12, drawing.toStdString()}});
+        WriteFile(drawing, DrawingFile::FileBytes(benchshapes::Mixed(100000, 13)));
+        then = [](TMainCalc1& w, QuietDialogs&) { w.menuAction("CheckEditpczFile1")->trigger(); };
     } else if (what == "tape_16MB_one_line") {
         folder.Settings({});
         WriteFile(folder.path("TotalStr.dat"), TapeOf(tapeMost, "1234567890 + "));
@@ -231,5 +245,8 @@ PELCOR_OPEN_CASE(text_shape_1000000);
 PELCOR_OPEN_CASE(text_shape_32767);
 PELCOR_OPEN_CASE(text_shapes_8x32767);
 PELCOR_OPEN_CASE(editor_4MB);
+PELCOR_OPEN_CASE(view_tape_16MB_lines);
+PELCOR_OPEN_CASE(view_tape_16MB_line_ends);
+PELCOR_OPEN_CASE(check_pcz_drawing_100000);
 
 } // namespace

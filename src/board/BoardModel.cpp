@@ -131,6 +131,7 @@ void BoardModel::SelectTool(ToolTag tag, bool redraw) {
         CloseTextTool();
         board.SelectedShape = 0;
         if (tools_.AddFixedShape(tag)) saveOffered_ = true;
+        ReportRefusal();
         SelectTool(ToolTag::Pointer);
         break;
     case ToolTag::Ellipse:
@@ -214,12 +215,19 @@ void BoardModel::LeaveInteraction() {
     if (textToolOpen_) CloseTextTool();
 }
 
+void BoardModel::ReportRefusal() {
+    if (tools_.Refused.empty()) return;
+    reporter_.showInfo("*** Not added: " + tools_.Refused + " ***");
+    reporter_.beep();
+}
+
 // --- text tool ----------------------------------------------------------------------------
 
 void BoardModel::InsertText(int lineHeight) {
     if (tools_.AddText(AddText, AddTextFont.Name, AddTextFont.Size,
                        AddTextFont.Bold && !AddTextFont.Italic, lineHeight))
         saveOffered_ = true;
+    ReportRefusal(); // the text stays in the entry box
     RequestFocus(Focus::AddText);
 }
 
@@ -320,6 +328,7 @@ void BoardModel::MouseUp(int x, int y) {
                         !moveMode && !selection_.FirstPickDone;
     const ShapeRecord working = tools_.Working;
     const int added = tools_.MouseUp(x, y, mayAdd);
+    ReportRefusal();
     if (pressTaken_ || EditFrameOpen()) return;
     if (textToolOpen_) {
         RequestFocus(Focus::AddText);

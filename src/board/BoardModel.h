@@ -159,6 +159,8 @@ private:
     void ShowHit(const HitReport& hit);
     void OpenEditFrame();
     void SyncBoardVisible();
+    // Tells why the tools refused to add a shape, if they did.
+    void ReportRefusal();
     void SetMemo(const std::string& text);
     void DescribeNothing();
     void RequestFocus(Focus focus) { focus_ = focus; }

@@ -189,9 +189,10 @@ int BoardTools::MouseUp(int x, int y, bool mayAdd) {
     renderer_.canvas().moveTo(x, y);
     prevX1_ = x;
     prevY1_ = y;
+    Refused.clear();
     if (!mayAdd) return 0;
     if (MoveMode) return 0;
-    const int added = list_.AppendShape(Working, Style());
+    const int added = list_.AppendShape(Working, Style(), &Refused);
     Working.Kind.clear();
     renderer_.RepaintBoard(list_);
     return added;
@@ -221,6 +222,8 @@ int BoardTools::AddFixedShape(ToolTag tag) {
     }
     // Drawn once over the board, then added; the window's repaint that follows shows the
     // list with its colour rules, so the list is walked once.
+    Refused.clear();
+    if (!list_.LimitRefusal(s).empty()) return list_.AppendShape(s, Style(), &Refused);
     renderer_.canvas().setPenColor(PenColor);
     renderer_.DrawShape(s, 0);
     return list_.AppendShape(s, Style());
@@ -228,6 +231,7 @@ int BoardTools::AddFixedShape(ToolTag tag) {
 
 int BoardTools::AddText(const std::string& text, const std::string& fontName, int fontSize,
                         bool bold, int lineHeight) {
+    Refused.clear();
     if (text.empty()) return 0;
     ShapeRecord s;
     s.Kind = kind::Text;
@@ -237,7 +241,8 @@ int BoardTools::AddText(const std::string& text, const std::string& fontName, in
     s.FontName = fontName;
     s.FontSize = std::to_string(fontSize);
     s.FontStyle = bold ? "Bold" : "Normal";
-    const int added = list_.AppendShape(s, Style());
+    const int added = list_.AppendShape(s, Style(), &Refused);
+    if (!added) return 0;
     PenY += lineHeight;
     renderer_.RepaintBoard(list_);
     return added;

@@ -29,6 +29,9 @@ public:
     bool MoveMode = false;
     bool RotateMode = false;
     ShapeRecord Working; // the shape being made
+    // Why the last add (MouseUp, AddFixedShape, AddText) was refused: the drawing would pass
+    // one of its limits (DrawingList::LimitRefusal). Empty when it was not.
+    std::string Refused;
 
     // 0 no button down, 1 the left (or middle) button, 2 the right button.
     int ButtonState() const { return button_; }
@@ -54,7 +57,8 @@ public:
     int AddFixedShape(ToolTag tag);
 
     // Adds a TEXT shape at the pen position and moves the pen one line down by
-    // `lineHeight`. Nothing for an empty text. Returns the new shape's number, or 0.
+    // `lineHeight`. Nothing for an empty text, nor for one refused (the pen stays). Returns
+    // the new shape's number, or 0.
     int AddText(const std::string& text, const std::string& fontName, int fontSize, bool bold,
                 int lineHeight);
 

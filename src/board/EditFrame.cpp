@@ -575,7 +575,11 @@ EditError EditFrame::Apply(bool reopen) {
     if (Edited()) {
         std::variant<ShapeRecord, EditError> read = ReadEditFrame();
         if (const EditError* error = std::get_if<EditError>(&read)) return *error;
-        list_.ReplaceShape(shape_, std::get<ShapeRecord>(read));
+        // A change that would take the drawing past its limits is refused; the frame stays
+        // open with what was typed.
+        std::string refused;
+        if (!list_.ReplaceShape(shape_, std::get<ShapeRecord>(read), &refused) && !refused.empty())
+            return "The shape was not changed: " + refused;
     }
     if (!reopen) {
         RepaintClosed();

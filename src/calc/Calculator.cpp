@@ -209,6 +209,7 @@ void Calculator::CLRButtClick() {
     tapeMarker_ = 0;
     readoutColor_ = colors::White;
     tape_.clear();
+    tapeChangedFrom_ = 0;
     pendingKey_ = key::None;
     invFontColor_ = colors::Black;
     dotEntered_ = false;
@@ -494,6 +495,7 @@ void Calculator::ReplaceOperator(int n) {
     pendingKey_ = key::OperatorReplaced;
     while (!tape_.empty() && tape_.back() != '\n')
         tape_.pop_back();
+    TapeChangesFrom(tape_.size());
     if (tape_.empty()) return;
     static const char* const kOps[] = {" * ", " / ", " + ", " - "};
     AppendTape(readout_ + kOps[n - key::Multiply]);

@@ -3,8 +3,10 @@
 #include "calc/NumberBases.h"
 #include "platform/Reporter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace pelcor {
 
@@ -93,7 +95,17 @@ public:
     int expFontColor() const { return expFontColor_; }
     const std::string& tape() const { return tape_; }
     // Replaces the whole tape, as read back from the tape file.
-    void LoadTape(const std::string& tape) { tape_ = tape; }
+    void LoadTape(std::string tape) {
+        tape_ = std::move(tape);
+        tapeChangedFrom_ = 0;
+    }
+    // Where the tape has changed since the last call (the calculator changes only its end,
+    // or replaces it whole: 0); std::string::npos when it has not changed.
+    std::size_t takeTapeChange() {
+        const std::size_t from = tapeChangedFrom_;
+        tapeChangedFrom_ = std::string::npos;
+        return from;
+    }
     NumberBase calcBase() const { return calcBase_; }
 
     // After an action that focuses the readout: the selection to show. Cleared by reading.
@@ -179,7 +191,11 @@ private:
     void RefuseReadout();
     void ShowResult();
     void FocusAtEnd();
-    void AppendTape(const std::string& text) { tape_ += text; }
+    void AppendTape(const std::string& text) {
+        TapeChangesFrom(tape_.size());
+        tape_ += text;
+    }
+    void TapeChangesFrom(std::size_t at) { tapeChangedFrom_ = std::min(tapeChangedFrom_, at); }
     void HexKey(int code);
     void HexOperator();
     bool HexKeyPress(char c);
@@ -193,6 +209,7 @@ private:
     int invFontColor_;
     int expFontColor_;
     std::string tape_;
+    std::size_t tapeChangedFrom_ = std::string::npos;
     NumberBase calcBase_ = NumberBase::Decimal;
 
     bool focusRequested_ = false;

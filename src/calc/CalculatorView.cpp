@@ -124,20 +124,24 @@ QString MemoText(std::string_view tape) {
 } // namespace
 
 void CalculatorView::ShowTape() {
-    // Only this writes the (read-only) tape memo: what it shows is known without reading it.
+    // Only this writes the (read-only) tape memo; the calculator says where its tape changed.
+    const std::size_t changed = calc_.takeTapeChange();
+    if (changed == std::string::npos) return;
     const std::string& tape = calc_.tape();
-    if (tape == shownTape_) return;
-    // The lines from the first one that differs on are replaced; the calculator mostly
-    // adds a line or changes its last one.
-    const auto differ =
-        std::mismatch(shownTape_.begin(), shownTape_.end(), tape.begin(), tape.end());
-    std::size_t keep = static_cast<std::size_t>(differ.first - shownTape_.begin());
-    keep = keep == 0 ? 0 : shownTape_.rfind('\n', keep - 1) + 1; // back to a line's start
-    if (keep >= shownFrom_ && tape.size() - shownFrom_ <= 2 * kTapeShownMost) {
-        const QString removed = MemoText(std::string_view(shownTape_).substr(keep));
+    // The lines from the one that changed on are replaced; the calculator mostly adds a line
+    // or changes its last one.
+    const std::size_t keep = changed == 0 ? 0 : tape.rfind('\n', changed - 1) + 1; // a line's start
+    // Changed in place while the memo stays within twice its bytes and lines, else shown again.
+    const auto addedLines = [&] {
+        return static_cast<std::size_t>(
+            std::count(tape.begin() + static_cast<std::ptrdiff_t>(keep), tape.end(), '\n'));
+    };
+    if (keep >= shownFrom_ && tape.size() - shownFrom_ <= 2 * kTapeShownMost &&
+        static_cast<std::size_t>(tape_->document()->blockCount()) + addedLines() <=
+            2 * kTapeShownLinesMost) {
+        const auto kept = MemoText(std::string_view(tape).substr(shownFrom_, keep - shownFrom_));
         QTextCursor edit(tape_->document());
-        const int end = tape_->document()->characterCount() - 1;
-        edit.setPosition(end - static_cast<int>(removed.size()));
+        edit.setPosition(static_cast<int>(kept.size()));
         edit.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         edit.insertText(MemoText(std::string_view(tape).substr(keep)));
     } else {
@@ -147,11 +151,18 @@ void CalculatorView::ShowTape() {
             const std::size_t cut = tape.find('\n', tape.size() - kTapeShownMost);
             shownFrom_ = cut == std::string::npos ? tape.size() : cut + 1;
         }
+        // Counted back from the end: the line ends before the last kTapeShownLinesMost ones
+        // are left out.
+        std::size_t lineEnds = 0;
+        for (std::size_t i = tape.size(); i > shownFrom_; --i)
+            if (tape[i - 1] == '\n' && ++lineEnds > kTapeShownLinesMost) {
+                shownFrom_ = i;
+                break;
+            }
         linesNotShown_ = static_cast<std::size_t>(
             std::count(tape.begin(), tape.begin() + static_cast<std::ptrdiff_t>(shownFrom_), '\n'));
         tape_->setPlainText(MemoText(std::string_view(tape).substr(shownFrom_)));
     }
-    shownTape_ = tape;
     // The newest line stays in view.
     QTextCursor end = tape_->textCursor();
     end.movePosition(QTextCursor::End);
@@ -296,8 +307,8 @@ void CalculatorView::SaveSettings(Settings& settings) const {
         settings.memories[m - 1] = calc_.memory(m);
 }
 
-void CalculatorView::LoadTape(const std::string& tape) {
-    calc_.LoadTape(tape);
+void CalculatorView::LoadTape(std::string tape) {
+    calc_.LoadTape(std::move(tape));
     Sync();
 }
 

@@ -73,13 +73,15 @@ public:
     void LoadSettings(const Settings& settings);
     void SaveSettings(Settings& settings) const;
     // The tape as the tape file gave it (ReadTapeFile).
-    void LoadTape(const std::string& tape);
+    void LoadTape(std::string tape);
     std::string TapeFileBytes() const;
 
     // The memo shows the newest lines of the tape, at most about this many bytes of them,
     // so that a tape of any size shows at once; the calculator and the tape file keep the
     // whole tape.
     static constexpr std::size_t kTapeShownMost = std::size_t(256) << 10; // 256 KB
+    // ... and at most this many lines (each line is a block of the memo's own to lay out).
+    static constexpr std::size_t kTapeShownLinesMost = 16384;
     // The tape's lines before the memo's first line (0 when it shows the whole tape).
     std::size_t TapeLinesNotShown() const { return linesNotShown_; }
 
@@ -106,8 +108,7 @@ private:
     // Brings the memo up to the calculator's tape, changing only the lines that changed.
     void ShowTape();
 
-    std::string shownTape_;     // the tape the memo shows (lines end in CR LF)
-    std::size_t shownFrom_ = 0; // where the memo's text starts in it: a line's start
+    std::size_t shownFrom_ = 0; // where the memo's text starts in the tape: a line's start
     std::size_t linesNotShown_ = 0;
 };
 

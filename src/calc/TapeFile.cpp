@@ -22,24 +22,48 @@ std::string TapeToFileBytes(const std::string& tape, bool* cut) {
 }
 
 std::string TapeFromFileBytes(const std::string& bytes) {
-    // One pass over the bytes: each line is converted where it stands and its line end
-    // written as CR LF.
-    const std::string_view all(bytes);
-    std::string tape;
-    tape.reserve(bytes.size() + bytes.size() / 8);
-    std::size_t start = 0;
-    while (start < all.size()) {
-        std::size_t end = all.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = all.size();
-        const std::string_view line = all.substr(start, end - start);
-        if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; }))
-            tape += line;
-        else
-            tape += Cp1252ToUtf8(line);
-        tape += "\r\n";
-        if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n') ++end;
-        start = end + 1;
+    // Two passes over the bytes: the first sizes the text, the second writes it. Plain ASCII
+    // is copied as it stands, every line end (CR LF, LF or CR) becomes CR LF, and a run of
+    // other bytes is converted from Windows-1252. A file of only line ends is the largest
+    // case: two bytes for each.
+    const std::size_t n = bytes.size();
+    std::size_t size = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        size += c == '\r'   ? (i + 1 < n && bytes[i + 1] == '\n' ? 0 : 2)
+                : c == '\n' ? 2
+                : c >= 0x80 ? 3 // at most three bytes in UTF-8
+                            : 1;
     }
+    if (n > 0 && bytes.back() != '\n' && bytes.back() != '\r') size += 2; // finished here
+    std::string tape(size, '\0');
+    char* out = tape.data();
+    std::size_t i = 0;
+    while (i < n) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            *out++ = '\r';
+            *out++ = '\n';
+            i += c == '\r' && i + 1 < n && bytes[i + 1] == '\n' ? 2 : 1;
+            continue;
+        }
+        if ((c & 0x80) == 0) {
+            *out++ = c;
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < n && (bytes[end] & 0x80) != 0)
+            ++end;
+        const std::string utf8 = Cp1252ToUtf8(std::string_view(bytes).substr(i, end - i));
+        out = std::copy(utf8.begin(), utf8.end(), out);
+        i = end;
+    }
+    if (n > 0 && bytes.back() != '\n' && bytes.back() != '\r') {
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    tape.resize(static_cast<std::size_t>(out - tape.data()));
     return tape;
 }
 

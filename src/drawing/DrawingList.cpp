@@ -270,7 +270,29 @@ ShapeRecord DrawingList::Storable(ShapeRecord shape) {
     return shape;
 }
 
-int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& style) {
+std::string DrawingList::LimitRefusal(const ShapeRecord& shape, int number) const {
+    if (number == 0 && ShapeCount() >= kMostShapes)
+        return "the drawing holds " + std::to_string(kMostShapes) +
+               " shapes, the most the board shows at once";
+    const ShapeRecord stored = Storable(shape);
+    if (!stored.IsText()) return {};
+    const std::size_t chars = Utf8Chars(stored.Text);
+    if (chars > kMostTextChars)
+        return "the text has " + std::to_string(chars) + " characters, more than the " +
+               std::to_string(kMostTextChars) + " the board draws";
+    std::size_t all = chars;
+    for (int n = 1; n <= ShapeCount(); ++n)
+        if (const ShapeRecord& other = (*shapes_)[n - 1]; n != number && other.IsText())
+            all += Utf8Chars(other.Text);
+    if (all > kMostAllTextChars)
+        return "the drawing's texts would have " + std::to_string(all) +
+               " characters together, more than the " + std::to_string(kMostAllTextChars) +
+               " the board draws at once";
+    return {};
+}
+
+int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& style,
+                             std::string* refused) {
     if (working.Kind.empty()) return 0;
     if (NeedsDrag(working.KindCode()) && working.X1 == working.X2 && working.Y1 == working.Y2)
         return 0;
@@ -285,6 +307,10 @@ int DrawingList::AppendShape(const ShapeRecord& working, const NewShapeStyle& st
     shape.PenColor = style.PenColor;
     shape.FillMode = FillText(style.FillMode);
     shape.FillColor = style.FillMode == Fill::Solid ? style.FillColor : style.BackgroundColor;
+    if (std::string why = LimitRefusal(shape); !why.empty()) {
+        if (refused) *refused = std::move(why);
+        return 0;
+    }
     WritableShapes().push_back(Storable(std::move(shape)));
     startUpEmpty_ = false;
     Changed();
@@ -296,8 +322,12 @@ std::optional<ShapeRecord> DrawingList::ExtractShape(int number) const {
     return (*shapes_)[number - 1];
 }
 
-bool DrawingList::ReplaceShape(int number, const ShapeRecord& shape) {
+bool DrawingList::ReplaceShape(int number, const ShapeRecord& shape, std::string* refused) {
     if (number < 1 || number > ShapeCount()) return false;
+    if (std::string why = LimitRefusal(shape, number); !why.empty()) {
+        if (refused) *refused = std::move(why);
+        return false;
+    }
     WritableShapes()[number - 1] = Storable(shape);
     Changed();
     return true;

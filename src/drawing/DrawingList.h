@@ -130,14 +130,18 @@ public:
     // An ELLIPSE gets its half width and height in X3, Y3; a TEXT gets "0" in TextRes5 and
     // TextRes6. Returns the new shape's number, or 0 when nothing was added: no kind, or
     // a LINE, SQUARE, CIRCLE or ELLIPSE whose two points coincide (a click without a drag).
-    int AppendShape(const ShapeRecord& working, const NewShapeStyle& style);
+    // A shape that would take the drawing past a limit below (LimitRefusal) is not added:
+    // 0, with `refused` (when given) saying why.
+    int AppendShape(const ShapeRecord& working, const NewShapeStyle& style,
+                    std::string* refused = nullptr);
 
     // Record `number` (1-based), or nothing when there is no such record.
     std::optional<ShapeRecord> ExtractShape(int number) const;
 
     // Rewrites record `number` in place, keeping its number. False when there is no such
-    // record (nothing changes).
-    bool ReplaceShape(int number, const ShapeRecord& shape);
+    // record, or when the new record would take the drawing past a limit below (`refused`,
+    // when given, says why); nothing changes then.
+    bool ReplaceShape(int number, const ShapeRecord& shape, std::string* refused = nullptr);
 
     // Removes record `number`; the records after it move up one number. Returns the removed
     // record, or nothing (and no change) when there is no such record.
@@ -176,6 +180,12 @@ public:
     static constexpr int kMostShapes = 100'000;
     static constexpr std::size_t kMostTextChars = 32'767;
     static constexpr std::size_t kMostAllTextChars = 262'144;
+
+    // Why `shape`, as stored (Storable), may not become record `number` (0: a new last
+    // record): the drawing would then hold more shapes or text characters than the limits
+    // above, so that its file would not be read again. Empty when it may. Every shape the
+    // program adds or rewrites is checked here, so every drawing it saves opens again.
+    std::string LimitRefusal(const ShapeRecord& shape, int number = 0) const;
 
     // Replaces the drawing by the one `text` holds (bytes as Text() writes them). Returns
     // an empty string on success; otherwise a message saying what is wrong (a drawing past

@@ -203,4 +203,36 @@ bool TextEditor::SaveFile(const std::string& path, const std::string& memoText) 
     return true;
 }
 
+qsizetype TextEditor::ShownFrom(const QString& text, qsizetype& linesLeftOut) {
+    // Back from the end over the characters that may be shown, counting the lines' starts.
+    const qsizetype n = text.size();
+    const qsizetype stop = std::max<qsizetype>(0, n - kMostShownChars);
+    qsizetype from = n, lines = 0;
+    for (qsizetype p = n - 1; p >= stop; --p) {
+        const bool starts =
+            p == 0 || text[p - 1] == u'\n' || (text[p - 1] == u'\r' && text[p] != u'\n');
+        if (!starts) continue;
+        if (++lines > kMostShownLines) break;
+        from = p;
+    }
+    if (n == 0) from = 0;
+    linesLeftOut = 0;
+    for (qsizetype i = 0; i < from; ++i)
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == n || text[i + 1] != u'\n')))
+            ++linesLeftOut;
+    return from;
+}
+
+std::string TextEditor::ShortenedMessage(EditorUse use, qsizetype linesShown,
+                                         qsizetype linesLeftOut) {
+    const std::string shown = std::to_string(linesShown), left = std::to_string(linesLeftOut);
+    if (use == EditorUse::Calculations)
+        return "The tape is too long to show at once: its newest " + shown +
+               " lines are shown, and its " + left +
+               " older lines are kept in TotalStr.dat. Saving is off for this part.";
+    return "The drawing's text is too long to show at once: its last " + shown +
+           " lines are shown, and its " + left +
+           " first lines are kept on the board. Saving is off for this part.";
+}
+
 } // namespace pelcor

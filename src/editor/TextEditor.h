@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 #include <cstddef>
 #include <string>
@@ -56,6 +57,22 @@ public:
     static constexpr const char* kFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
     // Files larger than this are refused: the memo is for notes, not for data dumps.
     static constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
+
+    // The tape or drawing text that "View calculations" and "Check/Edit .pcz File" show is
+    // cut to what the memo shows at once (within a second): its newest lines, at most this
+    // many characters and lines of them.
+    static constexpr qsizetype kMostShownChars = 4 * 1024 * 1024;
+    static constexpr qsizetype kMostShownLines = 65'536;
+    // Where the shown part of `text` (lines ended by CR LF, LF or CR) starts: a line's start,
+    // 0 for the whole text. `linesLeftOut` gets the number of lines before it.
+    static qsizetype ShownFrom(const QString& text, qsizetype& linesLeftOut);
+    // The editor's message for a text shown from the line after `linesLeftOut` lines.
+    static std::string ShortenedMessage(EditorUse use, qsizetype linesShown,
+                                        qsizetype linesLeftOut);
+    // The message of "Save Text File" refused while the memo shows such a part.
+    static constexpr const char* kPartNotSaved =
+        "The memo shows only the newest part of a longer text: it is not saved, so that "
+        "nothing is lost. Copy what you need into a new text instead.";
 
     // The file's bytes as the memo shows them: Windows-1252 decoded, every line followed
     // by CR LF (so a last line without a line end gets one).

@@ -138,10 +138,27 @@ void TextEditorView::runCommand(EditorUse command, const QString* fill) {
     const TextEditor::Step step = editor_.Command(command, exportEnabled);
     if (step.opened) {
         placeAndShow();
-        if (fill) setMemoText(*fill);
+        if (fill) {
+            showsPart_ = false;
+            // A text longer than the memo shows at once shows its newest lines, and says so;
+            // the tape or drawing itself keeps all of it.
+            qsizetype left = 0;
+            const qsizetype from = TextEditor::ShownFrom(*fill, left);
+            if (from == 0) {
+                setMemoText(*fill);
+            } else {
+                showsPart_ = true;
+                setMemoText(fill->mid(from));
+                ShowMessage(
+                    TextEditor::ShortenedMessage(command, fill->mid(from).count('\n'), left));
+            }
+        }
     } else {
         hide();
-        if (step.clearMemo) setMemoText({});
+        if (step.clearMemo) {
+            setMemoText({});
+            showsPart_ = false;
+        }
     }
     apply(step.menu);
 }
@@ -161,7 +178,10 @@ void TextEditorView::CheckFile1Click(const QString& drawingListText) {
 void TextEditorView::EditorCloseButt1Click() {
     const TextEditor::Step step = editor_.CloseButton();
     hide();
-    if (step.clearMemo) setMemoText({});
+    if (step.clearMemo) {
+        setMemoText({});
+        showsPart_ = false;
+    }
     apply(step.menu);
 }
 
@@ -178,12 +198,17 @@ void TextEditorView::LoadTextFile1Click() {
     const bool loaded = editor_.LoadFile(chosen.toStdString(), memo);
     ShowMessage(editor_.Message());
     if (!loaded) return;
+    showsPart_ = false;
     setMemoText(Q(memo));
     apply(TextEditor::SaveOffered());
     TextFileNme->setText(chosen);
 }
 
 void TextEditorView::SaveTextFile1Click() {
+    if (showsPart_) {
+        ShowMessage(TextEditor::kPartNotSaved);
+        return;
+    }
     int filterIndex = 1;
     const QString chosen =
         dialogs_.saveFileName(TextEditor::kFilter, filterIndex, Q(editor_.TextFileName));

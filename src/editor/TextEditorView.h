@@ -75,7 +75,8 @@ private:
     Dialogs& dialogs_;
     MenuItems& menu_;
     TextEditor editor_;
-    bool filling_ = false; // the memo is being filled by the program, not typed into
+    bool filling_ = false;   // the memo is being filled by the program, not typed into
+    bool showsPart_ = false; // the memo shows only the newest part of a tape or drawing text
 
     QPlainTextEdit* Storetext = nullptr;
     QFrame* FontPanel = nullptr;

@@ -97,6 +97,24 @@ TEST(BoardToolbar, FillToggleTwiceKeepsTheToolAndEraseAsksForASelection) {
     EXPECT_EQ(t.button("BitBtn21")->palette().color(QPalette::ButtonText), QColor(0, 144, 0));
 }
 
+TEST(BoardToolbar, ATextLongerThanADrawingHoldsIsRefusedAndStaysInTheBox) {
+    TestWindow t;
+    TMainCalc1& w = t.window();
+    QTest::mousePress(t.button("BitBtn5"), Qt::LeftButton);
+    auto* text = w.panel("TextFrame")->findChild<QPlainTextEdit*>("AddText");
+    const QString tooLong(static_cast<qsizetype>(DrawingList::kMostTextChars) + 1, '7');
+    text->setPlainText(tooLong);
+    t.click("TextOkButt");
+    EXPECT_EQ(w.document().list().ShapeCount(), 0);
+    EXPECT_EQ(t.info()->text(), "*** Not added: the text has 32768 characters, more than the "
+                                "32767 the board draws ***");
+    EXPECT_EQ(t.sound.beeps, 1);
+    EXPECT_EQ(text->toPlainText(), tooLong); // nothing typed is lost
+    text->setPlainText(tooLong.left(static_cast<qsizetype>(DrawingList::kMostTextChars)));
+    t.click("TextOkButt");
+    EXPECT_EQ(w.document().list().ShapeCount(), 1);
+}
+
 TEST(BoardToolbar, TheTextToolInsertsLinesOneUnderTheOther) {
     TestWindow t;
     TMainCalc1& w = t.window();

@@ -8,6 +8,7 @@
 #include "board/DrawingDocument.h"
 #include "calc/Calculator.h"
 #include "drawing/DrawingFile.h"
+#include "platform/NumberText.h"
 #include "print/CalcPrinter.h"
 
 #include <gtest/gtest.h>
@@ -59,8 +60,9 @@ namespace {
 int EventsPerSeed() {
     bool given = false;
     const int asked = qEnvironmentVariableIntValue("PELCOR_RANDOM_EVENTS", &given);
-    // The suite runs 1,000 per seed: with every feature merged a run of 20,000 takes minutes
-    // (PELCOR_RANDOM_EVENTS=20000 runs the full length).
+    // The suite runs 1,000 per seed. PELCOR_RANDOM_EVENTS=20000 runs the full length, most
+    // runs in under ten seconds a seed, but some still spin without end after an exit from
+    // within a question, with no question left showing.
     return given && asked > 0 ? asked : 1'000;
 }
 
@@ -210,6 +212,8 @@ private:
     int depth_ = 0; // events under way: above 1, an event is waiting in a question
     int restarts_ = 0;
     int clipboardTurn_ = 0;
+    int answerTurn_ = 0;
+    int idleTurns_ = 0; // turns without a question to answer while the window is closed
     std::function<void()> finished_;
 
     int In(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
@@ -249,13 +253,23 @@ private:
         gLog.progress.fetch_add(1);
         if (depth_ == 0) {
             if (sent_ % 250 == 0) Check();
-            if (!t_->window().isVisible() && !t_->window().printWindow().isVisible()) Restart();
+            if (WindowClosed()) Restart();
         }
     }
 
     // --- the kinds of event
 
+    bool WindowClosed() {
+        return !t_->window().isVisible() && !t_->window().printWindow().isVisible();
+    }
+
     void OneEvent() {
+        // A closed window takes no input: only the questions still waiting (an exit from
+        // within another question) are answered until the events return to the top.
+        if (WindowClosed()) {
+            AnswerAQuestion();
+            return;
+        }
         if (sent_ % 1000 == 1) ChangeClipboard();
         PrepareDialogs();
         const int roll = In(1, 100);
@@ -508,20 +522,31 @@ private:
     }
 
     // Clicks a button of a question that waits (the exit panels, the converter's question),
-    // or sends some other event when none shows.
+    // or sends some other event when none shows. Questions may wait one inside another (the
+    // converter's question asked from within the exit panel, or the other way round), and
+    // only the innermost can return first: the buttons showing are answered in turn, so an
+    // outer question's button does not take every turn while the inner one waits.
     void AnswerAQuestion() {
+        std::vector<QAbstractButton*> showing;
         for (const char* name :
-             {"NoExitButt", "AbortExitButt", "YesExitButt", "ImageExitButt", "YesButt", "NoButt"}) {
+             {"NoExitButt", "AbortExitButt", "YesExitButt", "ImageExitButt", "YesButt", "NoButt"})
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 auto* b = top->findChild<QAbstractButton*>(name);
                 if (b && b->isVisible() && b->isEnabled()) {
-                    Note(std::string("answer with ") + name);
-                    b->click();
-                    return;
+                    showing.push_back(b);
+                    break;
                 }
             }
+        if (showing.empty()) {
+            // While the window is closed, something else may wait (a menu, a dialog of its
+            // own): keys are sent only after the questions have had their turns.
+            if (!WindowClosed() || ++idleTurns_ % 20 == 0) Key();
+            return;
         }
-        Key();
+        idleTurns_ = 0;
+        QAbstractButton* b = showing[static_cast<std::size_t>(answerTurn_++) % showing.size()];
+        Note("answer with " + b->objectName().toStdString());
+        b->click();
     }
 
     // The clipboard in turn: empty, a number, some text, a picture, a long text.
@@ -591,18 +616,31 @@ private:
 
     // The window was closed by its exit: what it saved is read by the next start.
     void Restart() {
-        const std::string tape = t_->window().calculator().tape();
-        const QString readout = t_->readout()->text();
-        // The exit turns a hexadecimal or binary readout back into decimal: only a decimal
-        // readout comes back as it was shown.
-        const bool decimal = t_->window().calculator().calcBase() == NumberBase::Decimal;
+        // The tape comes back with an unfinished last line finished, as the tape file reads.
+        std::string tape = t_->window().calculator().tape();
+        if (!tape.empty() && tape.back() != '\n') tape += "\r\n";
+        // The exit turns a hexadecimal or binary readout back into decimal: a readout left in
+        // another base comes back as its value in decimal.
+        // A readout that does not read as a number comes back as "0".
+        const Calculator& calc = t_->window().calculator();
+        QString readout = calc.calcBase() == NumberBase::Decimal
+                              ? t_->readout()->text()
+                              : QString::fromStdString(calc.ReadoutInDecimal());
+        if (!ParseNumber(readout.toStdString())) readout = "0";
         Note("the window closed: start again");
         t_.reset();
         start();
         ++restarts_;
-        if (t_->window().calculator().tape() != tape)
-            fail("the tape did not come back after a restart");
-        if (decimal && t_->readout()->text() != readout)
+        if (const std::string& back = t_->window().calculator().tape(); back != tape) {
+            const auto differ = std::mismatch(tape.begin(), tape.end(), back.begin(), back.end());
+            const auto at = static_cast<std::size_t>(differ.first - tape.begin());
+            const std::size_t from = at < 40 ? 0 : at - 40;
+            fail("the tape did not come back after a restart: it differs at byte " +
+                 std::to_string(at) + " of " + std::to_string(tape.size()) + " (now " +
+                 std::to_string(back.size()) + "): \"" + tape.substr(from, 80) +
+                 "\" came back as \"" + back.substr(std::min(from, back.size()), 80) + "\"");
+        }
+        if (t_->readout()->text() != readout)
             fail("the readout came back as \"" + t_->readout()->text().toStdString() +
                  "\" after a restart, not \"" + readout.toStdString() + "\"");
     }

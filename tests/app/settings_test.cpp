@@ -379,6 +379,32 @@ TEST(Settings, AnInstalledCopyKeepsItsStateInTheUserFolderAndWritesNothingBeside
     EXPECT_EQ(QDir(program->path()).entryList(QDir::AllEntries), programFiles);
 }
 
+TEST(Settings, ATapeOfOnlyLineEndsShowsItsNewestLinesAndKeepsThemAll) {
+    auto folder = pelcor::testing::CopyOfProgramFolder();
+    const QString tapeFile = QDir(folder->path()).filePath("TotalStr.dat");
+    const std::size_t lines = 3 * CalculatorView::kTapeShownLinesMost; // 96 KB of LF
+    WriteText(tapeFile, std::string(lines, '\n'));
+    {
+        TestWindow t(folder->path().toStdString());
+        const QString shown = t.tape();
+        const auto shownLines = static_cast<std::size_t>(shown.count('\n'));
+        EXPECT_EQ(shownLines, CalculatorView::kTapeShownLinesMost);
+        EXPECT_EQ(shown, QString(static_cast<qsizetype>(shownLines), '\n'));
+        EXPECT_EQ(t.info()->text(), "The tape shows its newest lines; " +
+                                        QString::number(lines - shownLines) +
+                                        " older lines are kept in TotalStr.dat");
+        // A calculation adds its line to what the memo shows.
+        for (const char* b : {"Butt5", "XPlusButt", "Butt3", "Buttequals"})
+            t.click(b);
+        EXPECT_TRUE(t.tape() == shown + "5 + 3 = 8\n");
+        CloseWithYes(t);
+    }
+    // The whole tape is written back as CR LF lines, with the new ones.
+    const std::string written = FileText(tapeFile);
+    EXPECT_TRUE(written.starts_with(std::string("\r\n\r\n")));
+    EXPECT_EQ(written.find("5 + 3 = 8"), 2 * lines);
+}
+
 TEST(Settings, ALongTapeShowsItsNewestLinesAtOnceAndKeepsThemAll) {
     auto folder = pelcor::testing::CopyOfProgramFolder();
     const QString tapeFile = QDir(folder->path()).filePath("TotalStr.dat");

@@ -296,3 +296,54 @@ TEST(EditFrame, OkOnAnUneditedFrameKeepsAShapeBeyondTheBoard) {
     recoloured.PenColor = 255;
     EXPECT_EQ(b.Text(n), DrawingList::RecordText(n, recoloured));
 }
+
+TEST(EditFrame, NoToolNorEditTakesTheDrawingPastWhatItsFileReadsBack) {
+    Board b;
+    const std::size_t most = DrawingList::kMostTextChars;
+    // One text: as long as a file's text may be, and no longer. A refused text leaves the
+    // pen where it was and the drawing as it was.
+    EXPECT_EQ(b.tools.AddText(std::string(most, 'W'), "Sans", 8, false, 13), 1);
+    const int penY = b.tools.PenY;
+    const std::string one = b.list.Text();
+    EXPECT_EQ(b.tools.AddText(std::string(most + 1, 'W'), "Sans", 8, false, 13), 0);
+    EXPECT_EQ(b.tools.Refused,
+              "the text has 32768 characters, more than the 32767 the board draws");
+    EXPECT_EQ(b.tools.PenY, penY);
+    EXPECT_EQ(b.list.Text(), one);
+    // All the texts together (eight of the longest and eight characters more).
+    for (int i = 1; i < 8; ++i)
+        ASSERT_EQ(b.tools.AddText(std::string(most, 'W'), "Sans", 8, false, 13), i + 1);
+    EXPECT_EQ(b.tools.AddText("123456789", "Sans", 8, false, 13), 0);
+    EXPECT_EQ(b.tools.Refused, "the drawing's texts would have 262145 characters together, more "
+                               "than the 262144 the board draws at once");
+    EXPECT_EQ(b.tools.AddText("12345678", "Sans", 8, false, 13), 9);
+    EXPECT_EQ(b.tools.Refused, "");
+
+    // The edit frame: a longer text is refused with the reason, the record stays and the
+    // frame stays open with what was typed; a text as long as it was is taken.
+    const std::string before = b.Text(9);
+    ASSERT_TRUE(b.frame.OpenEditFrame(9));
+    b.frame.SetText(C::EditX2, "123456789");
+    EXPECT_EQ(b.frame.Ok(), "The shape was not changed: the drawing's texts would have 262145 "
+                            "characters together, more than the 262144 the board draws at once");
+    EXPECT_EQ(b.Text(9), before);
+    EXPECT_TRUE(b.frame.IsOpen());
+    EXPECT_EQ(b.Ctl(C::EditX2).Text, "123456789");
+    b.frame.SetText(C::EditX2, "87654321");
+    EXPECT_EQ(b.frame.Ok(), "");
+    EXPECT_EQ(b.At(9).Text, "87654321");
+
+    // Shapes: up to the most a file may hold; then no tool adds one.
+    while (b.list.ShapeCount() < DrawingList::kMostShapes)
+        ASSERT_GT(b.Add("LINE", 1, 2, 3, 4), 0);
+    const std::string full = b.list.Text();
+    EXPECT_EQ(b.Drag(tool::Line, 10, 10, 50, 60), 0);
+    EXPECT_EQ(b.tools.Refused, "the drawing holds 100000 shapes, the most the board shows at once");
+    EXPECT_EQ(b.tools.AddFixedShape(ToolTag::Parabola), 0);
+    EXPECT_EQ(b.tools.AddText("x", "Sans", 8, false, 13), 0);
+    EXPECT_EQ(b.list.Text(), full);
+    // What the program made reads back whole.
+    DrawingList back;
+    EXPECT_EQ(back.SetText(full), "");
+    EXPECT_EQ(back.Shapes(), b.list.Shapes());
+}

@@ -1,11 +1,14 @@
 #include "calc/Calculator.h"
 #include "calc/NumberBases.h"
 #include "calc/TapeFile.h"
+#include "platform/Cp1252.h"
 
 #include "RecordingReporter.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string_view>
 #include <vector>
 
 using namespace pelcor;
@@ -233,4 +236,32 @@ TEST(TapeFile, WritesTheTapeAsItIsAndReadsLinesBackFinished) {
     // Windows-1252 letters come back as the same characters.
     EXPECT_EQ(TapeFromFileBytes("x\xB2\r\n"), "x\xC2\xB2\r\n");
     EXPECT_EQ(TapeToFileBytes("x\xC2\xB2"), "x\xB2");
+}
+
+TEST(TapeFile, ReadsAnyBytesAsTheirLinesEachEndedByCrLf) {
+    // Line by line, as the tape file's lines are: each one up to its line end (CR LF, LF or
+    // CR), converted from Windows-1252 and ended by CR LF.
+    auto byLines = [](const std::string& bytes) {
+        std::string tape;
+        std::size_t start = 0;
+        while (start < bytes.size()) {
+            std::size_t end = bytes.find_first_of("\r\n", start);
+            if (end == std::string::npos) end = bytes.size();
+            tape += Cp1252ToUtf8(std::string_view(bytes).substr(start, end - start)) + "\r\n";
+            if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
+            start = end + 1;
+        }
+        return tape;
+    };
+    std::mt19937 random(2026);
+    const char pieces[] = {'\r', '\n', 'a', '7', ' ', '\x80', '\xB2', '\xFF', '\x81', '\0'};
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes(random() % 40, ' ');
+        for (char& c : bytes)
+            c = pieces[random() % sizeof pieces];
+        ASSERT_EQ(TapeFromFileBytes(bytes), byLines(bytes)) << "round " << round;
+    }
+    // The largest tape a file gives: only line ends, each one two bytes.
+    EXPECT_EQ(TapeFromFileBytes(std::string(100'000, '\n')).size(), 200'000u);
+    EXPECT_EQ(TapeFromFileBytes("\r\r\n\r"), "\r\n\r\n\r\n");
 }

@@ -230,19 +230,27 @@ TEST(DrawingList, ADrawingPastWhatTheBoardShowsAtOnceIsRefusedWithItsReason) {
     DrawingList list = LineAndCircle();
     EXPECT_EQ(list.SetText(mostText), "");
     EXPECT_EQ(list.ShapeCount(), DrawingList::kMostShapes);
-    most.AppendShape(Shape("LINE", 1, 1, 5, 9), NewShapeStyle{});
+    // (The list itself takes no more: the file with one more record is written here.)
+    EXPECT_EQ(most.AppendShape(Shape("LINE", 1, 1, 5, 9), NewShapeStyle{}), 0);
+    std::string pastMost = mostText;
+    pastMost.insert(pastMost.size() - EndMarker.size(),
+                    DrawingList::RecordText(DrawingList::kMostShapes + 1,
+                                            DrawingList::Storable(Shape("LINE", 1, 1, 5, 9))) +
+                        "\r\n");
     list = LineAndCircle();
     const std::string before = list.Text();
-    EXPECT_EQ(list.SetText(most.Text()), "The drawing holds 100001 shapes, more than the 100000 "
-                                         "the board shows at once");
+    EXPECT_EQ(list.SetText(pastMost), "The drawing holds 100001 shapes, more than the 100000 "
+                                      "the board shows at once");
     EXPECT_EQ(list.Text(), before);
 
     // A text as long as the text tool takes, counted in characters, not bytes.
     auto texts = [](std::initializer_list<std::string> words) {
-        DrawingList l;
+        std::string text;
+        int number = 0;
         for (const std::string& w : words)
-            l.AppendShape(TextShape(w, 1, 2), NewShapeStyle{});
-        return l.Text();
+            text += DrawingList::RecordText(++number, DrawingList::Storable(TextShape(w, 1, 2))) +
+                    "\r\n";
+        return text + std::string(EndMarker);
     };
     std::string longest;
     for (std::size_t i = 0; i < DrawingList::kMostTextChars; ++i)

@@ -250,5 +250,56 @@ TEST_F(EditorTest, RefusalsShowWholeInTheEditorsOwnField) {
     EXPECT_FALSE(field->isVisible());
 }
 
+TEST_F(EditorTest, ALongTapeOrDrawingShowsItsNewestLinesAndIsNotSavedShortened) {
+    window.resize(643, 530);
+    window.show();
+    QLabel* field = window.findChild<QLabel*>("EditorMsgLbl");
+    // Lines past the most the memo shows: only line ends, the largest number of lines.
+    const qsizetype lines = TextEditor::kMostShownLines + 10;
+    QString tape;
+    for (qsizetype i = 0; i < lines; ++i)
+        tape += "\r\n";
+    tape += "1 + 1 = 2\r\n";
+    view->ViewEditor1Click(tape);
+    const QString shown = view->memoText();
+    EXPECT_TRUE(tape.endsWith(shown));
+    EXPECT_EQ(shown.count('\n'), TextEditor::kMostShownLines);
+    EXPECT_TRUE(shown.endsWith("\r\n\r\n1 + 1 = 2\r\n"));
+    ASSERT_TRUE(field->isVisible());
+    EXPECT_EQ(field->toolTip(), "The tape is too long to show at once: its newest 65536 lines are "
+                                "shown, and its 11 older lines are kept in TotalStr.dat. Saving "
+                                "is off for this part.");
+    // Long lines: at most the characters shown, from a line's start.
+    QString drawing;
+    const QString line = QString(999, 'x') + "\r\n";
+    while (drawing.size() <= TextEditor::kMostShownChars)
+        drawing += line;
+    QTest::mouseClick(view->findChild<QPushButton*>("EditorCloseButt1"), Qt::LeftButton);
+    view->CheckFile1Click(drawing);
+    const QString part = view->memoText();
+    EXPECT_TRUE(drawing.endsWith(part));
+    EXPECT_LE(part.size(), TextEditor::kMostShownChars);
+    EXPECT_GT(part.size(), TextEditor::kMostShownChars - line.size());
+    EXPECT_TRUE(part.startsWith(line));
+    EXPECT_TRUE(field->toolTip().startsWith("The drawing's text is too long to show at once"));
+
+    // The shortened text is never written to a file, edited or not.
+    memo()->appendPlainText("more");
+    dialogs.names = {path("part.txt")};
+    menu["SaveTextFile1"] = true;
+    view->SaveTextFile1Click();
+    EXPECT_FALSE(QFile::exists(path("part.txt")));
+    EXPECT_EQ(field->toolTip(), TextEditor::kPartNotSaved);
+
+    // A text within the limits shows whole and saves.
+    QTest::mouseClick(view->findChild<QPushButton*>("EditorCloseButt1"), Qt::LeftButton);
+    view->CheckFile1Click("[LINE]\r\n");
+    EXPECT_EQ(view->memoText(), "[LINE]\r\n");
+    EXPECT_FALSE(field->isVisible());
+    dialogs.names = {path("whole.txt")};
+    view->SaveTextFile1Click();
+    EXPECT_EQ(ReadAll(path("whole.txt")), "[LINE]\r\n");
+}
+
 } // namespace
 } // namespace pelcor

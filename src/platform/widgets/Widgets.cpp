@@ -147,13 +147,18 @@ QPixmap GlyphPicture(const QString& text, int width, int height, bool bold) {
 }
 
 void AnimateHeight(QWidget* panel, int toHeight, int step, bool animate) {
+    if (!animate) {
+        panel->resize(panel->width(), toHeight);
+        panel->repaint();
+        return;
+    }
     while (panel->height() != toHeight) {
         const int h = panel->height();
         const int next = h < toHeight ? std::min(toHeight, h + step) : std::max(toHeight, h - step);
         panel->resize(panel->width(), next);
         panel->repaint();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (animate) QThread::msleep(2);
+        QThread::msleep(2);
     }
 }
 

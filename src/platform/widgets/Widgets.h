@@ -62,8 +62,8 @@ QCheckBox* MakeCheckBox(const QString& name, const QString& caption, QWidget* pa
 QPixmap GlyphPicture(const QString& text, int width, int height, bool bold = true);
 
 // Grows (or shrinks) a panel's height by `step` pixels at a time to `toHeight`. Between
-// the steps the window paints (no user input is taken meanwhile) and, with `animate`,
-// 2 ms pass so the change is seen.
+// the steps the window paints (no user input is taken meanwhile) and 2 ms pass so the change
+// is seen; without `animate` the panel takes its height at once.
 void AnimateHeight(QWidget* panel, int toHeight, int step, bool animate);
 
 } // namespace pelcor
