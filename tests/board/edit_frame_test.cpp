@@ -337,7 +337,7 @@ TEST(EditFrame, NoToolNorEditTakesTheDrawingPastWhatItsFileReadsBack) {
     while (b.list.ShapeCount() < DrawingList::kMostShapes)
         ASSERT_GT(b.Add("LINE", 1, 2, 3, 4), 0);
     const std::string full = b.list.Text();
-    EXPECT_EQ(b.Drag(tool::Line, 10, 10, 50, 60), 0);
+    EXPECT_EQ(b.Drag(ToolTag::Line, 10, 10, 50, 60), 0);
     EXPECT_EQ(b.tools.Refused, "the drawing holds 100000 shapes, the most the board shows at once");
     EXPECT_EQ(b.tools.AddFixedShape(ToolTag::Parabola), 0);
     EXPECT_EQ(b.tools.AddText("x", "Sans", 8, false, 13), 0);
