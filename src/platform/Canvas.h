@@ -32,7 +32,7 @@ namespace pelcor {
 //   not-xor mix the bits (drawing twice with xor restores the picture).
 class Canvas final : public Surface {
 public:
-    Canvas(int width, int height, int background = 16777215);
+    Canvas(int width, int height, int background = colors::White);
 
     const QImage& image() const { return image_; }
     void resize(int width, int height, int background);
@@ -84,7 +84,7 @@ private:
 
     QImage image_;
     QRgb penRgb_ = Rgb(0); // the pen's and the brush's colours, taken by startWriting
-    QRgb brushRgb_ = Rgb(16777215);
+    QRgb brushRgb_ = Rgb(colors::White);
     QRgb* rows_ = nullptr; // valid between startWriting and the end of that drawing
     std::ptrdiff_t stride_ = 0;
     struct TextPictures;

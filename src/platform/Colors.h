@@ -42,6 +42,13 @@ inline constexpr int MoneyGreen = 192 + 256 * 220 + 65536 * 192;
 inline constexpr int DesktopBackground = 0 + 256 * 128 + 65536 * 128;
 inline constexpr int Teal = 0 + 256 * 128 + 65536 * 128;        // the edit frame's equation
 inline constexpr int AboutPanel = 59 + 256 * 179 + 65536 * 192; // the about panel's ground
+// The rest of the program's palette: the shades between the face and the shadow, the
+// selection and the visited link.
+inline constexpr int Mid = 160 + 256 * 160 + 65536 * 160;
+inline constexpr int Midlight = 227 + 256 * 227 + 65536 * 227;
+inline constexpr int DarkShadow = 64 + 256 * 64 + 65536 * 64; // also the print preview's shadow
+inline constexpr int SelectionBlue = 10 + 256 * 36 + 65536 * 106;
+inline constexpr int VisitedLink = 128 + 256 * 0 + 65536 * 128;
 // The constants' six tab panels, in the tabs' order.
 inline constexpr int SolarSystemTab = 96 + 256 * 96 + 65536 * 204;
 inline constexpr int SolarMassesTab = 128 + 256 * 204 + 65536 * 128;

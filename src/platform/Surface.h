@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Colors.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -120,7 +122,7 @@ private:
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
     PenMode penMode_ = PenMode::Copy;
-    int brushColor_ = 16777215;
+    int brushColor_ = colors::White;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     QString fontName_ = "Arial";
     int fontSize_ = 8;

@@ -60,10 +60,10 @@ TCalcPrint1::TCalcPrint1(Dialogs& dialogs, Options options, QWidget* parent)
     setObjectName("CalcPrint1");
     setWindowTitle("Pelcor Scientific Calculator Printer");
     setFixedSize(560, 489);
-    SetColor(this, QColor(128, 128, 128));
+    SetColor(this, ToQColor(colors::BtnShadow));
 
     MenuPanel = MakePanel("MenuPanel", this, QRect(0, 0, 110, 489));
-    SetColor(MenuPanel, QColor(212, 208, 200));
+    SetColor(MenuPanel, ToQColor(colors::BtnFace));
     MenuPanel->setFrameShape(QFrame::Panel);
     MenuPanel->setFrameShadow(QFrame::Raised);
     PAuxButt = MakeButton("PAuxButt", "Landscape", MenuPanel, 40);
@@ -83,7 +83,7 @@ TCalcPrint1::TCalcPrint1(Dialogs& dialogs, Options options, QWidget* parent)
         SetPaletteColor(label, QPalette::WindowText, Qt::white);
 
     ShadowText = MakePanel("ShadowText", this, QRect(135, 45, 400, 500));
-    SetColor(ShadowText, QColor(64, 64, 64));
+    SetColor(ShadowText, ToQColor(colors::DarkShadow));
     PImagePanel = MakePanel("PImagePanel", this, QRect(130, 40, 400, 500));
     SetColor(PImagePanel, Qt::white);
     PrintImage1 = MakeLabel("PrintImage1", PImagePanel, QRect(0, 0, 400, 400));
@@ -99,7 +99,7 @@ TCalcPrint1::TCalcPrint1(Dialogs& dialogs, Options options, QWidget* parent)
     DataImage->hide();
 
     PSetupPanel = MakePanel("PSetupPanel", this, QRect(130, 60, 300, 200));
-    SetColor(PSetupPanel, QColor(212, 208, 200));
+    SetColor(PSetupPanel, ToQColor(colors::BtnFace));
     PrinterListBox1 = new QListWidget(PSetupPanel);
     PrinterListBox1->setObjectName("PrinterListBox1");
     PrinterListBox1->setGeometry(10, 10, 280, 140);

@@ -1,5 +1,7 @@
 #include "platform/widgets/PictureBox.h"
 
+#include "platform/Colors.h"
+
 #include <QPainter>
 
 #include <utility>
@@ -15,7 +17,7 @@ PictureBox::PictureBox(const QString& name, int width, int height, int backgroun
 
 void PictureBox::setPicture(const QImage& picture) {
     if (canvas_.width() != width() || canvas_.height() != height())
-        canvas_.resize(width(), height(), 16777215);
+        canvas_.resize(width(), height(), colors::White);
     canvas_.stretchDraw(0, 0, width(), height(), picture);
     update();
 }

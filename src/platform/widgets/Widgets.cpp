@@ -28,18 +28,18 @@ QFont ArialFont(int pixelSize, bool bold) {
 QPalette ProgramPalette() {
     const QColor face = ToQColor(colors::BtnFace);
     const QColor shadow = ToQColor(colors::BtnShadow);
-    QPalette pal(Qt::black, face, Qt::white, shadow, QColor(160, 160, 160), Qt::black, Qt::white,
+    QPalette pal(Qt::black, face, Qt::white, shadow, ToQColor(colors::Mid), Qt::black, Qt::white,
                  Qt::white, face);
-    pal.setColor(QPalette::Midlight, QColor(227, 227, 227));
-    pal.setColor(QPalette::Shadow, QColor(64, 64, 64));
-    pal.setColor(QPalette::Highlight, QColor(10, 36, 106));
+    pal.setColor(QPalette::Midlight, ToQColor(colors::Midlight));
+    pal.setColor(QPalette::Shadow, ToQColor(colors::DarkShadow));
+    pal.setColor(QPalette::Highlight, ToQColor(colors::SelectionBlue));
     pal.setColor(QPalette::HighlightedText, Qt::white);
     pal.setColor(QPalette::AlternateBase, ToQColor(colors::InfoBk));
     pal.setColor(QPalette::ToolTipBase, ToQColor(colors::InfoBk));
     pal.setColor(QPalette::ToolTipText, Qt::black);
     pal.setColor(QPalette::PlaceholderText, shadow);
     pal.setColor(QPalette::Link, Qt::blue);
-    pal.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    pal.setColor(QPalette::LinkVisited, ToQColor(colors::VisitedLink));
     for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         pal.setColor(QPalette::Disabled, text, shadow);
     pal.setColor(QPalette::Disabled, QPalette::Base, face);
