@@ -23,7 +23,12 @@ file(GLOB widget_headers RELATIVE ${WIDGETS} ${WIDGETS}/Q*)
 list(FILTER widget_headers EXCLUDE REGEX "\\.h$")
 string(REPLACE ";" "|" widget_alternatives "${widget_headers}")
 
+# A relative folder would glob nothing and pass: read it from here, and never pass on nothing.
+get_filename_component(SRC "${SRC}" ABSOLUTE)
 file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
+if(NOT sources)
+    message(FATAL_ERROR "No source found under ${SRC}")
+endif()
 set(problems "")
 foreach(file IN LISTS sources)
     get_filename_component(folder ${file} DIRECTORY)

@@ -16,7 +16,12 @@ set(exempt_pattern "^app/MainCalc\\.h$|^platform/widgets/")
 # Controls: every class of QtWidgets but QWidget itself, and the program's own views.
 file(GLOB widget_classes RELATIVE ${WIDGETS} ${WIDGETS}/Q*)
 list(FILTER widget_classes EXCLUDE REGEX "\\.h$|^QWidget$|^QtWidgets")
+# A relative folder would glob nothing and pass: read it from here, and never pass on nothing.
+get_filename_component(SRC "${SRC}" ABSOLUTE)
 file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h)
+if(NOT sources)
+    message(FATAL_ERROR "No source found under ${SRC}")
+endif()
 set(view_classes "")
 foreach(file IN LISTS sources)
     if(file MATCHES "([A-Za-z0-9_]+View)\\.h$")
