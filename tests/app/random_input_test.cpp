@@ -74,13 +74,19 @@ struct EventLog {
     char lines[kKept][kLineLength] = {};
     std::atomic<long> count{0};
     unsigned seed = 0;
-    std::atomic<long> progress{0}; // events done, watched for a hang
+    // Events that returned to the top of the event loop, watched for a hang: an event that
+    // waits in a question is finished only when the question is answered, so events sent
+    // meanwhile do not count.
+    std::atomic<long> progress{0};
+    bool atTop = false;           // the event being noted starts from the top of the loop
+    char outer[kLineLength] = {}; // the last such event: the one still under way in a hang
 };
 EventLog gLog;
 
 void Note(const std::string& text) {
     const long n = gLog.count.load();
     std::snprintf(gLog.lines[n % kKept], kLineLength, "#%ld %s", n, text.c_str());
+    if (gLog.atTop) std::memcpy(gLog.outer, gLog.lines[n % kKept], kLineLength);
     gLog.count.store(n + 1);
 }
 
@@ -117,7 +123,7 @@ extern "C" void OnSanitizerDeath() {
 }
 #endif
 
-// Prints the last events and stops the run when no event has finished for `limit`.
+// Prints the last events and stops the run when no event has returned to the top for `limit`.
 class Watchdog {
 public:
     explicit Watchdog(std::chrono::seconds limit)
@@ -131,7 +137,10 @@ public:
                       seen = now;
                       since = std::chrono::steady_clock::now();
                   } else if (std::chrono::steady_clock::now() - since > limit) {
-                      WriteOut("\n*** random input: no event finished for too long (a hang)");
+                      WriteOut("\n*** random input: no event returned to the top for too long "
+                               "(a hang, maybe a question nobody can answer); still under "
+                               "way: ");
+                      WriteOut(gLog.outer);
                       PrintLastEvents();
                       std::abort();
                   }
@@ -245,13 +254,15 @@ private:
         ++depth_;
         if (sent_ < events_ || depth_ == 1) {
             ++sent_;
+            gLog.atTop = depth_ == 1;
             OneEvent();
+            gLog.atTop = false;
         } else {
             AnswerAQuestion(); // all sent: only the questions still waiting are answered
         }
         --depth_;
-        gLog.progress.fetch_add(1);
         if (depth_ == 0) {
+            gLog.progress.fetch_add(1);
             if (sent_ % 250 == 0) Check();
             if (WindowClosed()) Restart();
         }
@@ -658,7 +669,7 @@ void RunSeed(unsigned seed) {
 #ifdef PELCOR_HAVE_SANITIZER_CALLBACK
     __sanitizer_set_death_callback(OnSanitizerDeath);
 #endif
-    Watchdog watchdog(std::chrono::seconds(120));
+    Watchdog watchdog(std::chrono::seconds(60));
     auto folder = pelcor::testing::CopyOfProgramFolder();
     RandomInput input(seed, folder->path().toStdString());
     input.Run(EventsPerSeed());
