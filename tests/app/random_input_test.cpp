@@ -549,6 +549,16 @@ private:
                 }
             }
         if (showing.empty()) {
+            // "Print" hides the main window, a question and all, until the print window is
+            // left: its Exit brings the question back.
+            if (auto* printExit =
+                    t_->window().printWindow().findChild<QAbstractButton*>("PExitButt");
+                printExit && printExit->isVisible() && printExit->isEnabled() &&
+                !t_->window().isVisible()) {
+                Note("leave the print window to answer the question behind it");
+                printExit->click();
+                return;
+            }
             // While the window is closed, something else may wait (a menu, a dialog of its
             // own): keys are sent only after the questions have had their turns.
             if (!WindowClosed() || ++idleTurns_ % 20 == 0) Key();
