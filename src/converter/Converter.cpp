@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -320,6 +321,8 @@ void TCalcConv::showGrowing(QPoint topLeft) {
 
 bool TCalcConv::saveQuestion() {
     if (ClipLabel->text().isEmpty() || ClipLabel->text() == readout_.text()) return false;
+    // A hidden window asks nothing: nobody could see or answer the question.
+    if (!isVisible()) return false;
     asking_ = true;
     AnswerGiven = false;
     SaveChange->show();
@@ -370,6 +373,13 @@ void TCalcConv::Close1Click() {
     if (!self) return;
     hide();
     emit converterClosed();
+}
+
+// A question still waiting when the window is hidden (its owner window closed under it) ends
+// unanswered, as No would end it; a window merely minimised keeps it.
+void TCalcConv::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (question_ && !event->spontaneous()) question_->quit();
 }
 
 // The window has no close box; a close asked for by the desktop is File > Close.

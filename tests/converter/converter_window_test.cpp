@@ -273,6 +273,55 @@ TEST(ConverterWindow, WindowGoingAwayDuringTheSaveQuestionEndsTheWait) {
     EXPECT_EQ(f.calc.readout(), "3");
 }
 
+// A question nobody can see is never left waiting: a hidden window asks nothing, and a window
+// hidden while it asks (its owner closed under it) ends the question unanswered.
+TEST(ConverterWindow, HiddenWindowLeavesNoQuestionWaiting) {
+    Fixture f;
+    f.calc.ReplaceReadoutText("1");
+    f.open();
+    f.click("DistButt");
+    f.click("Option14"); // 1 foot
+    f.click("ALabel226");
+    ASSERT_EQ(f.get<QLineEdit>("ClipLabel")->text(), "0.3048");
+
+    // Should a question wait anyway, "No" ends it after a while, so a fault fails, not hangs.
+    bool rescued = false;
+    QTimer rescue;
+    rescue.setSingleShot(true);
+    QObject::connect(&rescue, &QTimer::timeout, [&] {
+        rescued = true;
+        f.get<QPushButton>("NoButt")->click();
+    });
+
+    f.conv->hide();
+    bool asked = true;
+    QTimer::singleShot(0, [&] { asked = f.conv->questionShowing(); });
+    rescue.start(3000);
+    f.get<QAction>("Close1")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(rescued);
+
+    f.open();
+    asked = false;
+    QTimer::singleShot(0, [&] {
+        asked = f.conv->questionShowing();
+        f.conv->hide();
+    });
+    rescue.start(3000);
+    f.get<QAction>("Close1")->trigger();
+    rescue.stop();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(rescued);
+    EXPECT_FALSE(f.conv->questionShowing());
+    EXPECT_FALSE(f.get("SaveChange")->isVisible());
+    EXPECT_EQ(f.calc.readout(), "1");
+    // Asked again at the next opening, since nothing was answered.
+    f.open();
+    EXPECT_TRUE(f.leave("Close1", "YesButt"));
+    EXPECT_EQ(f.calc.readout(), "0.3048");
+}
+
 TEST(ConverterWindow, SelectionCopiesToTheInitialValue) {
     Fixture f;
     f.calc.ReplaceReadoutText("2");
