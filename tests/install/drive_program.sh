@@ -33,17 +33,17 @@ start() {
 
 click() {
     xdotool mousemove --window "$wid" "$1" $(($2 + menu)) click 1
-    sleep 0.3
+    sleep 0.6
 }
 
 leave() {
     # "File" is the first heading; "Exit Program" is the last item of its menu.
     xdotool mousemove --window "$wid" 15 $((menu / 2)) click 1
-    sleep 0.5
+    sleep 1
     xdotool key Up Return
-    sleep 0.5
+    sleep 1
     click "${yes[@]}"
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
