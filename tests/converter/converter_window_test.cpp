@@ -65,6 +65,14 @@ public:
         const QPoint at = qobject_cast<QRadioButton*>(w) ? QPoint(6, w->height() / 2) : QPoint();
         QTest::mouseClick(w, Qt::LeftButton, {}, at);
     }
+    // With 1 in the readout: opens the window on distances in feet and selects the metres.
+    void selectOneFootInMetres() {
+        calc.ReplaceReadoutText("1");
+        open();
+        click("DistButt");
+        click("Option14"); // 1 foot
+        click("ALabel226");
+    }
     QString input(const QString& name) { return get<QLineEdit>(name)->text(); }
     QString cell(const QString& name) { return get<QLabel>(name)->text(); }
     void type(const QString& box, const QString& text) {
@@ -221,11 +229,7 @@ TEST(ConverterWindow, BadInputShowsAMessageAndKeepsTheResults) {
 
 TEST(ConverterWindow, ChosenResultGoesToTheReadoutOnYesOnly) {
     Fixture f;
-    f.calc.ReplaceReadoutText("1");
-    f.open();
-    f.click("DistButt");
-    f.click("Option14"); // 1 foot
-    f.click("ALabel226");
+    f.selectOneFootInMetres();
     EXPECT_EQ(f.get<QLineEdit>("ClipLabel")->text(), "0.3048");
     EXPECT_TRUE(f.get<QAction>("CopyRead")->isEnabled());
     EXPECT_TRUE(f.get<QAction>("Pasteit")->isEnabled());
@@ -277,11 +281,7 @@ TEST(ConverterWindow, WindowGoingAwayDuringTheSaveQuestionEndsTheWait) {
 // hidden while it asks (its owner closed under it) ends the question unanswered.
 TEST(ConverterWindow, HiddenWindowLeavesNoQuestionWaiting) {
     Fixture f;
-    f.calc.ReplaceReadoutText("1");
-    f.open();
-    f.click("DistButt");
-    f.click("Option14"); // 1 foot
-    f.click("ALabel226");
+    f.selectOneFootInMetres();
     ASSERT_EQ(f.get<QLineEdit>("ClipLabel")->text(), "0.3048");
 
     // Should a question wait anyway, "No" ends it after a while, so a fault fails, not hangs.

@@ -19,12 +19,8 @@ set(allowed
     "print/CalcPrinter.h: defaultPrinterName"
 )
 
-# A relative folder would glob nothing and pass: read it from here, and never pass on nothing.
-get_filename_component(SRC "${SRC}" ABSOLUTE)
-file(GLOB_RECURSE headers RELATIVE ${SRC} ${SRC}/*.h)
-if(NOT headers)
-    message(FATAL_ERROR "No source found under ${SRC}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
+pelcor_sources(headers *.h)
 set(problems "")
 set(found "")
 foreach(file IN LISTS headers)

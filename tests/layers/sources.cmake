@@ -1,0 +1,15 @@
+# The files of SRC matching the patterns (*.h, *.cpp), relative to it, for the layer checks.
+# A relative SRC is read from here; finding nothing fails, so a check never passes on nothing.
+function(pelcor_sources out)
+    get_filename_component(src "${SRC}" ABSOLUTE)
+    set(SRC "${src}" PARENT_SCOPE)
+    set(globs "")
+    foreach(pattern IN LISTS ARGN)
+        list(APPEND globs "${src}/${pattern}")
+    endforeach()
+    file(GLOB_RECURSE found RELATIVE "${src}" ${globs})
+    if(NOT found)
+        message(FATAL_ERROR "No source found under ${src}")
+    endif()
+    set(${out} "${found}" PARENT_SCOPE)
+endfunction()
